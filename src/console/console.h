@@ -1,0 +1,2 @@
+#pragma once
+// Public calls of this subsystem (none yet).

@@ -1,0 +1,10 @@
+#pragma once
+// Where the application bundle is: the nearest folder named "*.app" above the
+// running executable (the desktop program runs from Name.app/Contents/MacOS/),
+// else the executable's own folder. Resources live in <bundle>/Contents/Resources.
+#include <string>
+
+namespace vx {
+std::string executablebundlepath();
+std::string bundleresourcedirectory(const std::string& bundle);
+}  // namespace vx

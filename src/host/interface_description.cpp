@@ -1,0 +1,83 @@
+#include "host/interface_description.h"
+
+namespace vx {
+
+namespace {
+
+MenuItemDescription item(std::string title, int64_t tag, std::string key = {},
+                         uint64_t modifiers = CommandKeyMask) {
+  const uint64_t mask = key.empty() ? 0 : modifiers;
+  return {std::move(title), tag, std::move(key), mask, MenuRole::Handler};
+}
+
+MenuItemDescription separator() { return {}; }
+
+std::vector<MenuItemDescription> windowmenuitems() {
+  std::vector<MenuItemDescription> items = {
+      item("Alle Fenster ausblenden", 200),
+      item("Vorderes Fenster ausblenden", 201, "w"),
+      separator(),
+  };
+  for (int n = 0; n < 8; ++n) {
+    items.push_back(item("Fenster " + std::to_string(n) + " zeigen", 213 + 2 * n));
+    items.push_back(item("Fenster " + std::to_string(n) + " ausblenden", 214 + 2 * n));
+  }
+  items.push_back(separator());
+  items.push_back(item("Zwischenablage zeigen", 211));
+  items.push_back(item("Zwischenablage ausblenden", 212));
+  items.push_back(item("Drucker zeigen", 209));
+  items.push_back(item("Drucker ausblenden", 210));
+  items.push_back(item("Systemkonsole zeigen", 229));
+  items.push_back(item("Systemkonsole ausblenden", 230));
+  items.push_back(item("Hauptfenster zeigen", 205));
+  items.push_back(item("Hauptfenster ausblenden", 206));
+  return items;
+}
+
+std::vector<MenuDescription> buildmenubar() {
+  MenuItemDescription quit = item("Velmorandine beenden", 0, "q");
+  quit.role = MenuRole::Quit;
+  return {
+      {"Velmorandine",
+       {item("Über Velmorandine", 0), separator(), item("Einstellungen …", 207, ","),
+        separator(), quit}},
+      {"Ablage",
+       {item("Grafik sichern …", 113, "s"), separator(), item("Drucker leeren", 112),
+        item("Systemkonsole leeren", 114)}},
+      {"Bearbeiten",
+       {item("Grafik kopieren", 110, "c"), item("Text kopieren", 111, "c", CommandKeyMask | ShiftKeyMask)}},
+      {"Fenster", windowmenuitems()},
+  };
+}
+
+}  // namespace
+
+const std::vector<MenuDescription>& menubardescription() {
+  static const auto* menus = new std::vector<MenuDescription>(buildmenubar());
+  return *menus;
+}
+
+const SpecialWindowDescription& pasteboardwindowdescription() {
+  static const SpecialWindowDescription d{"Zwischenablage", 560, 360, true, false};
+  return d;
+}
+const SpecialWindowDescription& virtualprinterwindowdescription() {
+  static const SpecialWindowDescription d{"Drucker", 640, 480, true, true};
+  return d;
+}
+const SpecialWindowDescription& systemconsolewindowdescription() {
+  static const SpecialWindowDescription d{"Systemkonsole", 640, 480, true, true};
+  return d;
+}
+const SpecialWindowDescription& preferenceswindowdescription() {
+  static const SpecialWindowDescription d{"Einstellungen", 420, 240, false, false};
+  return d;
+}
+const SpecialWindowDescription& mainwindowdescription() {
+  static const SpecialWindowDescription d{"Velmorandine", 480, 320, false, false};
+  return d;
+}
+
+std::string slotwindowtitle(int slot) { return "Fenster " + std::to_string(slot); }
+
+}  // namespace vx

@@ -1,0 +1,59 @@
+#pragma once
+// The application's interface, described once for every host: the menu bar
+// (menus, item titles, tags and key equivalents) and the special windows with
+// their initial frames. The headless and the desktop host both build from it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/types.h"
+
+namespace vx {
+
+enum class MenuRole {
+  Handler,  // goes to the delegate's menu handler
+  Quit,     // ends the application
+};
+
+struct MenuItemDescription {
+  std::string title;  // empty for a separator
+  int64_t tag = 0;
+  std::string keyEquivalent;  // lower case; shift is named in the modifiers
+  uint64_t keyModifiers = 0;
+  MenuRole role = MenuRole::Handler;
+  bool separator() const { return title.empty(); }
+};
+
+struct MenuDescription {
+  std::string title;
+  std::vector<MenuItemDescription> items;
+};
+
+// Host modifier bits, as the key-equivalent masks carry them.
+constexpr uint64_t ShiftKeyMask = 1ull << 17;
+constexpr uint64_t ControlKeyMask = 1ull << 18;
+constexpr uint64_t OptionKeyMask = 1ull << 19;
+constexpr uint64_t CommandKeyMask = 1ull << 20;
+
+const std::vector<MenuDescription>& menubardescription();
+
+// Geometry shared by the hosts.
+constexpr double HeadlessTitleBarHeight = 28;  // the headless host's title bar
+constexpr double TextWindowMargin = 10;        // pasteboard text inside its window
+
+struct SpecialWindowDescription {
+  std::string title;
+  double width;   // content size in points
+  double height;
+  bool hasTextView;
+  bool hasRuler;
+};
+
+const SpecialWindowDescription& pasteboardwindowdescription();
+const SpecialWindowDescription& virtualprinterwindowdescription();
+const SpecialWindowDescription& systemconsolewindowdescription();
+const SpecialWindowDescription& preferenceswindowdescription();
+const SpecialWindowDescription& mainwindowdescription();
+std::string slotwindowtitle(int slot);
+
+}  // namespace vx

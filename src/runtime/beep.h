@@ -1,0 +1,6 @@
+#pragma once
+namespace vx {
+// Sounds the host's beep and returns at once; a beep that is still sounding is
+// not restarted and beeps do not queue.
+void t_Beep();
+}  // namespace vx

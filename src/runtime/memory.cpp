@@ -1,0 +1,109 @@
+#include "runtime/memory.h"
+
+#include "events/menu_table.h"
+#include "host/host.h"
+#include "host/main_thread.h"
+#include "runtime/app_delegate.h"
+#include "runtime/log.h"
+#include "runtime/threads.h"
+
+namespace vx {
+
+std::vector<uint8_t>& ToolkitMemory = *new std::vector<uint8_t>;
+int64_t HighMemory = 0;
+std::array<t_Window, 8>& WindowTable = *new std::array<t_Window, 8>;
+std::atomic<bool> MemoryStarted{false};
+std::atomic<bool> MemoryReady{false};
+
+namespace {
+
+void preparepasteboardview() {
+  onmainthread([] {
+    const auto view = appdelegate.PasteboardTextView;
+    if (!view) return;
+    Host& h = host();
+    h.preparePlainTextView(*view);
+    h.setTextViewString(*view, "");
+    h.setNeedsDisplay(*view);
+  });
+}
+
+}  // namespace
+
+void t_InitMemory() {
+  bool expected = false;
+  if (!MemoryStarted.compare_exchange_strong(expected, true)) return;
+  // Logged after claiming the start, so that a second caller logs nothing.
+  log("t_InitMemory: Start.");
+  if (threadnumber() == 2) host().setCurrentThreadName("Main Program");
+  HighMemory = InitialHighMemory;
+  ToolkitMemory.assign(ToolkitMemorySize, 0xFF);
+  WindowTable.fill(t_Window{});
+  menusetup();
+  preparepasteboardview();
+  MemoryReady = true;
+  log("t_InitMemory: End.");
+}
+
+void t_EnsureMemory() {
+  if (!MemoryStarted) {
+    t_InitMemory();
+    return;
+  }
+  while (!MemoryReady) sleepmilliseconds(10);
+}
+
+std::optional<HostView> t_GetWindowView(uint8_t window) {
+  return onmainthread([window] { return appdelegate.slotview(window); });
+}
+
+namespace {
+
+std::optional<HostWindow> specialwindow(uint8_t window) {
+  switch (window) {
+    case PasteboardWindowNumber: return appdelegate.PasteboardWindow;
+    case VirtualPrinterWindowNumber: return appdelegate.VirtualPrinterWindow;
+    case SystemConsoleWindowNumber: return appdelegate.SystemConsoleWindow;
+    case PreferencesWindowNumber: return appdelegate.PreferencesWindow;
+    case MainWindowNumber: return appdelegate.MainWindow;
+    default: return std::nullopt;
+  }
+}
+
+std::optional<HostWindow> hostwindowonmain(uint8_t window) {
+  if (window < 8) {
+    const auto view = appdelegate.slotview(window);
+    if (!view) return std::nullopt;
+    return host().viewWindow(*view);
+  }
+  return specialwindow(window);
+}
+
+int64_t windownumberonmain(std::optional<HostWindow> window) {
+  if (!window) return NoWindow;
+  for (uint8_t n = PasteboardWindowNumber; n <= MainWindowNumber; ++n)
+    if (specialwindow(n) == window) return n;
+  for (uint8_t n = 0; n < 8; ++n)
+    if (hostwindowonmain(n) == window) return n;
+  return NoWindow;
+}
+
+}  // namespace
+
+std::optional<HostWindow> t_GetHostWindow(uint8_t window) {
+  return onmainthread([window] { return hostwindowonmain(window); });
+}
+
+int64_t t_WindowNumber(std::optional<HostWindow> window) {
+  return onmainthread([window] { return windownumberonmain(window); }, int64_t{NoWindow});
+}
+
+uint8_t t_FrontWindow() {
+  return onmainthread(
+      [] {
+        return static_cast<uint8_t>(windownumberonmain(host().mainWindow()));
+      },
+      NoWindow);
+}
+
+}  // namespace vx

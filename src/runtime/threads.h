@@ -1,0 +1,33 @@
+#pragma once
+// The threads of the toolkit: the program thread with its large stack, the
+// background processes, thread numbers and names.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vx {
+
+// Thrown by t_QuitProgram to end the calling thread: the stack unwinds with
+// every destructor run, and the thread entry of startprocess and
+// startbackgroundprocess catches it. Do not swallow it in catch (...).
+struct ProgramQuit {};
+
+// Starts `program` on a new thread with a stack of `stacksize` bytes (0: the
+// system default) and returns once the thread exists; it does not wait for
+// the program. The thread is always created on the main thread.
+void startprocess(std::function<void()> program, int64_t stacksize);
+// Runs `process` concurrently and returns at once.
+void startbackgroundprocess(std::function<void()> process);
+
+// 1 on the main thread, 2 on the first thread the toolkit started, 3 and up on
+// later ones, 0 on threads the toolkit does not know.
+int64_t threadnumber();
+void markmainthread();  // the calling thread becomes thread 1 (done by installhost)
+// Names the current thread; Linux keeps 15 bytes, so longer names are cut at a
+// character boundary.
+void setthreadname(const std::string& name);
+std::string currentthreadname();
+
+void sleepmilliseconds(int64_t ms);
+
+}  // namespace vx

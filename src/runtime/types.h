@@ -1,0 +1,45 @@
+#pragma once
+// Plain value types shared by every layer of the toolkit.
+#include <cstdint>
+#include <vector>
+
+namespace vx {
+
+// A colour as the toolkit stores it: four bytes in the order Alpha, Red, Green, Blue.
+struct t_RGBColor {
+  uint8_t Alpha = 255;
+  uint8_t Red = 0;
+  uint8_t Green = 0;
+  uint8_t Blue = 0;
+  friend bool operator==(const t_RGBColor&, const t_RGBColor&) = default;
+};
+
+// A rectangle in host coordinates (points, origin bottom left, y upward).
+struct Rect {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Size {
+  double width = 0;
+  double height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+// Opaque handles of host objects. Each host numbers its own windows and views.
+enum class HostWindow : int32_t {};
+enum class HostView : int32_t {};
+
+// A 32-bit picture: Width x Height pixels, rows top to bottom, four bytes per
+// pixel in the order Alpha, Red, Green, Blue.
+struct HostImage {
+  int64_t width = 0;
+  int64_t height = 0;
+  std::vector<uint8_t> argb;
+  friend bool operator==(const HostImage&, const HostImage&) = default;
+};
+
+}  // namespace vx

@@ -1,0 +1,10 @@
+#pragma once
+// The headless host: a complete host without a display.
+#include "host/headless/headless_host.h"
+
+namespace vx {
+// Installs the headless host with the calling thread as the main thread, builds
+// the toolkit's tables and answers the host. After it, a single-threaded
+// program can call any toolkit function directly. Later calls answer the same host.
+HeadlessHost& useHeadlessHost();
+}  // namespace vx

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "support/test_support.h"
+
+using namespace vx;
+
+TEST(Threads, NumbersFollowTheOrderOfStarting) {
+  useHeadlessHost();
+  EXPECT_EQ(threadnumber(), 1);
+  std::atomic<int64_t> first{-1}, second{-1}, background{-1};
+  startprocess([&] { first = threadnumber(); }, 0x40000000);
+  startprocess([&] { second = threadnumber(); }, 0);
+  startbackgroundprocess([&] { background = threadnumber(); });
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return first >= 0 && second >= 0 && background >= 0; }));
+  EXPECT_EQ(first, 2);
+  EXPECT_EQ(second, 3);
+  EXPECT_EQ(background, 4);
+  int64_t unknown = -1;
+  std::thread([&] { unknown = threadnumber(); }).join();
+  EXPECT_EQ(unknown, 0);
+}
+
+TEST(Threads, EachStartedThreadRunsItsOwnClosure) {
+  useHeadlessHost();
+  constexpr int count = 5;
+  std::atomic<int> ran[count] = {};
+  for (int i = 0; i < count; ++i) startprocess([&ran, i] { ++ran[i]; }, 0);
+  EXPECT_TRUE(vxtest::pumpuntil([&] {
+    for (auto& r : ran)
+      if (r == 0) return false;
+    return true;
+  }));
+  for (auto& r : ran) EXPECT_EQ(r, 1);
+}
+
+TEST(Threads, StartFromAnotherThreadReturnsOnlyOnceTheMainThreadMadeTheThread) {
+  HeadlessHost& h = useHeadlessHost();
+  std::atomic<bool> returned{false}, ran{false};
+  std::thread caller([&] {
+    startprocess([&] { ran = true; }, 0);
+    returned = true;
+  });
+  // Nothing can be created until the main thread runs its task loop.
+  EXPECT_FALSE(returned);
+  EXPECT_TRUE(h.pumpuntil([&] { return returned.load(); }));
+  caller.join();
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return ran.load(); }));
+}
+
+TEST(Threads, TheProgramThreadHasItsLargeStack) {
+  useHeadlessHost();
+  std::atomic<size_t> size{0};
+  startprocess(
+      [&] {
+        pthread_attr_t a;
+        pthread_getattr_np(pthread_self(), &a);
+        size_t s = 0;
+        pthread_attr_getstacksize(&a, &s);
+        pthread_attr_destroy(&a);
+        size = s;
+      },
+      0x40000000);
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return size.load() != 0; }));
+  EXPECT_GE(size.load(), 0x40000000u);
+}
+
+TEST(Threads, NamesAreCutToFifteenBytesAtACharacterBoundary) {
+  std::string seen, cututf8;
+  std::thread([&] {
+    setthreadname("t_WindowAutoUpdate");
+    seen = currentthreadname();
+    setthreadname("Überlange_Namen_");  // Ü is two bytes: 16 in all
+    cututf8 = currentthreadname();
+  }).join();
+  EXPECT_EQ(seen, "t_WindowAutoUpd");
+  EXPECT_EQ(cututf8, "Überlange_Name");
+}
+
+namespace {
+struct Witness {
+  std::atomic<bool>& destroyed;
+  ~Witness() { destroyed = true; }
+};
+}  // namespace
+
+TEST(QuitProgram, EndsOnlyItsOwnThreadAndUnwindsIt) {
+  useHeadlessHost();
+  vxtest::LogCapture capture;
+  std::atomic<bool> destroyed{false}, after{false}, ended{false};
+  startprocess(
+      [&] {
+        struct Flag {
+          std::atomic<bool>& f;
+          ~Flag() { f = true; }
+        } end{ended};
+        Witness w{destroyed};
+        t_QuitProgram(42);  // no host window: first piece directly followed by "."
+        after = true;
+      },
+      0);
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return ended.load(); }));
+  EXPECT_TRUE(destroyed);
+  EXPECT_FALSE(after);
+  EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread.\n");
+}
+
+TEST(QuitProgram, NamesTheWindowThatGetsTheMessage) {
+  useHeadlessHost();
+  vxtest::LogCapture capture;
+  std::atomic<bool> ended{false};
+  startprocess(
+      [&] {
+        struct Flag {
+          std::atomic<bool>& f;
+          ~Flag() { f = true; }
+        } end{ended};
+        t_QuitProgram(0);
+      },
+      0);
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return ended.load(); }));
+  EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread with message in window #0.\n");
+}
+
+TEST(Launch, StartsTheProgramOnThreadTwoWithItsLogLines) {
+  HeadlessHost& h = useHeadlessHost();
+  vxtest::LogCapture capture;
+  std::atomic<int64_t> number{-1};
+  appdelegate.program = [&] { number = threadnumber(); };
+  appdelegate.applicationWillFinishLaunching();
+  appdelegate.applicationDidFinishLaunching();
+  EXPECT_TRUE(h.pumpuntil([&] { return number.load() != -1; }));
+  EXPECT_EQ(number, 2);
+  EXPECT_EQ(titlebarheight, 28);
+  EXPECT_EQ(currentthreadname(), "AppDelegate");
+  EXPECT_EQ(capture.take(),
+            "applicationWillFinishLaunching: Called.\n"
+            "applicationDidFinishLaunching: Start.\n"
+            "initvxtools: Start.\ninitvxtools: End.\n"
+            "Program: Start.\n"
+            "applicationDidFinishLaunching: End.\n");
+  EXPECT_FALSE(appdelegate.applicationShouldTerminateAfterLastWindowClosed());
+}
