@@ -1,0 +1,27 @@
+#pragma once
+// Key and mouse events as a host hands them to the toolkit's slot views. Every
+// host translates its own events into this form first: key codes are the
+// toolkit's virtual key codes (those the key table is written in, e.g. 51
+// Delete, 123..126 the arrows, 36 Return, 53 Escape), modifier flags use the
+// bits 16 caps lock, 17 shift, 18 control, 19 option, 20 command, 21 numeric
+// pad, 22 help, 23 function; characters above the Latin range are the host
+// function-key characters (F1 = U+F704 ...).
+#include <cstdint>
+#include <string>
+
+namespace vx {
+
+struct HostKeyEvent {
+  uint16_t keyCode = 0;
+  std::string characters;  // UTF-8, what the key press produced
+  uint64_t modifierFlags = 0;
+};
+
+struct HostMouseEvent {
+  double windowX = 0;  // in the host window, origin at the bottom left, y upward
+  double windowY = 0;
+  uint64_t pressedButtons = 0;  // bit 0 left, bit 1 right
+  uint64_t modifierFlags = 0;
+};
+
+}  // namespace vx
