@@ -1,2 +1,5 @@
 #pragma once
-// Public calls of this subsystem (none yet).
+// Text console: fonts, glyphs, display modes, cursor and scrolling, printing
+// and line input.
+#include "console/fonts_and_glyphs.h"
+#include "console/printing.h"

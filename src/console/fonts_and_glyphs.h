@@ -1,0 +1,2 @@
+#pragma once
+// Fonts, glyph drawing, display modes, cursor and scrolling.

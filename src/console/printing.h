@@ -1,0 +1,2 @@
+#pragma once
+// Text output and line input.
