@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: once in a
+# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer, and
+# builds the example program against the installed package.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=${JOBS:-2}
+
+scripts/install-deps.sh
+
+echo "== Build and test (warnings are errors)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Build and test under ASan + UBSan"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON \
+  -DVX_BUILD_BENCHMARKS=OFF
+cmake --build build-sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== Install the package and build the example against it"
+rm -rf build/install build/example-hello
+cmake --install build --prefix "$root/build/install"
+cmake -S examples/hello -B build/example-hello -G Ninja -DCMAKE_PREFIX_PATH="$root/build/install"
+cmake --build build/example-hello
+build/example-hello/hello
