@@ -371,7 +371,11 @@ void HeadlessHost::beep() { ++beeps_; }
 
 std::string HeadlessHost::bundlePath() { return bundlepath_; }
 
-std::string HeadlessHost::resourceDirectory() { return bundleresourcedirectory(bundlepath_); }
+std::string HeadlessHost::resourceDirectory() {
+  return resourcedirectory_.empty() ? bundleresourcedirectory(bundlepath_) : resourcedirectory_;
+}
+
+void HeadlessHost::setresourcedirectory(std::string path) { resourcedirectory_ = std::move(path); }
 
 void HeadlessHost::setbundlepath(std::string path) { bundlepath_ = std::move(path); }
 

@@ -74,6 +74,9 @@ class HeadlessHost : public Host {
   std::optional<HostImage> pasteboardimage() const;
   Size screen() const { return screen_; }
   void setbundlepath(std::string path);
+  // Resources from another folder than <bundle>/Contents/Resources (an
+  // installed toolkit keeps its fonts under share/); empty: the bundle's.
+  void setresourcedirectory(std::string path);
   // Finds an item by menu and item title (for driving menu choices).
   std::optional<MenuItemInfo> menuitem(const std::string& menu, const std::string& item) const;
 
@@ -151,6 +154,7 @@ class HeadlessHost : public Host {
   std::optional<OpenPanelRequest> lastopen_;
   std::optional<SavePanelRequest> lastsave_;
   std::string bundlepath_;
+  std::string resourcedirectory_;
   std::atomic<int64_t> beeps_{0};
 };
 
