@@ -8,3 +8,6 @@ namespace vx {
 // program can call any toolkit function directly. Later calls answer the same host.
 HeadlessHost& useHeadlessHost();
 }  // namespace vx
+
+// runHeadless and the session that drives a program without a display.
+#include "host/headless_runner.h"

@@ -1,0 +1,48 @@
+#pragma once
+// The toolkit's virtual key codes, for hosts that must produce them from their
+// own keyboard events: the codes of the special keys, the code that the key of
+// a US layout for a character has, and the key whose row in the toolkit's key
+// table lists a character above the Latin-1 range.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "host/host_events.h"
+
+namespace vx::keycode {
+
+constexpr uint16_t Return = 36;
+constexpr uint16_t Tab = 48;
+constexpr uint16_t Space = 49;
+constexpr uint16_t Backspace = 51;
+constexpr uint16_t Escape = 53;
+constexpr uint16_t KeypadClear = 71;
+constexpr uint16_t KeypadEnter = 76;
+constexpr uint16_t Home = 115;
+constexpr uint16_t PageUp = 116;
+constexpr uint16_t ForwardDelete = 117;
+constexpr uint16_t End = 119;
+constexpr uint16_t PageDown = 121;
+constexpr uint16_t LeftArrow = 123;
+constexpr uint16_t RightArrow = 124;
+constexpr uint16_t DownArrow = 125;
+constexpr uint16_t UpArrow = 126;
+
+// Keypad digits 0..9 (the codes skip 90).
+std::optional<uint16_t> keypaddigit(int digit);
+// F1..F12; their characters are U+F704 + (n - 1).
+std::optional<uint16_t> functionkey(int n);
+constexpr char32_t FirstFunctionKeyCharacter = 0xF704;
+
+// The key that types `c` on a US layout (shifted characters too); none when
+// the layout has no such key.
+std::optional<uint16_t> uslayout(char32_t c);
+// For a character above U+00FF that the key table maps from an option
+// combination (the euro sign on the E key, ...), that key; otherwise none.
+std::optional<uint16_t> tablekeyfor(char32_t c);
+
+// The key event of a key that typed `characters`: the table's key for a
+// listed character above U+00FF, else the US layout's key, else code 0.
+HostKeyEvent characterkeyevent(const std::string& characters, uint64_t modifiers = 0);
+
+}  // namespace vx::keycode
