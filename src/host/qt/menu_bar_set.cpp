@@ -1,0 +1,96 @@
+#include "host/qt/menu_bar_set.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenuBar>
+
+namespace vx::qt {
+
+namespace {
+
+// On this desktop the command key of the key equivalents is Ctrl; the host's
+// control key becomes Meta.
+QKeySequence shortcut(const MenuItemDescription& item) {
+  if (item.keyEquivalent.empty()) return {};
+  QString text;
+  if (item.keyModifiers & CommandKeyMask) text += "Ctrl+";
+  if (item.keyModifiers & ControlKeyMask) text += "Meta+";
+  if (item.keyModifiers & OptionKeyMask) text += "Alt+";
+  if (item.keyModifiers & ShiftKeyMask) text += "Shift+";
+  text += QString::fromStdString(item.keyEquivalent).toUpper();
+  return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
+MenuItemInfo info(const MenuItemDescription& item) {
+  return {item.title, item.tag, item.keyEquivalent, item.keyModifiers, item.separator()};
+}
+
+}  // namespace
+
+MenuBarSet::MenuBarSet(const std::vector<MenuDescription>& menus, Chooser chooser)
+    : menus_(menus), chooser_(std::move(chooser)) {}
+
+QAction* MenuBarSet::makeaction(QMenu* menu, const MenuItemDescription& item,
+                                const std::string& title) {
+  if (item.separator()) return menu->addSeparator();
+  QAction* action = menu->addAction(QString::fromStdString(item.title));
+  action->setShortcut(shortcut(item));
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, [this, item, title] {
+    chooser_(info(item), title, item.role);
+  });
+  return action;
+}
+
+void MenuBarSet::attach(QMainWindow* window) {
+  Bar bar{window, {}};
+  for (const MenuDescription& m : menus_) {
+    QMenu* menu = window->menuBar()->addMenu(QString::fromStdString(m.title));
+    for (const MenuItemDescription& item : m.items) makeaction(menu, item, m.title);
+    bar.menus.push_back(menu);
+  }
+  bars_.push_back(std::move(bar));
+}
+
+std::optional<int> MenuBarSet::find(const std::string& title) const {
+  for (size_t i = 0; i < menus_.size(); ++i)
+    if (menus_[i].title == title) return static_cast<int>(i);
+  return std::nullopt;
+}
+
+std::vector<MenuItemInfo> MenuBarSet::items(int menu) const {
+  if (menu < 0 || menu >= static_cast<int>(menus_.size())) return {};
+  std::vector<MenuItemInfo> out;
+  for (const MenuItemDescription& item : menus_[menu].items) out.push_back(info(item));
+  return out;
+}
+
+void MenuBarSet::remove(int menu, int position) {
+  if (menu < 0 || menu >= static_cast<int>(menus_.size())) return;
+  auto& items = menus_[menu].items;
+  if (position < 0 || position >= static_cast<int>(items.size())) return;
+  items.erase(items.begin() + position);
+  for (Bar& bar : bars_) {
+    QMenu* qmenu = bar.menus[menu];
+    const QList<QAction*> actions = qmenu->actions();
+    if (position < actions.size()) {
+      QAction* gone = actions[position];
+      qmenu->removeAction(gone);
+      gone->deleteLater();
+    }
+  }
+}
+
+QAction* MenuBarSet::action(QMainWindow* window, const std::string& menu,
+                            const std::string& item) const {
+  const auto m = find(menu);
+  if (!m) return nullptr;
+  for (const Bar& bar : bars_) {
+    if (bar.window != window) continue;
+    for (QAction* a : bar.menus[*m]->actions())
+      if (a->text().toStdString() == item) return a;
+  }
+  return nullptr;
+}
+
+}  // namespace vx::qt

@@ -1,0 +1,44 @@
+#pragma once
+// The application's menu bar, shown by every top-level window (each Qt main
+// window has a bar of its own). One model is kept; every change to it, such
+// as deleting an item, is made in all the bars alike.
+#include <QMainWindow>
+#include <QMenu>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/host.h"
+#include "host/interface_description.h"
+
+namespace vx::qt {
+
+class MenuBarSet {
+ public:
+  using Chooser =
+      std::function<void(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role)>;
+
+  MenuBarSet(const std::vector<MenuDescription>& menus, Chooser chooser);
+
+  void attach(QMainWindow* window);
+
+  std::optional<int> find(const std::string& title) const;
+  std::vector<MenuItemInfo> items(int menu) const;
+  void remove(int menu, int position);
+  // The action of an item in one window's bar (for driving menus in tests).
+  QAction* action(QMainWindow* window, const std::string& menu, const std::string& item) const;
+
+ private:
+  struct Bar {
+    QMainWindow* window;
+    std::vector<QMenu*> menus;
+  };
+  QAction* makeaction(QMenu* menu, const MenuItemDescription& item, const std::string& title);
+
+  std::vector<MenuDescription> menus_;
+  std::vector<Bar> bars_;
+  Chooser chooser_;
+};
+
+}  // namespace vx::qt
