@@ -1,2 +1,9 @@
 #pragma once
-// Public calls of this subsystem (none yet).
+// Graphics: the palette and pixel formats, drawing colours and modes, the
+// drawing primitives, captures and the star pattern.
+#include "graphics/colors.h"
+#include "graphics/graphic_record.h"
+#include "graphics/palette.h"
+#include "graphics/primitives.h"
+#include "graphics/screen_capture.h"
+#include "graphics/star_pattern.h"

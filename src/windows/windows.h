@@ -1,2 +1,9 @@
 #pragma once
-// Public calls of this subsystem (none yet).
+// Windows: initialisation with video memory, placement, title and
+// visibility, the window image and its refresh.
+#include "windows/window_geometry.h"
+#include "windows/window_image.h"
+#include "windows/window_init.h"
+#include "windows/window_placement.h"
+#include "windows/window_refresh.h"
+#include "windows/window_resize.h"

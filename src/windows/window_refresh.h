@@ -1,0 +1,28 @@
+#pragma once
+// Redrawing window views: on request, and periodically by the refresh process
+// at each window's refresh rate.
+#include <atomic>
+#include <cstdint>
+
+namespace vx {
+
+// Asks the slot's view to redraw: deferred marks it for the host's next
+// display cycle, otherwise it is drawn at once.
+void t_WindowUpdate(uint8_t window, bool deferred);
+
+// True while the refresh process runs; clearing it makes the process end
+// after its current pass.
+extern std::atomic<bool> AutoUpdateStarted;
+// How many refresh processes are running right now.
+int64_t autoupdateprocesses();
+
+// The body of the refresh process "t_WindowAutoUpdate".
+void t_WindowAutoUpdateProcess();
+
+// One pass over the eight slots at host time `nowms` (milliseconds): every
+// initialised auto-update window that is not being drawn and whose interval
+// 1000 / RefreshRate has passed since UpdateStarted is marked for redrawing.
+// Answers whether any window was served.
+bool autoupdatepass(int64_t nowms);
+
+}  // namespace vx
