@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "graphic_window.h"
+
+using namespace vx;
+using vxtest::opengraphicwindow;
+using vxtest::picture;
+
+TEST(Capture, ClipsTheFarCornerAndRefusesBadCorners) {
+  opengraphicwindow(1, 1, 96, 100);
+  const t_Graphic all = g_GetScreenRect(1, 0, 0, 10000, 10000);
+  EXPECT_EQ(all.Width, 96);
+  EXPECT_EQ(all.Height, 100);
+  EXPECT_EQ(all.Size, 9600);
+  EXPECT_EQ(all.Data.size(), 9600u);
+  EXPECT_EQ(all, g_GetScreen(1));
+  vxtest::LogCapture capture;
+  EXPECT_EQ(g_GetScreenRect(1, 50, 0, 10, 10), t_Graphic{});
+  EXPECT_EQ(g_GetScreenRect(1, -1, 0, 10, 10), t_Graphic{});
+  EXPECT_EQ(g_GetScreenRect(1, 0, 11, 10, 10), t_Graphic{});
+  EXPECT_EQ(g_GetScreen(4), t_Graphic{});
+  WindowTable[1].BitDepth = 2;
+  EXPECT_EQ(g_GetScreenRect(1, 0, 0, 5, 5), t_Graphic{});
+  EXPECT_EQ(vxtest::withoutrefreshlines(capture.take()),
+            "g_GetScreenRect: Illegal x-value\n"
+            "g_GetScreenRect: Illegal x-value\n"
+            "g_GetScreenRect: Illegal y-value\n"
+            "g_GetScreen: Graphic window #4 not initialized.\n"
+            "g_GetScreenRect: Illegal window graphic format.\n");
+}
+
+struct DepthCase {
+  int64_t depth;
+  int64_t format;
+  std::vector<uint8_t> stored;    // the bytes of pixels (0, 0) and (1, 0)
+  std::vector<uint8_t> captured;  // their bytes in the record
+};
+
+TEST(Capture, StoresEachDepthInItsOwnFormatRowByRow) {
+  const DepthCase cases[] = {
+      {1, 0, {0x40}, {0, 15}},
+      {4, 1, {0x3C}, {3, 12}},
+      // An 8-bit pixel keeps its grey level (not a palette index, which would be 0).
+      {8, 2, {0x10, 0xE0}, {0x10, 0xE0}},
+      {16, 4, {0x01, 0x20, 0x02, 0x30}, {0x01, 0x20, 0x02, 0x30}},
+      {24, 3, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}},
+      {32, 5, {9, 1, 2, 3, 8, 4, 5, 6}, {9, 1, 2, 3, 8, 4, 5, 6}},
+  };
+  uint8_t slot = 0;
+  for (const DepthCase& c : cases) {
+    SCOPED_TRACE(c.depth);
+    opengraphicwindow(slot, c.depth, 32, 32);
+    std::copy(c.stored.begin(), c.stored.end(), picture(slot));
+    const t_Graphic g = g_GetScreenRect(slot, 0, 0, 1, 1);
+    EXPECT_EQ(g.HeaderSize, 16);
+    EXPECT_EQ(g.Identifier, (std::vector<uint8_t>{'v', 'x', 'g', 'r'}));
+    EXPECT_EQ(g.Format, c.format);
+    EXPECT_EQ(g.Size, 4);
+    EXPECT_EQ(g.ParamHigh, 1);
+    EXPECT_EQ(g.ParamLow, 1);
+    EXPECT_EQ(g.Reserved, 0);
+    const size_t bytes = c.captured.size() / 2;
+    ASSERT_EQ(g.Data.size(), 4 * bytes);
+    // Row 0 holds the two stored pixels, row 1 the cleared ones.
+    EXPECT_EQ(std::vector<uint8_t>(g.Data.begin(), g.Data.begin() + 2 * bytes), c.captured);
+    ++slot;
+  }
+}

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "graphic_window.h"
+
+using namespace vx;
+using vxtest::opengraphicwindow;
+using vxtest::picture;
+
+namespace {
+
+using Points = std::set<std::pair<int64_t, int64_t>>;
+
+// The black pixels of a 1-bit window drawn in colour 0 over white.
+Points blackpoints(uint8_t w) {
+  Points points;
+  for (int64_t y = 0; y < WindowTable[w].Height; ++y)
+    for (int64_t x = 0; x < WindowTable[w].Width; ++x)
+      if (g_Scrn(w, x, y) == 0) points.insert({x, y});
+  return points;
+}
+
+void whitecanvas(uint8_t w, int64_t size) {
+  opengraphicwindow(w, 1, size, size);
+  g_ClearScreen(w, 15, -1);
+  t_Color(w, 0, 15);
+}
+
+}  // namespace
+
+TEST(Line, RoundsTheRunningSumsByAddingOneHalf) {
+  whitecanvas(1, 32);
+  g_Line(1, 0, 0, 4, 2);
+  EXPECT_EQ(blackpoints(1), (Points{{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}));
+  EXPECT_EQ(WindowTable[1].PositionX, 4);
+  EXPECT_EQ(WindowTable[1].PositionY, 2);
+
+  g_ClearScreen(1, 15, -1);
+  g_Line(1, 5, 5, 5, 5);
+  EXPECT_EQ(blackpoints(1), (Points{{5, 5}}));
+
+  // -1 + 0.5 cuts to 0: the first point lands on column 0.
+  g_ClearScreen(1, 15, -1);
+  g_Line(1, -1, 0, 3, 0);
+  EXPECT_EQ(blackpoints(1), (Points{{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
+
+  // Backwards and steep: a step of -1/3 in x per row.
+  g_ClearScreen(1, 15, -1);
+  g_Line(1, 3, 0, 2, 3);
+  EXPECT_EQ(blackpoints(1), (Points{{3, 0}, {3, 1}, {2, 2}, {2, 3}}));
+}
+
+TEST(Line, SkipsPointsOutsideAndEndsWhereTheLastInsidePointWas) {
+  whitecanvas(1, 32);
+  g_Line(1, 30, 5, 40, 5);
+  EXPECT_EQ(blackpoints(1), (Points{{30, 5}, {31, 5}}));
+  EXPECT_EQ(WindowTable[1].PositionX, 31);
+  // Coordinates far beyond any window neither overflow nor draw.
+  g_Line(1, INT64_MIN, 0, INT64_MAX, 0);
+  EXPECT_EQ(blackpoints(1).size(), 2u);
+}
+
+TEST(Plot, OutsideTheWindowChangesNothing) {
+  whitecanvas(1, 32);
+  g_Plot(1, 7, 8);
+  for (auto [x, y] : {std::pair<int64_t, int64_t>{32, 5}, {-1, 0}, {0, 32}, {0, -1}}) g_Plot(1, x, y);
+  EXPECT_EQ(blackpoints(1), (Points{{7, 8}}));
+  EXPECT_EQ(WindowTable[1].PositionX, 7);
+  EXPECT_EQ(WindowTable[1].PositionY, 8);
+}
+
+TEST(Plot, ReportsWindowsThatCannotBeDrawnInto) {
+  whitecanvas(1, 32);
+  vxtest::LogCapture capture;
+  g_Plot(8, 0, 0);
+  g_Plot(2, 0, 0);
+  g_Line(9, 0, 0, 1, 1);
+  g_Line(2, 0, 0, 1, 1);
+  g_ClearScreen(2, 0, -1);
+  EXPECT_EQ(g_Scrn(2, 0, 0), 0);
+  EXPECT_EQ(g_Scrn(8, 0, 0, ColorForm), (t_RGBColor{255, 0, 0, 0}));
+  WindowTable[1].BitDepth = 2;  // a depth none of the six
+  g_Plot(1, 3, 4);
+  g_ClearScreen(1, 0, -1);
+  EXPECT_EQ(vxtest::withoutrefreshlines(capture.take()),
+            "g_Plot: Window is not a graphic window.\n"
+            "g_Plot: Graphic window #2 not initialized.\n"
+            "g_Line: Window is not a graphic window.\n"
+            "g_Line: Graphic window #2 not initialized.\n"
+            "g_ClearScreen: Graphic window #2 not initialized.\n"
+            "g_Scrn: Graphic window #2 not initialized.\n"
+            "g_Scrn: Window is not a graphic window.\n"
+            "g_Plot: Illegal bit depth (2).\n");
+  EXPECT_EQ(WindowTable[1].PositionX, 3);
+  WindowTable[1].BitDepth = 1;
+  EXPECT_EQ(blackpoints(1), Points{});  // nothing was written, not even by the clear
+}
+
+TEST(ClearScreen, FillsWholeRowsFromTheTopIgnoringTheDrawingColour) {
+  opengraphicwindow(1, 1, 32, 32);
+  opengraphicwindow(2, 4, 32, 32);
+  opengraphicwindow(3, 16, 32, 32);
+  opengraphicwindow(4, 24, 32, 32);
+  opengraphicwindow(5, 32, 32, 32);
+  opengraphicwindow(6, 8, 32, 32);
+  t_Color(1, 3);
+  WindowTable[1].PositionX = 9;
+  g_ClearScreen(1, 15, -1);
+  EXPECT_TRUE(std::all_of(picture(1), picture(1) + 128, [](uint8_t b) { return b == 0xFF; }));
+  g_ClearScreen(1, 0, 3);
+  EXPECT_TRUE(std::all_of(picture(1), picture(1) + 12, [](uint8_t b) { return b == 0; }));
+  EXPECT_EQ(picture(1)[12], 0xFF);
+  EXPECT_EQ(WindowTable[1].PositionX, 9);
+  g_ClearScreen(2, 16 + 9, 100);  // rows beyond the height: all of them
+  EXPECT_EQ(picture(2)[0], 0x99);
+  EXPECT_EQ(picture(2)[32 * 16 - 1], 0x99);
+  g_ClearScreen(3, 9, -1);
+  EXPECT_EQ(picture(3)[2 * 32 * 32 - 2], 255);
+  EXPECT_EQ(picture(3)[2 * 32 * 32 - 1], 127);
+  g_ClearScreen(4, 9, -1);
+  EXPECT_EQ(g_Scrn(4, 31, 31, ColorForm), (t_RGBColor{0, 255, 128, 0}));
+  g_ClearScreen(5, 9, -1);
+  EXPECT_EQ(g_Scrn(5, 31, 31, ColorForm), (t_RGBColor{255, 255, 128, 0}));
+  picture(6)[0] = 0x55;
+  g_ClearScreen(6, 16, -1);  // beyond the palette: black
+  EXPECT_EQ(picture(6)[0], 0);
+}
+
+// Whatever a caller does to a window's record, the primitives stay inside the
+// window's own block and never reach the memory of the window below it.
+TEST(MemorySafety, ChangedRecordsNeverReachAnotherWindowsBlock) {
+  opengraphicwindow(1, 8, 32, 32);
+  opengraphicwindow(2, 8, 32, 32);
+  const std::vector<uint8_t> before = ToolkitMemory;
+  t_Window& w = WindowTable[1];
+  t_Color(1, 15);
+  // Window 1's block is one KiB (exactly its picture); a larger height or
+  // width would run into window 2's block just below.
+  w.Height = 100;
+  g_ClearScreen(1, 15, -1);
+  g_Line(1, 0, 40, 31, 99);
+  w.Height = 32;
+  w.Width = 2000;
+  g_Line(1, 0, 0, 1999, 0);
+  w.Width = 32;
+  w.MemoryStart = WindowTable[2].MemoryStart;  // pointed at window 2's picture
+  g_Plot(1, 0, 0);
+  g_ClearScreen(1, 15, -1);
+  w.MemoryStart = WindowTable[2].MemoryEnd + 1;
+  w.MemoryEnd = static_cast<int64_t>(ToolkitMemory.size()) + 5000;  // past the memory
+  w.BitDepth = 32;
+  g_ClearScreen(1, 15, -1);
+  for (int64_t a = WindowTable[2].MemoryStart; a <= WindowTable[2].MemoryEnd; ++a)
+    ASSERT_EQ(ToolkitMemory[a], before[a]) << a;
+  for (int64_t a = 0; a < WindowTable[2].MemoryStart; ++a) ASSERT_EQ(ToolkitMemory[a], before[a]) << a;
+}
