@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "codecs/lzw.h"
+#include "sample_data.h"
+#include "support/test_support.h"
+
+using namespace vx;
+using codectest::Bytes;
+
+namespace {
+
+Bytes bytesof(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+// The textbook encoder with whole strings as keys: slow, but plainly right.
+LZWCodes referenceencode(const Bytes& data) {
+  std::map<std::string, int64_t> dictionary;
+  for (int c = 0; c < 256; ++c) dictionary[std::string(1, static_cast<char>(c))] = c;
+  LZWCodes result;
+  std::string current;
+  int64_t largest = 0;
+  auto emit = [&](int64_t code) {
+    result.Codes.push_back(code);
+    largest = std::max(largest, code);
+  };
+  for (uint8_t byte : data) {
+    std::string longer = current + static_cast<char>(byte);
+    if (dictionary.count(longer) != 0) {
+      current = longer;
+      continue;
+    }
+    emit(dictionary[current]);
+    const int64_t next = static_cast<int64_t>(dictionary.size());
+    dictionary[longer] = next;
+    current = std::string(1, static_cast<char>(byte));
+  }
+  if (!current.empty()) emit(dictionary[current]);
+  while ((int64_t{1} << result.Width) <= largest) ++result.Width;
+  return result;
+}
+
+}  // namespace
+
+TEST(Lzw, ShortTextsEncodeAndStoreAsDescribed) {
+  const LZWCodes abc = texttolzwunpacked(bytesof("abc"));
+  EXPECT_EQ(abc.Codes, (std::vector<int64_t>{97, 98, 99}));
+  EXPECT_EQ(abc.Width, 8);
+  EXPECT_EQ(texttolzwstored(bytesof("abc")), (Bytes{0x08, 0x61, 0x62, 0x63}));
+
+  const LZWCodes aaa = texttolzwunpacked(bytesof("aaa"));
+  EXPECT_EQ(aaa.Codes, (std::vector<int64_t>{97, 256}));
+  EXPECT_EQ(aaa.Width, 9);
+  EXPECT_EQ(texttolzwstored(bytesof("aaa")), (Bytes{0x09, 0x30, 0xC0, 0x00}));
+
+  const LZWCodes abab = texttolzwunpacked(bytesof("ABABABA"));
+  EXPECT_EQ(abab.Codes, (std::vector<int64_t>{65, 66, 256, 258}));
+  EXPECT_EQ(abab.Width, 9);
+  EXPECT_EQ(lzwunpackedtopacked(abab.Codes, 9), (Bytes{0x20, 0x90, 0xA0, 0x10, 0x20}));
+  // 258 is the code being defined when it is read.
+  EXPECT_EQ(lzwunpackedtotext(abab.Codes), bytesof("ABABABA"));
+
+  const LZWCodes none = texttolzwunpacked({});
+  EXPECT_TRUE(none.Codes.empty());
+  EXPECT_EQ(none.Width, 8);
+  EXPECT_TRUE(texttolzwstored({}).empty());
+  EXPECT_TRUE(lzwstoredtotext({}).empty());
+}
+
+TEST(Lzw, CodesAndWidthMatchTheTextbookEncoder) {
+  codectest::SampleData sample(11);
+  // Large enough for the dictionary's hash table to grow several times.
+  const std::vector<Bytes> inputs = {
+      sample.random(1), sample.random(2, 0), sample.random(300, 1), sample.random(5000, 3),
+      sample.random(70000), sample.runs(60000, 1, 300), sample.runs(20000, 3, 50),
+      Bytes(100000, 0xFF)};
+  for (const Bytes& input : inputs) {
+    const LZWCodes expected = referenceencode(input);
+    const LZWCodes actual = texttolzwunpacked(input);
+    EXPECT_EQ(actual.Codes, expected.Codes) << "length " << input.size();
+    EXPECT_EQ(actual.Width, expected.Width) << "length " << input.size();
+  }
+}
+
+TEST(Lzw, StoredFormGivesBackEveryInput) {
+  codectest::SampleData sample(12);
+  for (size_t length : {1, 2, 3, 4, 7, 255, 256, 257, 4096, 65537}) {
+    for (const Bytes& input : {sample.random(length), sample.random(length, 1),
+                               sample.runs(length, 1, 1000), sample.runs(length, 4, 3)}) {
+      EXPECT_EQ(lzwstoredtotext(texttolzwstored(input)), input) << "length " << input.size();
+    }
+  }
+}
+
+TEST(Lzw, PackingKeepsTheLowBitsOfEveryWidth) {
+  codectest::SampleData sample(13);
+  for (int64_t width = 1; width <= 64; ++width) {
+    std::vector<int64_t> codes;
+    for (size_t n = 0; n < 37; ++n) {
+      uint64_t code = 0;
+      for (int part = 0; part < 4; ++part) code = (code << 16) | sample.below(65536);
+      codes.push_back(static_cast<int64_t>(code));
+    }
+    const Bytes packed = lzwunpackedtopacked(codes, width);
+    ASSERT_EQ(packed.size(), (codes.size() * static_cast<size_t>(width) + 7) / 8);
+    std::vector<int64_t> low = codes;
+    if (width < 64)
+      for (int64_t& c : low) c &= (int64_t{1} << width) - 1;
+    // Below eight bits the zero padding can hold whole codes of its own.
+    while (low.size() < packed.size() * 8 / static_cast<size_t>(width)) low.push_back(0);
+    EXPECT_EQ(lzwpackedtounpacked(packed, width), low) << "width " << width;
+  }
+  // Three bytes hold two codes of nine bits; the six bits left over are dropped.
+  EXPECT_EQ(lzwpackedtounpacked({0x30, 0xC0, 0x00}, 9), (std::vector<int64_t>{97, 256}));
+}
+
+TEST(Lzw, InvalidCodesGiveAnEmptyText) {
+  vxtest::LogCapture log;
+  EXPECT_TRUE(lzwunpackedtotext({65, 300}).empty());
+  // Everything decoded before the bad code is discarded too.
+  EXPECT_TRUE(lzwunpackedtotext({65, 66, 256, 258, 65, 262}).empty());
+  EXPECT_TRUE(lzwunpackedtotext({65, -1}).empty());
+  EXPECT_EQ(log.take(),
+            "lzwunpackedtotext: Invalid code 300 at position 1.\n"
+            "lzwunpackedtotext: Invalid code 262 at position 5.\n"
+            "lzwunpackedtotext: Invalid code -1 at position 1.\n");
+  // The first code only gives its low byte.
+  EXPECT_EQ(lzwunpackedtotext({0x141, 0x42}), bytesof("AB"));
+}
+
+TEST(Lzw, HostileStoredFormsNeverHangOrOverrun) {
+  vxtest::LogCapture log;
+  EXPECT_TRUE(lzwstoredtotext({0, 0x61, 0x62}).empty());
+  EXPECT_TRUE(lzwstoredtotext({65, 0x61, 0x62, 0x63, 1, 2, 3, 4, 5, 6, 7, 8, 9}).empty());
+  EXPECT_TRUE(lzwstoredtotext({255, 0x61}).empty());
+  EXPECT_EQ(log.take(),
+            "lzwpackedtounpacked: Code width 0 is not between 1 and 64.\n"
+            "lzwpackedtounpacked: Code width 65 is not between 1 and 64.\n"
+            "lzwpackedtounpacked: Code width 255 is not between 1 and 64.\n");
+  EXPECT_TRUE(lzwunpackedtopacked({1, 2}, 0).empty());
+  EXPECT_TRUE(lzwunpackedtopacked({1, 2}, 65).empty());
+
+  // Arbitrary bytes under every width: each answer is empty or some text.
+  codectest::SampleData sample(14);
+  for (int width = 1; width <= 64; ++width) {
+    Bytes stored = sample.random(200);
+    stored[0] = static_cast<uint8_t>(width);
+    (void)lzwstoredtotext(stored);
+  }
+  log.take();
+
+  // A cut-off stored form loses codes at the end, so it gives a prefix.
+  const Bytes text = sample.runs(5000, 2, 40);
+  Bytes stored = texttolzwstored(text);
+  stored.resize(stored.size() / 2);
+  const Bytes prefix = lzwstoredtotext(stored);
+  ASSERT_FALSE(prefix.empty());
+  EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), text.begin()));
+}
+
+TEST(Lzw, TextsBeyondTheLimitAreRefused) {
+  // Each code names the one being defined: 2000 codes describe two million bytes.
+  std::vector<int64_t> codes{97};
+  for (int64_t code = 256; code < 256 + 2000; ++code) codes.push_back(code);
+  const size_t full = lzwunpackedtotext(codes).size();
+  EXPECT_EQ(full, 2001u * 2002u / 2u);
+  vxtest::LogCapture log;
+  EXPECT_TRUE(lzwunpackedtotext(codes, static_cast<int64_t>(full) - 1).empty());
+  EXPECT_EQ(lzwunpackedtotext(codes, static_cast<int64_t>(full)).size(), full);
+  EXPECT_TRUE(lzwunpackedtotext({97}, 0).empty());
+  EXPECT_EQ(log.take(),
+            "lzwunpackedtotext: Text longer than 2.003.000 Bytes.\n"
+            "lzwunpackedtotext: Text longer than 0 Bytes.\n");
+}

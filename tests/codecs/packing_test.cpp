@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "codecs/packing.h"
+#include "sample_data.h"
+#include "support/test_support.h"
+
+using namespace vx;
+using codectest::Bytes;
+
+TEST(Packing, RowsStartOnANewByte) {
+  EXPECT_EQ(binarybooltopackedbool({1, 0, 1, 1, 0, 0, 0, 1, 1, 1}, 10), (Bytes{0xB1, 0xC0}));
+  EXPECT_EQ(binarybooltopackedbool({1, 1, 1, 1, 1, 1}, 3), (Bytes{0xE0, 0xE0}));
+  EXPECT_EQ(binarybooltopackedbool({0, 9, 0, 255, 0, 0, 0, 0}, 8), (Bytes{0x50}));
+  EXPECT_EQ(binarynibbletopackednibble({1, 2, 3, 4, 5, 6}, 3), (Bytes{0x12, 0x30, 0x45, 0x60}));
+  EXPECT_EQ(binarynibbletopackednibble({0xF1, 0x2E}, 2), (Bytes{0x1E}));
+  EXPECT_TRUE(binarybooltopackedbool({}, 5).empty());
+  EXPECT_TRUE(binarynibbletopackednibble({}, 5).empty());
+}
+
+TEST(Packing, AnInputEndingInsideARowKeepsItsLastByte) {
+  vxtest::LogCapture log;
+  EXPECT_EQ(binarybooltopackedbool({1, 1, 1, 1, 1}, 3), (Bytes{0xE0, 0xC0}));
+  EXPECT_EQ(log.take(), "binarybooltopackedbool: Appending one Byte = 192\n");
+  EXPECT_EQ(binarynibbletopackednibble({1, 2, 3}, 4), (Bytes{0x12, 0x30}));
+  EXPECT_EQ(log.take(), "binarynibbletopackednibble: Appending one Byte = 48\n");
+  // Without a usable width everything is one row.
+  EXPECT_EQ(binarybooltopackedbool(Bytes(9, 1), 0), (Bytes{0xFF, 0x80}));
+  EXPECT_EQ(log.take(), "binarybooltopackedbool: Appending one Byte = 128\n");
+}
+
+TEST(Packing, UnpackingGivesBackTheValues) {
+  codectest::SampleData sample(31);
+  for (int64_t width : {1, 2, 3, 7, 8, 9, 15, 16, 17, 100}) {
+    for (int64_t rows : {1, 2, 5}) {
+      const auto count = static_cast<size_t>(width * rows);
+      const Bytes bits = sample.random(count, 1);
+      const Bytes nibbles = sample.random(count, 15);
+      const Bytes packedbits = binarybooltopackedbool(bits, width);
+      const Bytes packednibbles = binarynibbletopackednibble(nibbles, width);
+      EXPECT_EQ(packedbits.size(), static_cast<size_t>(rows * ((width + 7) / 8)));
+      EXPECT_EQ(packednibbles.size(), static_cast<size_t>(rows * ((width + 1) / 2)));
+      EXPECT_EQ(packedbooltobinarybool(packedbits, width, width * rows), bits);
+      EXPECT_EQ(packednibbletobinarynibble(packednibbles, width, width * rows), nibbles);
+    }
+  }
+}
+
+TEST(Packing, ShortPackedDataIsRefused) {
+  vxtest::LogCapture log;
+  EXPECT_TRUE(packedbooltobinarybool({0xFF, 0xFF}, 9, 18).empty());
+  EXPECT_TRUE(packednibbletobinarynibble({0x12}, 4, 3).empty());
+  EXPECT_EQ(log.take(),
+            "packedbooltobinarybool: 18 values need 4 bytes, there are 2.\n"
+            "packednibbletobinarynibble: 3 values need 2 bytes, there are 1.\n");
+  EXPECT_EQ(packedbooltobinarybool({0xE0, 0xC0}, 3, 5), (Bytes{1, 1, 1, 1, 1}));
+  EXPECT_EQ(packedbooltobinarybool({0xFF, 0x80}, 0, 9), Bytes(9, 1));
+  EXPECT_TRUE(packedbooltobinarybool({0xFF}, 8, -4).empty());
+}
