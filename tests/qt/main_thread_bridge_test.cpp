@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <atomic>
+#include <thread>
+
+#include "host/qt/main_thread_bridge.h"
+#include "qt_test_application.h"
+
+using vx::qt::MainThreadBridge;
+
+namespace {
+
+// Runs the main thread's events until `done` holds or 30 s have passed.
+bool processuntil(const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > 30000) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
+}
+
+}  // namespace
+
+TEST(MainThreadBridge, SynchronousWorkRunsOnTheMainThreadAndIsWaitedFor) {
+  QApplication& app = vxtest::qtapplication();
+  MainThreadBridge bridge(&app);
+  const std::thread::id mainthread = std::this_thread::get_id();
+  std::atomic<bool> returned{false}, answer{false};
+  std::thread::id ranon;
+  int value = 0;
+  std::thread caller([&] {
+    answer = bridge.runsync([&] {
+      ranon = std::this_thread::get_id();
+      value = 42;
+    });
+    returned = true;
+  });
+  ASSERT_TRUE(processuntil([&] { return returned.load(); }));
+  caller.join();
+  EXPECT_TRUE(answer);
+  EXPECT_EQ(ranon, mainthread);
+  EXPECT_EQ(value, 42);  // written before the caller went on
+}
+
+TEST(MainThreadBridge, QuittingReleasesAWaitingThreadAndItsWorkNeverRuns) {
+  QApplication& app = vxtest::qtapplication();
+  MainThreadBridge bridge(&app);
+  std::atomic<bool> ran{false}, returned{false}, answer{true};
+  std::thread caller([&] {
+    answer = bridge.runsync([&] { ran = true; });
+    returned = true;
+  });
+  // The main thread does not serve the hand-over; it starts to quit instead.
+  bridge.beginquit();
+  caller.join();  // would hang if the waiter were not released
+  EXPECT_TRUE(returned);
+  EXPECT_FALSE(answer);
+  // The queued work, if it was queued, is dropped when the loop gets to it.
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(ran);
+}
+
+TEST(MainThreadBridge, OnceQuittingNothingMoreIsHandedOver) {
+  QApplication& app = vxtest::qtapplication();
+  MainThreadBridge bridge(&app);
+  bridge.beginquit();
+  std::atomic<bool> ran{false};
+  bool answer = true;
+  std::thread([&] {
+    answer = bridge.runsync([&] { ran = true; });
+    bridge.runasync([&] { ran = true; });
+  }).join();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(answer);
+  EXPECT_FALSE(ran);
+}

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "host/qt/qt_host.h"
+#include "host/qt/slot_view_widget.h"
+#include "qt_test_application.h"
+#include "runtime/app_delegate.h"
+
+using namespace vx;
+using vx::qt::QtHost;
+
+namespace {
+
+// One host per test process (ctest runs each test in a process of its own).
+QtHost& qthost() {
+  vxtest::qtapplication();
+  static QtHost* host = [] {
+    auto* h = new QtHost;
+    installhost(h);
+    h->buildinterface();
+    return h;
+  }();
+  return *host;
+}
+
+HostWindow slotwindow(QtHost& h, int slot) { return *h.viewWindow(*appdelegate.slotview(slot)); }
+
+}  // namespace
+
+TEST(QtHost, WindowFramesAreInBottomLeftScreenCoordinates) {
+  QtHost& h = qthost();
+  const HostWindow w = slotwindow(h, 3);
+  const Rect frame{100, 200, 300, 150};
+  h.setWindowFrame(w, frame, true);
+  EXPECT_EQ(h.windowFrame(w), frame);
+  const QRect screen = h.window(w)->screen()->geometry();
+  EXPECT_EQ(h.window(w)->geometry().y(), screen.y() + screen.height() - 200 - 150);
+  EXPECT_EQ(h.screenSize(w), (Size{double(screen.width()), double(screen.height())}));
+}
+
+TEST(QtHost, ViewsKeepTheirPlaceFromTheBottomLeftWhenTheWindowChangesSize) {
+  QtHost& h = qthost();
+  const HostView view = *appdelegate.slotview(1);
+  const HostWindow w = slotwindow(h, 1);
+  h.orderFront(w);
+  h.setWindowFrame(w, {50, 50, 200, 200.0 + h.window(w)->titleheight()}, true);
+  QCoreApplication::processEvents();
+  h.setViewFrame(view, {5, 7, 32, 40});
+  const QWidget* widget = h.view(view);
+  const int contentheight = widget->parentWidget()->height();
+  EXPECT_EQ(widget->geometry(), QRect(5, contentheight - 7 - 40, 32, 40));
+  h.setWindowFrame(w, {50, 50, 300, 350.0 + h.window(w)->titleheight()}, true);
+  QCoreApplication::processEvents();
+  const int grown = widget->parentWidget()->height();
+  ASSERT_NE(grown, contentheight);
+  EXPECT_EQ(widget->geometry(), QRect(5, grown - 7 - 40, 32, 40));
+  EXPECT_EQ(h.viewFrame(view), (Rect{5, 7, 32, 40}));
+}
+
+TEST(QtHost, TheTitleBarMeasuredAtLaunchIsTheMenuBarAboveTheContent) {
+  QtHost& h = qthost();
+  const HostView scroll = *appdelegate.PasteboardScrollView;
+  const HostWindow w = *h.viewWindow(scroll);
+  const double measured = h.windowFrame(w).height - h.viewFrame(scroll).height - 20;
+  EXPECT_GT(measured, 0);
+  EXPECT_EQ(measured, h.window(w)->titleheight());
+  EXPECT_EQ(measured, h.window(w)->menuBar()->sizeHint().height());
+}
+
+TEST(QtHost, EveryWindowShowsTheMenuBarAndADeletionReachesAllOfThem) {
+  QtHost& h = qthost();
+  const HostWindow text = slotwindow(h, 0);
+  const HostWindow main = *appdelegate.MainWindow;
+  ASSERT_NE(h.menuaction(text, "Bearbeiten", "Grafik kopieren"), nullptr);
+  ASSERT_NE(h.menuaction(main, "Bearbeiten", "Grafik kopieren"), nullptr);
+  const int edit = *h.findMenu("Bearbeiten");
+  const auto before = h.menuItems(edit);
+  ASSERT_EQ(before.front().title, "Grafik kopieren");
+  h.deleteMenuItem(edit, 0);
+  EXPECT_EQ(h.menuItems(edit).size(), before.size() - 1);
+  EXPECT_EQ(h.menuaction(text, "Bearbeiten", "Grafik kopieren"), nullptr);
+  EXPECT_EQ(h.menuaction(main, "Bearbeiten", "Grafik kopieren"), nullptr);
+  EXPECT_NE(h.menuaction(main, "Bearbeiten", "Text kopieren"), nullptr);
+  h.deleteMenuItem(edit, 99);  // no such item: nothing changes
+  EXPECT_EQ(h.menuItems(edit).size(), before.size() - 1);
+}
+
+TEST(QtHost, TheCloseBoxOnlyHidesTheWindow) {
+  QtHost& h = qthost();
+  const HostWindow w = slotwindow(h, 2);
+  h.makeKeyAndOrderFront(w);
+  ASSERT_TRUE(h.isWindowVisible(w));
+  h.window(w)->close();
+  EXPECT_FALSE(h.isWindowVisible(w));
+  h.orderFront(w);  // the same window, with its view, comes back
+  EXPECT_TRUE(h.isWindowVisible(w));
+  EXPECT_EQ(h.viewWindow(*appdelegate.slotview(2)), w);
+}
+
+TEST(QtHost, TheMainWindowIsTheLastVisibleWindowMadeKey) {
+  QtHost& h = qthost();
+  const HostWindow first = slotwindow(h, 4), second = slotwindow(h, 5);
+  h.makeKeyAndOrderFront(first);
+  h.makeKeyAndOrderFront(second);
+  EXPECT_EQ(h.mainWindow(), second);
+  h.orderOut(second);
+  EXPECT_EQ(h.mainWindow(), first);
+}
+
+TEST(QtHost, ThePasteboardHoldsTextAndImages) {
+  QtHost& h = qthost();
+  h.pasteboardClear();
+  h.pasteboardSetString("Grüße");
+  EXPECT_EQ(h.pasteboardString(), "Grüße");
+  const HostImage image{2, 1, {255, 255, 0, 0, 255, 0, 0, 255}};
+  h.pasteboardSetImage(image);
+  EXPECT_EQ(qt::tohostimage(QApplication::clipboard()->image()), image);
+}
+
+TEST(QtHost, PicturesConvertWithTheirChannelsInPlace) {
+  const HostImage image{2, 2, {255, 10, 20, 30, 255, 40, 50, 60, 255, 70, 80, 90, 128, 1, 2, 3}};
+  const QImage converted = qt::toqimage(image);
+  EXPECT_EQ(converted.pixel(1, 0), qRgba(40, 50, 60, 255));
+  EXPECT_EQ(converted.pixel(0, 1), qRgba(70, 80, 90, 255));
+  EXPECT_EQ(qt::tohostimage(converted), image);
+  // A buffer that falls short of its size shows nothing rather than reading past its end.
+  EXPECT_TRUE(qt::toqimage(HostImage{4, 4, std::vector<uint8_t>(12, 255)}).isNull());
+}
+
+TEST(QtHost, TextIsComposedAndTextViewsHoldPlainText) {
+  QtHost& h = qthost();
+  EXPECT_EQ(h.precomposed("Gro\xC3\x9F" "e und e\xCC\x81"), "Gro\xC3\x9F" "e und \xC3\xA9");
+  const HostView text = *appdelegate.SystemConsoleTextView;
+  h.preparePlainTextView(text);
+  h.setTextViewString(text, "Zeile 1\nZeile 2");
+  EXPECT_EQ(h.textViewString(text), "Zeile 1\nZeile 2");
+  EXPECT_EQ(h.viewWindow(text), appdelegate.SystemConsoleWindow);
+}
