@@ -53,6 +53,9 @@ class Host {
   virtual bool isMainThread() const = 0;
   virtual bool runOnMainSync(std::function<void()> task) = 0;
   virtual void runOnMainAsync(std::function<void()> task) = 0;
+  // Whether the host has begun to quit; asynchronous work handed over from
+  // then on may never run, so a thread polling for it must stop waiting.
+  virtual bool isShuttingDown() const { return false; }
   virtual void setCurrentThreadName(const std::string& name);  // default: pthread_setname_np
 
   // Windows.
