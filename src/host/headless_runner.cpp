@@ -89,7 +89,7 @@ int runHeadless(std::function<void()> program, std::function<void(HeadlessSessio
   HeadlessSession session(h);
   appdelegate.program = [program = std::move(program), flag = session.endflag()] {
     EndMark mark{flag};
-    program();
+    if (program) program();
   };
   appdelegate.applicationWillFinishLaunching();
   appdelegate.applicationDidFinishLaunching();

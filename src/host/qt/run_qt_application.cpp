@@ -32,7 +32,7 @@ int runQtApplication(int argc, char** argv, std::function<void()> program,
   installhost(host);
   QObject::connect(application, &QCoreApplication::aboutToQuit, [host] { host->beginquit(); });
 
-  appdelegate.program = std::move(program);
+  appdelegate.program = program ? std::move(program) : [] {};
   appdelegate.applicationWillFinishLaunching();
   host->buildinterface();
   QTimer::singleShot(0, application, [launched = std::move(launched)] {

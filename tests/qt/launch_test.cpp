@@ -1,0 +1,124 @@
+// Each test runs the whole application once; ctest gives every test a
+// process of its own (one QApplication per process).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QTimer>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+#include "host/qt/qt_host.h"
+#include "support/test_support.h"
+#include "vxtools_qt.h"
+
+using namespace vx;
+
+namespace {
+
+int runapplication(std::function<void()> program, std::function<void()> launched) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static char name[] = "qt_launch_tests";
+  static char* argv[] = {name, nullptr};
+  return runQtApplication(1, argv, std::move(program), std::move(launched));
+}
+
+// Calls `check` on the main thread every few milliseconds; quits the
+// application once it holds (or after 30 s, failing the test).
+void quitwhen(std::function<bool()> check) {
+  auto* timer = new QTimer(qApp);
+  auto started = std::chrono::steady_clock::now();
+  QObject::connect(timer, &QTimer::timeout, [timer, check = std::move(check), started] {
+    const bool late = std::chrono::steady_clock::now() - started > std::chrono::seconds(30);
+    if (check() || late) {
+      EXPECT_FALSE(late) << "the awaited state never came";
+      timer->stop();
+      QCoreApplication::quit();
+    }
+  });
+  timer->start(2);
+}
+
+// A flag another thread sets, waited for with a timeout.
+class Signal {
+ public:
+  void set() {
+    std::lock_guard lock(mutex_);
+    set_ = true;
+    changed_.notify_all();
+  }
+  bool wait() {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::seconds(30), [&] { return set_; });
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool set_ = false;
+};
+
+size_t at(const std::string& log, const std::string& line) {
+  const size_t found = log.find(line);
+  EXPECT_NE(found, std::string::npos) << "missing: " << line;
+  return found;
+}
+
+}  // namespace
+
+TEST(QtLaunch, TheLaunchSequenceRunsInOrderAndStartsTheProgramOnItsThread) {
+  vxtest::LogCapture log;
+  std::atomic<int64_t> programthread{-1};
+  const int code = runapplication([&] { programthread = threadnumber(); },
+                                  [&] { quitwhen([&] { return programthread >= 0; }); });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(programthread, 2);
+  const std::string text = log.take();
+  const size_t order[] = {
+      at(text, "applicationWillFinishLaunching: Called.\n"),
+      at(text, "applicationDidFinishLaunching: Start.\n"),
+      at(text, "initvxtools: Start.\n"),
+      at(text, "initvxtools: End.\n"),
+      at(text, "Program: Start.\n"),
+      at(text, "applicationDidFinishLaunching: End.\n"),
+      at(text, "applicationWillTerminate: Called.\n"),
+  };
+  for (size_t i = 1; i < std::size(order); ++i) EXPECT_LT(order[i - 1], order[i]);
+  // The title bar was measured from the pasteboard window: its menu bar.
+  const HostWindow pasteboard = *appdelegate.PasteboardWindow;
+  EXPECT_GT(titlebarheight, 0);
+  EXPECT_EQ(titlebarheight, qt::installedqthost()->window(pasteboard)->titleheight());
+}
+
+TEST(QtLaunch, QuittingReleasesAProgramThatWaitsOnTheMainThread) {
+  std::atomic<int> served{0};
+  Signal released;
+  const int code = runapplication(
+      [&] {
+        while (host().runOnMainSync([&] { ++served; })) {
+        }
+        released.set();
+      },
+      [&] { quitwhen([&] { return served >= 20; }); });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(released.wait());
+  EXPECT_TRUE(qt::installedqthost()->quitting());
+}
+
+TEST(QtLaunch, QuittingWhileAFileDialogIsOpenEndsTheApplication) {
+  std::optional<std::optional<std::string>> answer;
+  const int code = runapplication({}, [&] {
+    quitwhen([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; });
+    QTimer::singleShot(0, [&] {
+      SavePanelRequest request;
+      request.title = "Grafik sichern unter";
+      request.proposedName = "Stern.gr";
+      answer = host().runSavePanel(request);
+    });
+  });
+  EXPECT_EQ(code, 0);
+  ASSERT_TRUE(answer.has_value());  // the dialog returned
+  EXPECT_FALSE(answer->has_value());  // as cancelled
+}
