@@ -1,5 +1,8 @@
 #pragma once
-// Public calls of this subsystem: packing, run-length and LZW coding.
+// Public calls of this subsystem: packing, run-length and LZW coding, whole
+// files and the file panels.
+#include "codecs/file_access.h"
+#include "codecs/file_panels.h"
 #include "codecs/lzw.h"
 #include "codecs/run_length.h"
 #include "codecs/packing.h"

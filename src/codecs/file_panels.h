@@ -1,0 +1,21 @@
+#pragma once
+// The host's modal open and save panels. They run on the main thread; a caller
+// on another thread waits for the answer. The answer is a plain path, or empty
+// when the user cancelled (or the application quit meanwhile).
+#include <string>
+
+namespace vx {
+
+// `filetypes`: extensions without the dot, separated by "," ("gr"); empty
+// allows every type.
+std::string t_OpenPanel(const std::string& title, const std::string& message,
+                        const std::string& filetypes, bool filesselectable,
+                        bool choosedirectories);
+std::string t_SavePanel(const std::string& proposedname, const std::string& title,
+                        const std::string& message, const std::string& filetypes);
+
+// A file URL as the panels answer it, as a path: percent escapes decoded,
+// composed characters precomposed, a leading "file://" dropped.
+std::string fileurltopath(const std::string& url);
+
+}  // namespace vx

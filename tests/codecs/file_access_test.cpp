@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include "codecs/file_access.h"
+#include "sample_data.h"
+#include "support/test_support.h"
+
+using namespace vx;
+using codectest::Bytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Folder {
+ public:
+  Folder() {
+    path_ = fs::temp_directory_path() / ("vxcodecs-" + std::to_string(::getpid()));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~Folder() {
+    std::error_code ignored;
+    fs::permissions(path_, fs::perms::owner_all, ignored);
+    fs::remove_all(path_, ignored);
+  }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  size_t entries() const {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {}));
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+}  // namespace
+
+TEST(FileAccess, WrittenBytesReadBack) {
+  Folder folder;
+  codectest::SampleData sample(41);
+  const std::string path = folder.file("Bild.gr");
+  for (const Bytes& bytes : {sample.random(1), Bytes{}, sample.random(300000)}) {
+    EXPECT_EQ(setbinarytofile(path, bytes), 0);
+    EXPECT_EQ(getbinaryfromfile(path), bytes);
+  }
+  // Nothing of the temporary file is left behind.
+  EXPECT_EQ(folder.entries(), 1u);
+}
+
+TEST(FileAccess, ReplacingKeepsPermissionsAndFollowsLinks) {
+  Folder folder;
+  const std::string target = folder.file("target.gr");
+  ASSERT_EQ(setbinarytofile(target, {1}), 0);
+  ::chmod(target.c_str(), 0640);
+  fs::create_symlink(target, folder.file("link.gr"));
+  ASSERT_EQ(setbinarytofile(folder.file("link.gr"), {2, 3}), 0);
+  EXPECT_TRUE(fs::is_symlink(folder.file("link.gr")));
+  EXPECT_EQ(getbinaryfromfile(target), (Bytes{2, 3}));
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(FileAccess, FailuresAreReportedWithTheSystemsErrorNumber) {
+  Folder folder;
+  vxtest::LogCapture log;
+  EXPECT_TRUE(getbinaryfromfile(folder.file("missing.font")).empty());
+  EXPECT_EQ(log.take(), "getbinaryfromfile: Error #2: No such file or directory\n");
+  EXPECT_TRUE(getbinaryfromfile(folder.path().string()).empty());
+  EXPECT_EQ(log.take(), "getbinaryfromfile: Error #21: Is a directory\n");
+
+  EXPECT_EQ(setbinarytofile(folder.file("no/such/folder.gr"), {1}), ENOENT);
+  EXPECT_EQ(log.take(), "setbinarytofile: Error #2: No such file or directory\n");
+  EXPECT_EQ(setbinarytofile(folder.path().string(), {1}), EISDIR);
+  EXPECT_EQ(log.take(), "setbinarytofile: Error #21: Is a directory\n");
+  EXPECT_EQ(setbinarytofile("", {1}), ENOENT);
+  EXPECT_EQ(log.take(), "setbinarytofile: Error #2: No such file or directory\n");
+}
+
+TEST(FileAccess, AFailedWriteLeavesTheOldFileWhole) {
+  Folder folder;
+  const std::string path = folder.file("old.gr");
+  ASSERT_EQ(setbinarytofile(path, {1, 2, 3}), 0);
+  // A file size limit makes the write fail part way, as a full disk would,
+  // for every user including root.
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 1000;
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  vxtest::LogCapture log;
+  const int64_t error = setbinarytofile(path, Bytes(5000, 7));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(error, EFBIG);
+  EXPECT_EQ(log.take(), "setbinarytofile: Error #27: File too large\n");
+  EXPECT_EQ(getbinaryfromfile(path), (Bytes{1, 2, 3}));
+  EXPECT_EQ(folder.entries(), 1u);
+}
+
+TEST(FileAccess, DevicesAreWrittenInPlace) {
+  struct stat info {};
+  if (::stat("/dev/full", &info) != 0 || !S_ISCHR(info.st_mode)) GTEST_SKIP();
+  vxtest::LogCapture log;
+  EXPECT_EQ(setbinarytofile("/dev/full", {1}), ENOSPC);
+  EXPECT_EQ(log.take(), "setbinarytofile: Error #28: No space left on device\n");
+  ASSERT_EQ(::stat("/dev/full", &info), 0);
+  EXPECT_TRUE(S_ISCHR(info.st_mode));
+  EXPECT_EQ(setbinarytofile("/dev/null", {1, 2}), 0);
+}
+
+TEST(FileAccess, NamesComeFromTheLastComponent) {
+  EXPECT_EQ(filenameofpath("/a/b/c.font"), "c.font");
+  EXPECT_EQ(filenameofpath("c.font"), "c.font");
+  EXPECT_EQ(filenameofpath("/a/b/"), "");
+  EXPECT_EQ(filenameofpath(""), "");
+  EXPECT_EQ(basenameofpath("/a/b/c.font"), "c");
+  EXPECT_EQ(basenameofpath("/a/b.d/c"), "c");
+  EXPECT_EQ(basenameofpath("Bild.alt"), "Bild");
+  EXPECT_EQ(basenameofpath("/x/archiv.tar.gz"), "archiv.tar");
+  EXPECT_EQ(basenameofpath("Ohne Punkt"), "Ohne Punkt");
+  EXPECT_EQ(basenameofpath(""), "");
+}

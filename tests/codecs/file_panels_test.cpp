@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "codecs/file_panels.h"
+#include "support/test_support.h"
+
+using namespace vx;
+
+TEST(FilePanels, OpenPanelAsksAsToldAndAnswersAPlainPath) {
+  HeadlessHost& h = useHeadlessHost();
+  // "é" as e + combining acute, escaped: the path holds the precomposed letter.
+  h.scriptopenpanel({"file:///Users/Grafik%20alt/Fe%CC%81e.gr", "file:///second.gr"});
+  EXPECT_EQ(t_OpenPanel("Titel", "Nachricht", "gr,font", true, false),
+            "/Users/Grafik alt/F\u00E9e.gr");
+  const OpenPanelRequest request = *h.lastopenrequest();
+  EXPECT_EQ(request.title, "Titel");
+  EXPECT_EQ(request.message, "Nachricht");
+  EXPECT_EQ(request.fileTypes, (std::vector<std::string>{"gr", "font"}));
+  EXPECT_TRUE(request.canChooseFiles);
+  EXPECT_FALSE(request.canChooseDirectories);
+  EXPECT_EQ(request.buttonTitle, "Öffnen");
+
+  h.scriptopenpanel({});
+  EXPECT_EQ(t_OpenPanel("", "", "", false, true), "");
+  EXPECT_TRUE(h.lastopenrequest()->fileTypes.empty());
+  EXPECT_EQ(h.lastopenrequest()->buttonTitle, "Wählen");
+  EXPECT_EQ(t_OpenPanel("", "", "", true, false), "");  // nothing scripted: cancel
+}
+
+TEST(FilePanels, SavePanelProposesTheNameAndAnswersAPlainPath) {
+  HeadlessHost& h = useHeadlessHost();
+  h.scriptsavepanel("file:///tmp/Stern%2040%25.gr");
+  EXPECT_EQ(t_SavePanel("Bild.gr", "Grafik sichern unter", "Nachricht", "gr"),
+            "/tmp/Stern 40%.gr");
+  const SavePanelRequest request = *h.lastsaverequest();
+  EXPECT_EQ(request.proposedName, "Bild.gr");
+  EXPECT_EQ(request.title, "Grafik sichern unter");
+  EXPECT_EQ(request.message, "Nachricht");
+  EXPECT_EQ(request.fileTypes, (std::vector<std::string>{"gr"}));
+  EXPECT_EQ(request.buttonTitle, "Sichern");
+  EXPECT_EQ(request.nameFieldLabel, "Sichern unter:");
+  h.scriptsavepanel(std::nullopt);
+  EXPECT_EQ(t_SavePanel("Bild.gr", "", "", "gr"), "");
+}
+
+TEST(FilePanels, UrlsBecomePathsEvenWhenOddlyEscaped) {
+  useHeadlessHost();
+  EXPECT_EQ(fileurltopath("file:///a%2Fb"), "/a/b");
+  EXPECT_EQ(fileurltopath("/plain/path"), "/plain/path");
+  EXPECT_EQ(fileurltopath("file:///100%"), "/100%");
+  EXPECT_EQ(fileurltopath("file:///%zz%4"), "/%zz%4");
+}
+
+TEST(FilePanels, AnotherThreadWaitsForThePanelOnTheMainThread) {
+  HeadlessHost& h = useHeadlessHost();
+  h.scriptsavepanel("file:///tmp/aus%20Faden.gr");
+  std::string answer;
+  std::atomic<bool> finished{false};
+  std::thread caller([&] {
+    answer = t_SavePanel("Bild.gr", "Grafik sichern unter", "", "gr");
+    finished = true;
+  });
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return finished.load(); }));
+  caller.join();
+  EXPECT_EQ(answer, "/tmp/aus Faden.gr");
+}
+
+TEST(FilePanels, AWaitingThreadIsReleasedWhenTheHostQuits) {
+  HeadlessHost& h = useHeadlessHost();
+  h.scriptopenpanel({"file:///never.gr"});
+  std::string answer = "unset";
+  std::thread caller([&] { answer = t_OpenPanel("", "", "", true, false); });
+  h.shutdown();  // the main thread never runs the panel
+  caller.join();
+  EXPECT_EQ(answer, "");
+}
