@@ -104,7 +104,7 @@ TEST(QtLaunch, QuittingReleasesAProgramThatWaitsOnTheMainThread) {
       [&] { quitwhen([&] { return served >= 20; }); });
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(released.wait());
-  EXPECT_TRUE(qt::installedqthost()->quitting());
+  EXPECT_TRUE(host().isShuttingDown());
 }
 
 TEST(QtLaunch, QuittingWhileAFileDialogIsOpenEndsTheApplication) {
