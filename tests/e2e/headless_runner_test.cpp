@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "support/test_support.h"
+
+using namespace vx;
+
+namespace {
+HeadlessRunOptions quiet() {
+  HeadlessRunOptions options;
+  options.echoLog = false;
+  return options;
+}
+}  // namespace
+
+TEST(HeadlessRunner, RunsTheLaunchSequenceAndTheProgramOnItsOwnThread) {
+  std::atomic<int64_t> programthread{-1};
+  std::string log;
+  const int code = runHeadless(
+      [&] {
+        programthread = threadnumber();
+        vx::log("Probe: done.");
+      },
+      [&](HeadlessSession& session) {
+        EXPECT_TRUE(session.waitforend());
+        log = session.log();
+      },
+      quiet());
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(programthread, 2);
+  const size_t start = log.find("applicationDidFinishLaunching: Start.");
+  const size_t program = log.find("Program: Start.");
+  const size_t probe = log.find("Probe: done.");
+  ASSERT_NE(start, std::string::npos);
+  ASSERT_NE(probe, std::string::npos);
+  EXPECT_LT(start, program);
+  EXPECT_LT(program, probe);
+}
+
+TEST(HeadlessRunner, AProgramEndedWithTheQuitCallCountsAsEnded) {
+  const int code = runHeadless([] { t_QuitProgram(7); }, {}, quiet());
+  EXPECT_EQ(code, 0);
+}
+
+TEST(HeadlessRunner, MenuChoicesReachTheMenuHandler) {
+  std::atomic<bool> seen{false};
+  const int code = runHeadless(
+      [&] {
+        while (MenuEventQueue.size() == 0) sleepmilliseconds(1);
+        const t_MenuEvent event = *MenuEventQueue.at(0);
+        seen = event.MenuTitle == "Bearbeiten" && event.ItemTitle == "Grafik kopieren" &&
+               event.ItemAction == 110;
+      },
+      [&](HeadlessSession& session) {
+        EXPECT_FALSE(session.choose("Bearbeiten", "Kein solcher Eintrag"));
+        EXPECT_TRUE(session.choose("Bearbeiten", "Grafik kopieren"));
+        EXPECT_TRUE(session.waitforend());
+      },
+      quiet());
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(seen);
+}
+
+TEST(HeadlessRunner, StoppingWhileTheProgramWaitsOnTheMainThreadReleasesIt) {
+  std::atomic<int> served{0};
+  std::atomic<bool> released{false};
+  const int code = runHeadless(
+      [&] {
+        while (host().runOnMainSync([&] { ++served; })) {
+        }
+        released = true;
+      },
+      [&](HeadlessSession& session) {
+        EXPECT_TRUE(session.waituntil([&] { return served >= 10; }));
+      },
+      quiet());
+  EXPECT_EQ(code, 1);  // the driver stopped a program that was still running
+  EXPECT_TRUE(host().isShuttingDown());
+  // Every hand-over is refused from now on, so the program gets free.
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return released.load(); }));
+}
+
+TEST(HeadlessRunner, WaitingForLogLinesCountsThem) {
+  const int code = runHeadless(
+      [] {
+        vx::log("Tick", "");
+        vx::log(".");
+        vx::log("Tick.");
+      },
+      [](HeadlessSession& session) {
+        EXPECT_TRUE(session.waitforlog("Tick.", 2));
+        EXPECT_FALSE(session.waitforlog("Tick.", 3, std::chrono::milliseconds(50)));
+        EXPECT_TRUE(session.waitforend());
+      },
+      quiet());
+  EXPECT_EQ(code, 0);
+}
