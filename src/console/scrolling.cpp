@@ -1,0 +1,123 @@
+#include "console/scrolling.h"
+
+#include <algorithm>
+
+#include "console/bounded_move.h"
+#include "console/console_window.h"
+#include "console/print_symbol.h"
+#include "console/text_video_memory.h"
+#include "runtime/memory.h"
+
+namespace vx {
+
+namespace {
+
+enum class Direction { Up, Down };
+
+// The window's picture, cut to its graphic block and the toolkit memory.
+AddressRange picturebytes(const t_Window& slot) {
+  if (slot.MemoryStart < 0) return {};
+  const int64_t size = slot.Width * slot.Height * slot.BitDepth / 8;
+  return {slot.MemoryStart, std::min(slot.MemoryStart + size - 1, slot.MemoryEnd)};
+}
+
+int64_t pixeladdress(const t_Window& slot, int64_t x, int64_t y) {
+  return slot.MemoryStart + ((y * slot.Width + x) * slot.BitDepth) / 8;
+}
+
+// Moves whole lines of the area by one line: characters, attributes and the
+// pixels of the glyphs, each inside its own part of the window's memory.
+void fastscroll(const t_Window& slot, Direction direction) {
+  const int64_t l1 = slot.TextFirstLine;
+  const int64_t l2 = slot.TextLastLine;
+  const int64_t columns = slot.TextWidth;
+  const int64_t half = attributeplaneoffset(slot);
+  const int64_t glyphwidth = slot.Font.Width;
+  const int64_t glyphheight = slot.Font.Height;
+  // Lines l1 + 1..l2 move to l1 (up), or lines l1..l2 - 1 move to l1 + 1 (down).
+  const int64_t firstmoved = direction == Direction::Up ? l1 : l1 - 1;  // 0-based line
+  const int64_t linestep = direction == Direction::Up ? -1 : 1;
+
+  const int64_t textsource = slot.TextMemoryStart + columns * firstmoved;
+  const int64_t textcount = columns * (l2 - l1);
+  boundedmove(textsource, textsource + linestep * columns, textcount, characterplane(slot));
+  boundedmove(textsource + half, textsource + half + linestep * columns, textcount,
+              attributeplane(slot));
+
+  const int64_t pixelsource = pixeladdress(slot, 0, glyphheight * firstmoved);
+  const int64_t pixelend =
+      pixeladdress(slot, glyphwidth * columns, glyphheight * (firstmoved + l2 - l1) - 1);
+  const int64_t linebytes = slot.BitDepth * glyphheight * slot.Width / 8;
+  boundedmove(pixelsource, pixelsource + linestep * linebytes, pixelend - pixelsource,
+              picturebytes(slot));
+}
+
+// Redraws each cell of the area from the cell one line below (up) or above
+// (down), in plain video, since the attributes already hold the colours drawn.
+void slowscroll(uint8_t window, t_Window& slot, Direction direction) {
+  const int64_t l1 = slot.TextFirstLine;
+  const int64_t l2 = slot.TextLastLine;
+  const bool inverse = slot.TextInverse;
+  slot.TextInverse = false;
+  const int64_t count = l2 - l1;
+  for (int64_t step = 0; step < count; ++step) {
+    const int64_t y = direction == Direction::Up ? l1 + step : l2 - step;
+    const int64_t from = direction == Direction::Up ? y + 1 : y - 1;
+    for (int64_t x = slot.TextFirstColumn; x <= slot.TextLastColumn; ++x) {
+      const std::optional<TextCellAddress> cell = textcelladdress(slot, x, from);
+      if (!cell) continue;
+      t_PrintSymbol(window, ToolkitMemory[static_cast<size_t>(cell->character)],
+                    ToolkitMemory[static_cast<size_t>(cell->attribute)], x, y);
+    }
+  }
+  slot.TextInverse = inverse;
+}
+
+void clearline(uint8_t window, const t_Window& slot, int64_t line, int64_t fromcolumn) {
+  for (int64_t x = fromcolumn; x <= slot.TextLastColumn; ++x) {
+    t_PrintSymbol(window, ' ', slot.TextColor, x, line);
+  }
+}
+
+void scroll(std::string_view caller, uint8_t window, Direction direction) {
+  t_Window* slot = consolewindow(caller, window, ConsoleNeeds::TextMemory);
+  if (!slot || slot->ScrollLock) return;
+  const bool wholelines = slot->TextFirstColumn == 1 && slot->TextLastColumn == slot->TextWidth;
+  if (wholelines) {
+    fastscroll(*slot, direction);
+  } else {
+    slowscroll(window, *slot, direction);
+  }
+  const int64_t cleared = direction == Direction::Up ? slot->TextLastLine : slot->TextFirstLine;
+  clearline(window, *slot, cleared, slot->TextFirstColumn);
+}
+
+}  // namespace
+
+void t_ScrollUp(uint8_t window) { scroll("t_ScrollUp", window, Direction::Up); }
+
+void t_ScrollDown(uint8_t window) { scroll("t_ScrollDown", window, Direction::Down); }
+
+void t_ClearEndOfLine(uint8_t window) {
+  t_Window* slot = consolewindow("t_ClearEndOfLine", window, ConsoleNeeds::TextMemory);
+  if (slot) clearline(window, *slot, slot->TextVpos, slot->TextHpos);
+}
+
+void t_ClearEndOfWindow(uint8_t window) {
+  t_Window* slot = consolewindow("t_ClearEndOfWindow", window, ConsoleNeeds::TextMemory);
+  if (!slot) return;
+  const int64_t hpos = slot->TextHpos;
+  const int64_t vpos = slot->TextVpos;
+  t_ClearEndOfLine(window);
+  if (slot->TextVpos < slot->TextLastLine) {
+    slot->TextHpos = slot->TextFirstColumn;
+    for (int64_t line = vpos + 1; line <= slot->TextLastLine; ++line) {
+      slot->TextVpos = line;
+      t_ClearEndOfLine(window);
+    }
+  }
+  slot->TextHpos = hpos;
+  slot->TextVpos = vpos;
+}
+
+}  // namespace vx

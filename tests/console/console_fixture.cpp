@@ -1,0 +1,115 @@
+#include "console_fixture.h"
+
+#include <algorithm>
+
+using namespace vx;
+
+namespace consoletest {
+
+t_Font makefont(int64_t width, int64_t height, const GlyphPattern& pattern, uint8_t start,
+                uint8_t end) {
+  t_Font font;
+  font.Format = 2;
+  font.Start = start;
+  font.End = end;
+  font.Width = width;
+  font.Height = height;
+  for (int code = 0; code < 256; ++code) {
+    for (int64_t row = 0; row < height; ++row) {
+      for (int64_t column = 0; column < width; ++column) {
+        font.Data.push_back(pattern(static_cast<uint8_t>(code), row, column));
+      }
+    }
+  }
+  return font;
+}
+
+t_Font flatfont(int64_t width, int64_t height, uint8_t grey) {
+  return makefont(width, height, [grey](uint8_t, int64_t, int64_t) { return grey; });
+}
+
+t_Font numberedfont(int64_t width, int64_t height) {
+  return makefont(width, height, [width](uint8_t code, int64_t row, int64_t column) {
+    return static_cast<uint8_t>(code + row * width + column);
+  });
+}
+
+namespace {
+
+// Takes a block from high memory the way window initialisation does.
+int64_t carve(int64_t need) {
+  const int64_t start = (HighMemory - need + 1) / 1024 * 1024;
+  HighMemory = start - 1;
+  return start;
+}
+
+}  // namespace
+
+void opentextwindow(uint8_t window, int64_t depth, int64_t columns, int64_t lines,
+                    const t_Font& font) {
+  useHeadlessHost();
+  t_InitMemory();
+  t_Window& w = WindowTable[window];
+  w.BitDepth = depth;
+  w.Width = columns * font.Width;
+  w.Height = lines * font.Height;
+  const int64_t need = w.Height * w.Width * depth / 8;
+  w.MemoryEnd = HighMemory;
+  w.MemoryStart = carve(need);
+  w.TextMemoryEnd = HighMemory;
+  w.TextMemoryStart = carve(columns * lines * 2);
+  w.TextWidth = columns;
+  w.TextHeight = lines;
+  w.TextFirstColumn = 1;
+  w.TextLastColumn = columns;
+  w.TextFirstLine = 1;
+  w.TextLastLine = lines;
+  w.TextHpos = 1;
+  w.TextVpos = 1;
+  w.TextColor = 0xC0;
+  w.Font = font;
+  std::fill_n(ToolkitMemory.begin() + w.MemoryStart, need, 0);
+  const int64_t half = (w.TextMemoryEnd - w.TextMemoryStart + 1) / 2;
+  std::fill_n(ToolkitMemory.begin() + w.TextMemoryStart, columns * lines, ' ');
+  std::fill_n(ToolkitMemory.begin() + w.TextMemoryStart + half, columns * lines, 0xC0);
+  w.Initialized = true;
+}
+
+uint8_t cellcode(uint8_t window, int64_t column, int64_t line) {
+  const t_Window& w = WindowTable[window];
+  return ToolkitMemory.at(w.TextMemoryStart + (line - 1) * w.TextWidth + column - 1);
+}
+
+uint8_t cellattribute(uint8_t window, int64_t column, int64_t line) {
+  const t_Window& w = WindowTable[window];
+  const int64_t half = (w.TextMemoryEnd - w.TextMemoryStart + 1) / 2;
+  return ToolkitMemory.at(w.TextMemoryStart + half + (line - 1) * w.TextWidth + column - 1);
+}
+
+uint8_t& pixelbyte(uint8_t window, int64_t x, int64_t y) {
+  const t_Window& w = WindowTable[window];
+  return ToolkitMemory.at(w.MemoryStart + (y * w.Width + x) * (w.BitDepth / 8));
+}
+
+std::vector<uint8_t> cellpixels(uint8_t window, int64_t column, int64_t line) {
+  const t_Window& w = WindowTable[window];
+  const int64_t bytes = w.BitDepth / 8;
+  std::vector<uint8_t> pixels;
+  for (int64_t row = 0; row < w.Font.Height; ++row) {
+    const int64_t y = (line - 1) * w.Font.Height + row;
+    const int64_t x = (column - 1) * w.Font.Width;
+    const uint8_t* first = &pixelbyte(window, x, y);
+    pixels.insert(pixels.end(), first, first + w.Font.Width * bytes);
+  }
+  return pixels;
+}
+
+void printrow(uint8_t window, const std::string& text, int64_t column, int64_t line,
+              uint8_t colour) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    t_PrintSymbol(window, static_cast<uint8_t>(text[i]), colour,
+                  column + static_cast<int64_t>(i), line);
+  }
+}
+
+}  // namespace consoletest

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "console_fixture.h"
+
+using namespace vx;
+using namespace consoletest;
+
+namespace {
+
+struct Cursor {
+  int64_t column;
+  int64_t line;
+  friend bool operator==(const Cursor&, const Cursor&) = default;
+};
+
+Cursor cursor(uint8_t window) {
+  return {WindowTable[window].TextHpos, WindowTable[window].TextVpos};
+}
+
+void placecursor(uint8_t window, int64_t column, int64_t line) {
+  WindowTable[window].TextHpos = column;
+  WindowTable[window].TextVpos = line;
+}
+
+// A 4 x 3 window with the text area columns 2..3, lines 2..3 and a letter per cell.
+void openareawindow() {
+  opentextwindow(0, 8, 4, 3, numberedfont(1, 1));
+  printrow(0, "abcd", 1, 1);
+  printrow(0, "efgh", 1, 2);
+  printrow(0, "ijkl", 1, 3);
+  t_Window& w = WindowTable[0];
+  w.TextFirstColumn = 2;
+  w.TextLastColumn = 3;
+  w.TextFirstLine = 2;
+  w.TextLastLine = 3;
+}
+
+std::string line(uint8_t window, int64_t y) {
+  std::string text;
+  for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) {
+    text += static_cast<char>(cellcode(window, x, y));
+  }
+  return text;
+}
+
+}  // namespace
+
+TEST(Cursor, MovesWrapAtTheEdgesOfTheArea) {
+  openareawindow();
+  t_CursorHome(0);
+  EXPECT_EQ(cursor(0), (Cursor{2, 2}));
+  t_CursorRight(0);
+  t_CursorRight(0);  // beyond column 3: start of the next line
+  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
+  t_CursorLeft(0);  // before column 2: end of the line above
+  EXPECT_EQ(cursor(0), (Cursor{3, 2}));
+  t_CursorDown(0);
+  EXPECT_EQ(cursor(0), (Cursor{3, 3}));
+  t_CursorUp(0);
+  EXPECT_EQ(cursor(0), (Cursor{3, 2}));
+  t_CursorEnd(0);
+  EXPECT_EQ(cursor(0), (Cursor{3, 3}));
+  t_Cr(0);
+  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
+  EXPECT_EQ(line(0, 1), "abcd");  // never scrolled: line 1 is outside the area
+}
+
+TEST(Cursor, LeavingTheBottomOrTopLineScrollsTheArea) {
+  openareawindow();
+  placecursor(0, 3, 3);
+  t_CursorRight(0);
+  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
+  EXPECT_EQ((std::vector<std::string>{line(0, 1), line(0, 2), line(0, 3)}),
+            (std::vector<std::string>{"abcd", "ejkh", "i  l"}));
+  placecursor(0, 2, 2);
+  t_CursorLeft(0);
+  EXPECT_EQ(cursor(0), (Cursor{3, 2}));
+  EXPECT_EQ((std::vector<std::string>{line(0, 1), line(0, 2), line(0, 3)}),
+            (std::vector<std::string>{"abcd", "e  h", "ijkl"}));
+  placecursor(0, 3, 3);
+  t_CursorDown(0);
+  EXPECT_EQ(cursor(0), (Cursor{3, 3}));
+  EXPECT_EQ(line(0, 2), "ejkh");
+}
+
+TEST(Cursor, ScrollLockKeepsTheCursorOnTheEdgeLine) {
+  openareawindow();
+  WindowTable[0].ScrollLock = true;
+  placecursor(0, 3, 3);
+  t_Cr(0);
+  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
+  t_CursorDown(0);
+  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
+  placecursor(0, 2, 2);
+  t_CursorUp(0);
+  EXPECT_EQ(cursor(0), (Cursor{2, 2}));
+  EXPECT_EQ((std::vector<std::string>{line(0, 2), line(0, 3)}),
+            (std::vector<std::string>{"efgh", "ijkl"}));
+}
+
+TEST(Cursor, HtabCountsFromTheAreaAndStaysInsideTheWindow) {
+  vxtest::LogCapture capture;
+  openareawindow();
+  capture.take();
+  t_Htab(0, 3);  // may pass the area's last column, not the window's
+  EXPECT_EQ(WindowTable[0].TextHpos, 4);
+  t_Htab(0, 0);
+  t_Htab(0, 4);
+  EXPECT_EQ(WindowTable[0].TextHpos, 4);
+  t_Htab(0, 1);
+  EXPECT_EQ(WindowTable[0].TextHpos, 2);
+  EXPECT_EQ(capture.take(), "");
+}
+
+TEST(Cursor, FullAreaMakesTheWholeWindowTheArea) {
+  openareawindow();
+  t_FullArea(0);
+  const t_Window& w = WindowTable[0];
+  EXPECT_EQ((std::vector<int64_t>{w.TextFirstColumn, w.TextLastColumn, w.TextFirstLine,
+                                  w.TextLastLine}),
+            (std::vector<int64_t>{1, 4, 1, 3}));
+}
+
+TEST(Cursor, TheVisibleCursorFollowsItsLevel) {
+  opentextwindow(0, 8, 4, 3, numberedfont(1, 1));
+  placecursor(0, 2, 3);
+  const uint8_t plain = cellattribute(0, 2, 3);
+  t_CursorOn(0);
+  EXPECT_EQ(cellattribute(0, 2, 3), 0x0C);
+  t_CursorOn(0);
+  t_CursorOff(0);
+  EXPECT_EQ(cellattribute(0, 2, 3), 0x0C);  // level 1: still shown
+  t_CursorOff(0);
+  EXPECT_EQ(cellattribute(0, 2, 3), plain);
+  t_CursorOff(0);  // level -1 draws nothing
+  t_CursorOn(0);   // back to 0 draws nothing either
+  EXPECT_EQ(cellattribute(0, 2, 3), plain);
+  EXPECT_EQ(WindowTable[0].TextCursorLevel, 0);
+}
+
+TEST(Cursor, CallsOnWindowsWithoutTextAreReported) {
+  vxtest::LogCapture capture;
+  opentextwindow(0, 8, 4, 3, numberedfont(1, 1));
+  WindowTable[1].Initialized = true;  // a graphic window: no text memory
+  capture.take();
+  t_Cr(8);
+  t_CursorRight(1);
+  t_FullArea(1);  // needs only an initialised slot
+  t_CursorHome(6);
+  EXPECT_EQ(capture.take(),
+            "t_Cr: Window is not a graphic window.\n"
+            "t_CursorRight: Window #1 not initialized.\n"
+            "t_CursorHome: Window #6 not initialized.\n");
+}

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "console_fixture.h"
+
+using namespace vx;
+using namespace consoletest;
+
+namespace {
+
+// One glyph pixel wide and high, so a cell is a single pixel.
+void openpixelwindow(int64_t depth, uint8_t grey, int64_t columns = 8) {
+  opentextwindow(0, depth, columns, 2, flatfont(1, 1, grey));
+}
+
+const uint8_t* picture() { return ToolkitMemory.data() + WindowTable[0].MemoryStart; }
+
+}  // namespace
+
+TEST(PrintSymbol, BlendsForegroundAndBackgroundAtDepth24And32) {
+  vxtest::LogCapture capture;
+  openpixelwindow(24, 128);
+  capture.take();
+  t_PrintSymbol(0, 'A', 0x16, 1, 1);  // red on blue, grey 128
+  EXPECT_EQ(picture()[0], 128);       // 128 x 255 / 255
+  EXPECT_EQ(picture()[1], 0);
+  EXPECT_EQ(picture()[2], 127);       // 127 x 255 / 255
+  EXPECT_EQ(cellattribute(0, 1, 1), 0x16);
+
+  opentextwindow(1, 32, 4, 1, flatfont(1, 1, 255));
+  uint8_t* pixel = ToolkitMemory.data() + WindowTable[1].MemoryStart;
+  pixel[0] = 0x77;  // alpha
+  t_PrintSymbol(1, 'A', 0x9F, 1, 1);  // orange on white, full ink
+  EXPECT_EQ(pixel[0], 0x77);
+  EXPECT_EQ((std::vector<uint8_t>{pixel[1], pixel[2], pixel[3]}),
+            (std::vector<uint8_t>{255, 128, 0}));
+  EXPECT_EQ(capture.take(), "");
+}
+
+TEST(PrintSymbol, Depth4PicksTheNearestPaletteEntryAndKeepsTheOtherNibble) {
+  openpixelwindow(4, 128);
+  t_PrintSymbol(0, 'A', 0xF0, 1, 1);  // (128, 128, 128): sum 384
+  EXPECT_EQ(picture()[0] >> 4, 10);
+  EXPECT_EQ(picture()[0] & 0x0F, 0);
+
+  WindowTable[0].Font = flatfont(1, 1, 127);
+  t_PrintSymbol(0, 'A', 0xF0, 2, 1);  // sum 381, the odd column's low nibble
+  EXPECT_EQ(picture()[0], 0xA5);
+
+  WindowTable[0].Font = flatfont(1, 1, 128);
+  t_PrintSymbol(0, 'A', 0x10, 3, 1);  // (128, 0, 0) is nearest to brown (128, 64, 0)
+  EXPECT_EQ(picture()[1] >> 4, 8);
+  t_PrintSymbol(0, 'A', 0x90, 4, 1);  // (128, 64, 0) is brown itself
+  EXPECT_EQ(picture()[1] & 0x0F, 8);
+  t_PrintSymbol(0, 'A', 0x62, 5, 1);  // (0, 0, 191): 63 from navy, 64 from blue
+  EXPECT_EQ(picture()[2] >> 4, 2);
+}
+
+TEST(PrintSymbol, Depth1SetsThePixelFromASumOf384) {
+  openpixelwindow(1, 128);
+  t_PrintSymbol(0, 'A', 0xF0, 1, 1);  // sum 384: set
+  EXPECT_EQ(picture()[0], 0x80);
+  WindowTable[0].Font = flatfont(1, 1, 127);
+  t_PrintSymbol(0, 'A', 0xF0, 8, 1);  // sum 381: cleared
+  EXPECT_EQ(picture()[0], 0x80);
+  WindowTable[0].Font = flatfont(1, 1, 192);
+  t_PrintSymbol(0, 'A', 0xD0, 3, 1);  // yellow: 192 + 192 = 384
+  EXPECT_EQ(picture()[0], 0xA0);
+  WindowTable[0].Font = flatfont(1, 1, 191);
+  t_PrintSymbol(0, 'A', 0xD0, 1, 1);  // 382: the set pixel is cleared
+  EXPECT_EQ(picture()[0], 0x20);
+  EXPECT_EQ(picture()[1], 0);  // line 2 untouched
+}
+
+TEST(PrintSymbol, Depth8And16WriteTheBlendedGreyLevel) {
+  openpixelwindow(8, 64);
+  t_PrintSymbol(0, 'A', 0xF5, 1, 1);  // 64 x 255 / 255 + 191 x 84 / 255 = 64 + 62
+  EXPECT_EQ(picture()[0], 126);
+
+  opentextwindow(1, 16, 4, 1, flatfont(1, 1, 255));
+  uint8_t* pixel = ToolkitMemory.data() + WindowTable[1].MemoryStart;
+  pixel[0] = 0x33;
+  t_PrintSymbol(1, 'A', 0x10, 1, 1);  // red has grey level 85
+  EXPECT_EQ(pixel[0], 0x33);
+  EXPECT_EQ(pixel[1], 85);
+}
+
+TEST(PrintSymbol, GlyphsAreFoundFromCodeZeroAndCodesOutsideTheFontAreOnlyRecorded) {
+  t_Font font = numberedfont(2, 2);
+  font.Start = 32;
+  font.End = 90;
+  opentextwindow(0, 8, 4, 2, font);
+  t_PrintSymbol(0, 65, 0xF0, 2, 1);
+  // White on black keeps the grey level: glyph 65 holds 65, 66, 67, 68.
+  EXPECT_EQ(cellpixels(0, 2, 1), (std::vector<uint8_t>{65, 66, 67, 68}));
+  t_PrintSymbol(0, 200, 0x1F, 3, 2);
+  EXPECT_EQ(cellpixels(0, 3, 2), (std::vector<uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(cellcode(0, 3, 2), 200);
+  EXPECT_EQ(cellattribute(0, 3, 2), 0x1F);
+}
+
+TEST(PrintSymbol, InverseSwapsTheColoursAndStoresTheSwappedAttribute) {
+  opentextwindow(0, 24, 2, 1, flatfont(1, 1, 255));
+  WindowTable[0].TextInverse = true;
+  t_PrintSymbol(0, 'X', 0xF0, 1, 1);
+  EXPECT_EQ(cellpixels(0, 1, 1), (std::vector<uint8_t>{0, 0, 0}));
+  EXPECT_EQ(cellattribute(0, 1, 1), 0x0F);
+}
+
+TEST(PrintSymbol, FontsThatCannotBeDrawnAreReportedButTheCellIsRecorded) {
+  vxtest::LogCapture capture;
+  t_Font font = flatfont(1, 1, 255);
+  font.Format = 102;
+  opentextwindow(0, 8, 2, 1, font);
+  capture.take();
+  t_PrintSymbol(0, 'A', 0xF0, 1, 1);
+  EXPECT_EQ(capture.take(),
+            "t_PrintSymbol: Font format must be uncompressed grey for text-printing.\n");
+  WindowTable[0].Font.Format = 7;
+  t_PrintSymbol(0, 'B', 0xF0, 2, 1);
+  EXPECT_EQ(capture.take(), "t_PrintSymbol: Illegal font format.\n");
+  EXPECT_EQ(cellpixels(0, 1, 1)[0] + cellpixels(0, 2, 1)[0], 0);
+  EXPECT_EQ(cellcode(0, 1, 1), 'A');
+  EXPECT_EQ(cellcode(0, 2, 1), 'B');
+}
+
+TEST(PrintSymbol, AGlyphBeyondTheEndOfShortFontDataIsNotDrawn) {
+  t_Font font = flatfont(2, 2, 255);
+  font.Data.resize(66 * 4 - 1);  // glyph 65 lacks its last byte
+  opentextwindow(0, 8, 3, 1, font);
+  t_PrintSymbol(0, 64, 0xF0, 1, 1);
+  t_PrintSymbol(0, 65, 0xF0, 2, 1);
+  EXPECT_EQ(cellpixels(0, 1, 1), (std::vector<uint8_t>{255, 255, 255, 255}));
+  EXPECT_EQ(cellpixels(0, 2, 1), (std::vector<uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(cellcode(0, 2, 1), 65);
+}
+
+TEST(PrintSymbol, CellsOutsideTheWindowAreRefusedWithoutTouchingMemory) {
+  vxtest::LogCapture capture;
+  opentextwindow(1, 8, 3, 2, flatfont(2, 2, 255));
+  opentextwindow(0, 8, 3, 2, flatfont(2, 2, 255));
+  capture.take();
+  const std::vector<uint8_t> before = ToolkitMemory;
+  t_PrintSymbol(0, 'A', 0xF0, 0, 1);
+  t_PrintSymbol(0, 'A', 0xF0, 1, 0);
+  t_PrintSymbol(0, 'A', 0xF0, -5, -5);
+  t_PrintSymbol(0, 'A', 0xF0, 4, 1);
+  t_PrintSymbol(0, 'A', 0xF0, 1, 3);
+  // A narrower font leaves room in the picture beyond the last column, but
+  // the text video memory has no cell there.
+  WindowTable[0].Font = flatfont(1, 1, 255);
+  t_PrintSymbol(0, 'A', 0xF0, 4, 2);
+  EXPECT_TRUE(ToolkitMemory == before);
+  EXPECT_EQ(capture.take(),
+            "t_PrintSymbol: Window #0 illegal coordinates (x = 0, y = 1).\n"
+            "t_PrintSymbol: Window #0 illegal coordinates (x = 1, y = 0).\n"
+            "t_PrintSymbol: Window #0 illegal coordinates (x = -5, y = -5).\n"
+            "t_PrintSymbol: Window #0 illegal coordinates (x = 4, y = 1).\n"
+            "t_PrintSymbol: Window #0 illegal coordinates (x = 1, y = 3).\n"
+            "t_PrintSymbol: Window #0 illegal coordinates (x = 4, y = 2).\n");
+}
+
+TEST(PrintSymbol, RoutingToStandardOutputWritesTheCharacterInstead) {
+  vxtest::LogCapture capture;
+  opentextwindow(0, 8, 2, 1, flatfont(1, 1, 255));
+  capture.take();
+  const std::vector<uint8_t> before = ToolkitMemory;
+  WindowTable[0].TextRedirectOutput = 2;
+  t_PrintSymbol(0, 0xE4, 0xF0, 1, 1);
+  t_PrintSymbol(0, '\n', 0xF0, 1, 1);
+  WindowTable[0].TextRedirectOutput = 3;
+  t_PrintSymbol(0, 'Z', 0xF0, 1, 1);
+  EXPECT_TRUE(ToolkitMemory == before);
+  // An uninitialised window still echoes when routed to standard output.
+  WindowTable[3].TextRedirectOutput = 2;
+  t_PrintSymbol(3, 'q', 0xF0, 1, 1);
+  EXPECT_EQ(capture.take(), "\u00E4\nq");
+}
+
+TEST(PrintSymbol, ReportsWindowsThatCannotPrint) {
+  vxtest::LogCapture capture;
+  useHeadlessHost();
+  t_InitMemory();
+  capture.take();
+  t_PrintSymbol(8, 'A', 0xF0, 1, 1);
+  t_PrintSymbol(2, 'A', 0xF0, 1, 1);
+  opentextwindow(0, 8, 2, 1, t_Font{});
+  t_PrintSymbol(0, 'A', 0xF0, 1, 1);
+  EXPECT_EQ(capture.take(),
+            "t_PrintSymbol: Window is not a graphic window.\n"
+            "t_PrintSymbol: Window #2 not initialized.\n"
+            "t_PrintSymbol: Window #0 not initialized.\n");
+}

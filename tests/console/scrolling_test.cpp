@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "console_fixture.h"
+
+using namespace vx;
+using namespace consoletest;
+
+namespace {
+
+std::string line(uint8_t window, int64_t y) {
+  std::string text;
+  for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) {
+    text += static_cast<char>(cellcode(window, x, y));
+  }
+  return text;
+}
+
+std::vector<std::string> lines(uint8_t window) {
+  std::vector<std::string> all;
+  for (int64_t y = 1; y <= WindowTable[window].TextHeight; ++y) all.push_back(line(window, y));
+  return all;
+}
+
+// The pixels of a whole text line.
+std::vector<uint8_t> linepixels(uint8_t window, int64_t y) {
+  std::vector<uint8_t> pixels;
+  for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) {
+    const std::vector<uint8_t> cell = cellpixels(window, x, y);
+    pixels.insert(pixels.end(), cell.begin(), cell.end());
+  }
+  return pixels;
+}
+
+// Four lines of four letters in colours that differ from line to line.
+void openletterwindow(int64_t depth = 24) {
+  opentextwindow(0, depth, 4, 4, numberedfont(2, 3));
+  printrow(0, "abcd", 1, 1, 0xF0);
+  printrow(0, "efgh", 1, 2, 0x1E);
+  printrow(0, "ijkl", 1, 3, 0x6A);
+  printrow(0, "mnop", 1, 4, 0x9F);
+}
+
+}  // namespace
+
+TEST(Scroll, WholeLinesMoveUpWithTheirPixelsAndTheBottomLineIsCleared) {
+  openletterwindow();
+  const std::vector<uint8_t> second = linepixels(0, 2);
+  const std::vector<uint8_t> fourth = linepixels(0, 4);
+  const uint8_t colour = WindowTable[0].TextColor;
+  t_ScrollUp(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"efgh", "ijkl", "mnop", "    "}));
+  EXPECT_EQ(linepixels(0, 1), second);
+  EXPECT_EQ(linepixels(0, 3), fourth);
+  EXPECT_EQ(cellattribute(0, 1, 1), 0x1E);
+  EXPECT_EQ(cellattribute(0, 4, 4), colour);
+}
+
+TEST(Scroll, WholeLinesMoveDownAndTheTopLineIsCleared) {
+  openletterwindow();
+  const std::vector<uint8_t> first = linepixels(0, 1);
+  const std::vector<uint8_t> third = linepixels(0, 3);
+  t_ScrollDown(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"    ", "abcd", "efgh", "ijkl"}));
+  EXPECT_EQ(linepixels(0, 2), first);
+  EXPECT_EQ(linepixels(0, 4), third);
+  EXPECT_EQ(cellattribute(0, 2, 3), 0x1E);
+}
+
+TEST(Scroll, ANarrowAreaIsRedrawnCellByCellAndTheColumnsOutsideStay) {
+  openletterwindow();
+  t_Window& w = WindowTable[0];
+  w.TextFirstColumn = 2;
+  w.TextLastColumn = 3;
+  w.TextFirstLine = 2;
+  w.TextLastLine = 4;
+  w.TextInverse = true;  // the moved cells keep their colours, the cleared ones are inverse
+  const std::vector<uint8_t> jcell = cellpixels(0, 2, 3);
+  const std::vector<uint8_t> leftcolumn = cellpixels(0, 1, 3);
+  t_ScrollUp(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "ejkh", "inol", "m  p"}));
+  EXPECT_EQ(cellattribute(0, 2, 2), 0x6A);
+  EXPECT_EQ(cellattribute(0, 2, 4), 0x0C);
+  EXPECT_TRUE(w.TextInverse);
+  EXPECT_EQ(cellpixels(0, 1, 3), leftcolumn);
+  // 'j' is drawn one line higher in its own colours, not inverted.
+  EXPECT_EQ(cellpixels(0, 2, 2), jcell);
+}
+
+TEST(Scroll, AOneLineAreaIsOnlyCleared) {
+  openletterwindow();
+  WindowTable[0].TextFirstLine = 3;
+  WindowTable[0].TextLastLine = 3;
+  t_ScrollUp(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "efgh", "    ", "mnop"}));
+  t_Window& w = WindowTable[0];
+  w.TextFirstColumn = 2;
+  w.TextLastColumn = 3;
+  w.TextFirstLine = w.TextLastLine = 4;
+  t_ScrollDown(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "efgh", "    ", "m  p"}));
+}
+
+TEST(Scroll, ScrollLockStopsBothDirectionsSilently) {
+  vxtest::LogCapture capture;
+  openletterwindow();
+  WindowTable[0].ScrollLock = true;
+  capture.take();
+  t_ScrollUp(0);
+  t_ScrollDown(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "efgh", "ijkl", "mnop"}));
+  EXPECT_EQ(capture.take(), "");
+}
+
+TEST(Scroll, AFontOfAnotherSizeNeverMovesBytesOutsideTheWindow) {
+  vxtest::LogCapture capture;  // the clearing reports cells the new font cannot reach
+  // Window 1 lies directly below window 0 in memory.
+  opentextwindow(0, 8, 4, 4, numberedfont(2, 3));
+  opentextwindow(1, 8, 4, 4, numberedfont(2, 3));
+  printrow(0, "abcdefghijklmnop", 1, 1);
+  const std::vector<uint8_t> before = ToolkitMemory;
+  const t_Window& w = WindowTable[0];
+  for (const t_Font& font : {numberedfont(5, 7), numberedfont(1, 1), numberedfont(9, 1)}) {
+    t_WindowFont(0, font);
+    t_ScrollUp(0);
+    t_ScrollDown(0);
+  }
+  for (int64_t a = 0; a < static_cast<int64_t>(ToolkitMemory.size()); ++a) {
+    const bool inside = (a >= w.MemoryStart && a <= w.MemoryEnd) ||
+                        (a >= w.TextMemoryStart && a <= w.TextMemoryEnd);
+    if (!inside) {
+      ASSERT_EQ(ToolkitMemory[a], before[a]) << "address " << a;
+    }
+  }
+}
+
+TEST(Clear, EndOfLineAndEndOfWindowClearFromTheCursorAndLeaveItThere) {
+  openletterwindow(8);
+  WindowTable[0].TextHpos = 3;
+  WindowTable[0].TextVpos = 2;
+  t_ClearEndOfLine(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "ef  ", "ijkl", "mnop"}));
+  WindowTable[0].TextFirstColumn = 2;
+  WindowTable[0].TextHpos = 4;
+  WindowTable[0].TextVpos = 1;
+  t_ClearEndOfWindow(0);
+  EXPECT_EQ(lines(0), (std::vector<std::string>{"abc ", "e   ", "i   ", "m   "}));
+  EXPECT_EQ(WindowTable[0].TextHpos, 4);
+  EXPECT_EQ(WindowTable[0].TextVpos, 1);
+  EXPECT_EQ(cellattribute(0, 2, 3), 0xC0);
+}
