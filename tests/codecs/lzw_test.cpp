@@ -106,7 +106,8 @@ TEST(Lzw, PackingKeepsTheLowBitsOfEveryWidth) {
     ASSERT_EQ(packed.size(), (codes.size() * static_cast<size_t>(width) + 7) / 8);
     std::vector<int64_t> low = codes;
     if (width < 64)
-      for (int64_t& c : low) c &= (int64_t{1} << width) - 1;
+      for (int64_t& c : low)
+        c = static_cast<int64_t>(static_cast<uint64_t>(c) & ((uint64_t{1} << width) - 1));
     // Below eight bits the zero padding can hold whole codes of its own.
     while (low.size() < packed.size() * 8 / static_cast<size_t>(width)) low.push_back(0);
     EXPECT_EQ(lzwpackedtounpacked(packed, width), low) << "width " << width;
