@@ -1,0 +1,89 @@
+#include "console/input_field.h"
+
+#include <optional>
+
+#include "host/host.h"
+#include "host/main_thread.h"
+#include "runtime/tables.h"
+#include "runtime/text.h"
+#include "runtime/utf8.h"
+
+namespace vx {
+namespace {
+
+constexpr char32_t Escape = 27;
+constexpr char32_t GroupSeparator = 29;
+constexpr size_t EscapeSequenceLength = 6;  // ESC, four hex digits, GS
+
+// The character a well-formed escape sequence at `i` names, or none.
+std::optional<char32_t> escapedcharacter(const std::u32string& text, size_t i) {
+  if (text[i] != Escape || i + EscapeSequenceLength > text.size() ||
+      text[i + EscapeSequenceLength - 1] != GroupSeparator)
+    return std::nullopt;
+  int64_t value = 0;
+  for (size_t k = i + 1; k < i + 5; ++k) {
+    const int64_t digit = text[k] <= 255 ? HexValueTable[text[k]] : -1;
+    if (digit < 0) return std::nullopt;
+    value = value * 16 + digit;
+  }
+  return isunicodescalar(value) ? static_cast<char32_t>(value) : U'\0';
+}
+
+// The field's text with every well-formed escape sequence replaced by the
+// character it names; anything malformed stays as it is.
+std::u32string unescaped(const std::u32string& text) {
+  std::u32string plain;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (const auto character = escapedcharacter(text, i)) {
+      plain += *character;
+      i += EscapeSequenceLength - 1;
+    } else {
+      plain += text[i];
+    }
+  }
+  return plain;
+}
+
+std::u32string escapesequence(char32_t character) {
+  std::u32string sequence(1, Escape);
+  for (int shift = 12; shift >= 0; shift -= 4) sequence += HexDigitTable[(character >> shift) & 15];
+  sequence += GroupSeparator;
+  return sequence;
+}
+
+std::string pasteboardline() {
+  std::string text = onmainthread([] { return host().pasteboardString().value_or(""); });
+  for (char& byte : text)
+    if (byte == '\n') byte = '\r';
+  return firstlineofstring(text);
+}
+
+// A pasted character as the field stores it, or nothing when the mode refuses it.
+std::u32string pastedcodes(const t_Window& w, char32_t character) {
+  if (character <= 255) {
+    const int64_t code = acceptedcode(w, character);
+    return code < 0 ? std::u32string() : std::u32string(1, static_cast<char32_t>(code));
+  }
+  // Only a free-text field carries characters beyond the 8-bit set.
+  if (!freetextfield(w)) return {};
+  return escapesequence(character);
+}
+
+}  // namespace
+
+void copyfield(const t_Window& w) {
+  const std::string plain = scalarstoutf8(unescaped(fieldtext(w)));
+  onmainthread([&plain] {
+    host().pasteboardClear();
+    host().pasteboardSetString(plain);
+  });
+}
+
+void pasteintofield(uint8_t window, t_Window& w) {
+  for (char32_t character : utf8toscalars(pasteboardline())) {
+    const std::u32string codes = pastedcodes(w, character);
+    if (!codes.empty()) insertcodes(window, w, codes);
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,105 @@
+#include "console/screen_text.h"
+
+#include <vector>
+
+#include "console/console_window.h"
+#include "console/cursor.h"
+#include "console/print.h"
+#include "console/print_symbol.h"
+#include "console/text_video_memory.h"
+#include "runtime/conversions.h"
+#include "runtime/memory.h"
+#include "runtime/text.h"
+#include "runtime/utf8.h"
+
+namespace vx {
+namespace {
+
+constexpr char CarriageReturn = 13;
+
+std::string screencharacters(const t_Window& w, const std::string& lineEnd) {
+  std::string screen;
+  for (int64_t line = 1; line <= w.TextHeight; ++line) {
+    for (int64_t column = 1; column <= w.TextWidth; ++column) {
+      const auto cell = textcelladdress(w, column, line);
+      const uint8_t code = cell ? ToolkitMemory[static_cast<size_t>(cell->character)] : 32;
+      appendscalar(screen, code);
+    }
+    screen += lineEnd;
+  }
+  return screen;
+}
+
+std::vector<std::string> splitatcr(const std::string& text) {
+  std::vector<std::string> pieces(1);
+  for (char byte : text) {
+    if (byte == CarriageReturn) {
+      pieces.emplace_back();
+    } else {
+      pieces.back() += byte;
+    }
+  }
+  return pieces;
+}
+
+bool isvalidutf8(const std::string& text) {
+  // Malformed bytes decode as U+FFFD, which encodes differently from them.
+  return scalarstoutf8(utf8toscalars(text)) == text;
+}
+
+std::string trimmedlines(const std::string& screen) {
+  std::vector<std::string> pieces = splitatcr(screen);
+  for (std::string& piece : pieces)
+    while (!piece.empty() && piece.back() == ' ') piece.pop_back();
+  while (pieces.size() > 1 && pieces.back().empty()) pieces.pop_back();
+  std::string joined = pieces.front();
+  for (size_t i = 1; i < pieces.size(); ++i) joined += CarriageReturn + pieces[i];
+  if (isvalidutf8(joined)) return joined;
+  return binarytostring(std::vector<uint8_t>(joined.begin(), joined.end()));
+}
+
+}  // namespace
+
+void t_TextHline(uint8_t window, int64_t x1, int64_t x2, int64_t y, uint8_t code) {
+  const t_Window* w = consolewindow("t_TextHline", window, ConsoleNeeds::TextMemory);
+  if (!w) return;
+  for (int64_t x = x1; x <= x2; ++x) t_PrintSymbol(window, code, w->TextColor, x, y);
+}
+
+void t_TextLine(uint8_t window) {
+  const t_Window* w = consolewindow("t_TextLine", window, ConsoleNeeds::TextMemory);
+  if (!w) return;
+  for (int64_t x = w->TextHpos; x <= w->TextLastColumn; ++x)
+    t_PrintSymbol(window, HorizontalLineGlyph, w->TextColor, x, w->TextVpos);
+  t_Cr(window);
+}
+
+void t_Header(uint8_t window, const std::string& left, const std::string& right) {
+  const t_Window* w = consolewindow("t_Header", window, ConsoleNeeds::TextMemory);
+  if (!w) return;
+  const uint8_t colour = w->TextColor;
+  const std::u32string line =
+      utf8toscalars(padbetween(left, right, w->TextLastColumn - w->TextFirstColumn + 1));
+  t_Print(window, line.size() < 2 ? std::string() : scalarstoutf8(line.substr(0, line.size() - 1)));
+  if (!line.empty()) {
+    // A character beyond the 8-bit set shows as it does when printed.
+    const char32_t last = line.back();
+    const uint8_t code = last <= 255 ? static_cast<uint8_t>(last) : MissingGlyph;
+    t_PrintSymbol(window, code, colour, w->TextHpos, w->TextVpos);
+  }
+  if (w->TextLastLine - w->TextFirstLine + 1 < 2) {
+    t_Htab(window, 1);
+  } else {
+    t_Cr(window);
+  }
+}
+
+std::string t_GetScreen(uint8_t window, const std::string& lineEnd) {
+  const t_Window* w = consolewindow("t_GetScreen", window, ConsoleNeeds::TextMemory);
+  if (!w) return {};
+  const std::string screen = screencharacters(*w, lineEnd);
+  if (lineEnd.empty()) return screen;
+  return trimmedlines(screen);
+}
+
+}  // namespace vx

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "text_window.h"
+
+using namespace vx;
+using vxtest::linetext;
+
+namespace {
+
+constexpr uint16_t AnyLetterKey = 6;  // a key without rows of its own in the key table
+
+void press(uint16_t keycode, const std::string& characters = "", uint64_t flags = 0) {
+  viewKeyDown(0, HostKeyEvent{keycode, characters, flags});
+}
+
+// Queues one key per character of `text`; "\r" is Return, "\x1B" Escape.
+void type(const std::string& text) {
+  for (char32_t c : utf8toscalars(text)) {
+    std::string characters;
+    appendscalar(characters, c);
+    press(c == U'\r' ? 36 : c == U'\x1B' ? 53 : AnyLetterKey, characters);
+  }
+}
+
+constexpr uint16_t LeftKey = 123, RightKey = 124, HomeKey = 115, EndKey = 119;
+constexpr uint16_t BackspaceKey = 51, ForwardDeleteKey = 117;
+
+void ctrl(char letter) { press(AnyLetterKey, std::string(1, static_cast<char>(letter & 0x1F)), ControlModifier); }
+
+std::string input(int64_t mode, int64_t maximum = 25, const std::string& prompt = "> ",
+                  const std::string& defaultText = "") {
+  return t_InputForm(0, prompt, defaultText, false, mode, maximum);
+}
+
+}  // namespace
+
+TEST(LineInput, IntegerMode) {
+  vxtest::opentextwindow(0, 40, 4);
+  type("-12a3-\r");
+  EXPECT_EQ(input(2), "-123");
+  type("5");
+  press(HomeKey);
+  type("-x\r");
+  EXPECT_EQ(input(2), "-5");
+  EXPECT_EQ(linetext(0, 2).substr(0, 4), "> -5");
+}
+
+TEST(LineInput, DecimalAndDashedModes) {
+  vxtest::opentextwindow(0, 40, 4);
+  type("1.5E-3.,e\r");
+  EXPECT_EQ(input(3), "1,5e-3");
+  type("-1-,2\r");
+  EXPECT_EQ(input(3), "-1,2");
+  type("-12-3-4\r");
+  EXPECT_EQ(input(4), "12-34");
+  // Any text mode takes everything but code 0.
+  press(96, "");  // a key without characters gives code 0: a redraw
+  type("a-,\xC3\xA9!\r");
+  EXPECT_EQ(input(0), "a-,\xC3\xA9!");
+}
+
+TEST(LineInput, TheFieldEndsBeforeTheLastColumnAndAtItsMaximum) {
+  t_Window& w = vxtest::opentextwindow(0, 80, 3);
+  type(std::string(30, '7') + "\r");
+  const std::string prompt(60, 'p');  // ends in column 60
+  EXPECT_EQ(input(2, 25, prompt), std::string(19, '7'));
+  EXPECT_EQ(w.TextVpos, 2);
+  type("123456\r");
+  EXPECT_EQ(input(0, 4, ""), "1234");
+  // A default longer than the maximum is cut before it is shown.
+  type("\r");
+  EXPECT_EQ(t_InputForm(0, "", "abcdefgh", false, 0, 3), "abc");
+  EXPECT_EQ(linetext(0, 2).substr(0, 4), "abc ");
+  EXPECT_EQ(t_InputForm(0, "", "abcdefgh", true, 0, 0), "");
+  EXPECT_EQ(t_InputForm(0, "?", "xy", true, 0, 5), "xy");
+}
+
+TEST(LineInput, CursorMovesAndDeletion) {
+  vxtest::opentextwindow(0, 40, 6);
+  type("abcd");
+  press(LeftKey);
+  press(LeftKey);
+  type("X");
+  press(RightKey);
+  press(ForwardDeleteKey);
+  press(HomeKey);
+  press(BackspaceKey);  // nothing at the start
+  type("<");
+  press(EndKey);
+  press(BackspaceKey);
+  type(">\r");
+  EXPECT_EQ(input(0), "<abX>");
+  EXPECT_EQ(linetext(0, 1).substr(0, 10), "> <abX>   ");
+
+  type("one two three");
+  ctrl('S');  // word left: before "three"
+  ctrl('S');  // before "two"
+  ctrl('X');  // everything left of the cursor goes
+  ctrl('E');
+  ctrl('S');
+  ctrl('A');
+  ctrl('D');  // word right: after "two "
+  type("_\r");
+  EXPECT_EQ(input(0), "two _three");
+  EXPECT_EQ(linetext(0, 2).substr(0, 16), "> two _three    ");
+
+  type("gone");
+  ctrl('Z');
+  type("new\r");
+  EXPECT_EQ(input(0), "new");
+  EXPECT_EQ(linetext(0, 3).substr(0, 8), "> new   ");
+}
+
+TEST(LineInput, EscapeAnswersAnEmptyLineAndBlanksTheField) {
+  t_Window& w = vxtest::opentextwindow(0, 40, 4);
+  type("secret\x1B");
+  EXPECT_EQ(input(0), "");
+  EXPECT_EQ(linetext(0, 1), "> " + std::string(38, ' '));
+  EXPECT_FALSE(w.InputFinished);
+  EXPECT_EQ(w.TextVpos, 2);
+  type("ok\r");
+  EXPECT_EQ(input(0), "ok");
+  EXPECT_TRUE(w.InputFinished);
+}
+
+TEST(LineInput, DecimalCodeEntry) {
+  vxtest::opentextwindow(0, 40, 6);
+  ctrl('^');
+  type("65x");  // the key that ends the entry early is used up
+  ctrl('^');
+  type("0669");  // three digits at most: 066, then "9" is typed
+  ctrl('^');
+  type("970");  // above 255: nothing
+  ctrl('^');
+  type("q");  // not a digit: nothing, used up
+  ctrl('^');
+  type("7!");  // 7 is below 32 in mode 0
+  type("\r");
+  EXPECT_EQ(input(0), "AB9");
+  ctrl('^');
+  type("7!\r");
+  EXPECT_EQ(input(1), "\x07");
+}
+
+TEST(LineInput, CopyReplacesEscapeSequencesByTheirCharacters) {
+  HeadlessHost& h = useHeadlessHost();
+  vxtest::opentextwindow(0, 40, 4);
+  h.pasteboardSetString("x");
+  type("ab");
+  ctrl('L');
+  type("\r");
+  EXPECT_EQ(input(0), "ab");
+  EXPECT_EQ(h.pasteboardString(), "ab");
+  t_InputForm(0, "", "\x1B" "20AC\x1D!\x1B" "12\x1D", true, 0, 25);
+  t_InputEdit(0, 12);
+  EXPECT_EQ(h.pasteboardString(), "\xE2\x82\xAC!\x1B" "12\x1D");
+}
+
+TEST(LineInput, PastedTextArrivesAsCharactersFilteredByTheMode) {
+  HeadlessHost& h = useHeadlessHost();
+  t_Window& w = vxtest::opentextwindow(0, 40, 6);
+  // The euro sign travels as ESC, hex digits, GS: it must not end the input.
+  h.pasteboardSetString("1024\xE2\x82\xAC");
+  ctrl('V');
+  type("\r");
+  EXPECT_EQ(input(2), "1024");
+  EXPECT_EQ(EventQueue.size(), 0);
+
+  h.pasteboardSetString("a\xE2\x82\xAC\x01z\nsecond line");
+  ctrl('V');
+  type("\r");
+  EXPECT_EQ(input(0), "a\x1B" "20AC\x1D\x01z");
+  // Shown with the control codes as letters in colour 1.
+  EXPECT_EQ(linetext(0, 2).substr(0, 12), "> a[20AC]Az ");
+  EXPECT_EQ(vxtest::cellattribute(0, 4, 2), 0x10);
+  EXPECT_EQ(vxtest::cellattribute(0, 5, 2), 0xC0);
+  EXPECT_EQ(w.TextColor, 0xC0);
+
+  // A sequence that does not fit whole is left out.
+  h.pasteboardSetString("abc\xE2\x82\xAC" "d");
+  ctrl('V');
+  type("\r");
+  EXPECT_EQ(input(0, 6), "abcd");
+}
+
+TEST(LineInput, UnusableWindowsAnswerEmpty) {
+  vxtest::opentextwindow(0, 40, 4);
+  vxtest::LogCapture capture;
+  EXPECT_EQ(t_InputForm(5, "?", "x", true, 0, 5), "");
+  t_InputEdit(9, 'a');
+  t_InputInsert(5, 'a');
+  EXPECT_EQ(capture.take(),
+            "t_InputForm: Window #5 not initialized.\n"
+            "t_InputEdit: Window is not a graphic window.\n"
+            "t_InputInsert: Window #5 not initialized.\n");
+  // A cursor position outside the field is brought back into it.
+  t_Window& w = WindowTable[0];
+  t_InputForm(0, "", "abc", true, 0, 10);
+  w.InputCursorPos = 99;
+  t_InputEdit(0, 'd');
+  EXPECT_EQ(w.InputString, "abcd");
+  w.InputCursorPos = -7;
+  t_InputEdit(0, 127);
+  EXPECT_EQ(w.InputString, "abcd");
+  EXPECT_EQ(w.InputCursorPos, 0);
+}

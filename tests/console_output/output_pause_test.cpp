@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "text_window.h"
+
+using namespace vx;
+
+namespace {
+
+void type(uint16_t keycode, const std::string& characters, uint64_t flags = 0) {
+  viewKeyDown(0, HostKeyEvent{keycode, characters, flags});
+}
+
+}  // namespace
+
+TEST(OutputPause, OnlyTheMostRecentKeyCounts) {
+  vxtest::opentextwindow(0, 10, 2);
+  EXPECT_FALSE(t_CheckPause(19, false));
+  type(1, "\x13", ControlModifier);
+  type(0, "a");
+  EXPECT_FALSE(t_CheckPause(19, false));
+  EXPECT_EQ(EventQueue.size(), 2);
+  type(1, "\x13", ControlModifier);
+  EXPECT_TRUE(t_CheckPause(19, false));
+  EXPECT_EQ(EventQueue.size(), 0);
+  EXPECT_FALSE(EventsPending);
+}
+
+TEST(OutputPause, CtrlSHoldsPrintingUntilTheNextKeyWhichIsSwallowed) {
+  vxtest::opentextwindow(0, 10, 2);
+  type(0, "a");
+  type(1, "\x13", ControlModifier);
+  std::atomic<bool> printed{false};
+  std::thread program([&] {
+    t_Print(0, "xy");
+    printed = true;
+  });
+  // The queue is emptied when the pause begins; printing then waits.
+  ASSERT_TRUE(vxtest::pumpuntil([] { return EventQueue.size() == 0; }));
+  EXPECT_FALSE(printed);
+  type(2, "d");
+  ASSERT_TRUE(vxtest::pumpuntil([&] { return printed.load(); }));
+  program.join();
+  EXPECT_EQ(vxtest::linetext(0, 1).substr(0, 2), "xy");
+  EXPECT_EQ(EventQueue.size(), 0);
+  EXPECT_EQ(CurrentEvent.get().Value, 'd');
+}
+
+TEST(OutputPause, AMenuEventEndsThePauseAndIsLeftForItsHandler) {
+  vxtest::opentextwindow(0, 10, 2);
+  type(1, "\x13", ControlModifier);
+  std::atomic<bool> paused{false};
+  std::thread program([&] { paused = t_CheckPause(19, true); });
+  ASSERT_TRUE(vxtest::pumpuntil([] { return EventQueue.size() == 0; }));
+  MenuEventQueue.append(t_MenuEvent{});
+  ASSERT_TRUE(vxtest::pumpuntil([&] { return paused.load(); }));
+  program.join();
+  EXPECT_EQ(MenuEventQueue.size(), 1);
+  EXPECT_EQ(CurrentEvent.get().Value, 0);
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "text_window.h"
+
+using namespace vx;
+using vxtest::cellattribute;
+using vxtest::cellcode;
+using vxtest::linetext;
+
+TEST(Print, DrawsAtTheCursorWrapsAndScrolls) {
+  t_Window& w = vxtest::opentextwindow(0, 5, 2);
+  t_Print(0, "abcdefg");
+  EXPECT_EQ(linetext(0, 1), "abcde");
+  EXPECT_EQ(linetext(0, 2), "fg   ");
+  EXPECT_EQ(w.TextHpos, 3);
+  EXPECT_EQ(w.TextVpos, 2);
+  // The glyph was drawn too: the font's glyph c is grey level c, on black.
+  EXPECT_NE(ToolkitMemory[w.MemoryStart], 0);
+  t_Print(0, "hijk");
+  EXPECT_EQ(linetext(0, 1), "fghij");
+  EXPECT_EQ(linetext(0, 2), "k    ");
+  EXPECT_EQ(cellattribute(0, 1, 2), 0xC0);
+}
+
+TEST(Print, StringsAndByteStringsShareTheCharacterSet) {
+  t_Window& w = vxtest::opentextwindow(0, 8, 2);
+  t_Print(0, "\xC3\xA9\xE2\x82\xAC");  // é and the euro sign
+  t_Print(0, Text{{0xE9, 0x80, '!'}});
+  EXPECT_EQ(cellcode(0, 1, 1), 0xE9);
+  EXPECT_EQ(cellcode(0, 2, 1), '?');
+  EXPECT_EQ(cellcode(0, 3, 1), 0xE9);
+  EXPECT_EQ(cellcode(0, 4, 1), 0x80);
+  EXPECT_EQ(cellcode(0, 5, 1), '!');
+  // Code 13 in a string is a carriage return; through t_PrintChar it is a glyph.
+  t_Print(0, "x\ry");
+  EXPECT_EQ(cellcode(0, 1, 2), 'y');
+  t_PrintChar(0, 13);
+  EXPECT_EQ(cellcode(0, 2, 2), 13);
+  EXPECT_EQ(w.TextHpos, 3);
+  // A tab prints nothing at all.
+  t_Print(0, "\t");
+  EXPECT_EQ(w.TextHpos, 3);
+}
+
+TEST(Print, TabAndSpaces) {
+  t_Window& w = vxtest::opentextwindow(0, 10, 2);
+  t_Print(0, "ab");
+  t_PrintTab(0, 6, '.');
+  EXPECT_EQ(linetext(0, 1), "ab...     ");
+  EXPECT_EQ(w.TextHpos, 6);
+  t_PrintTab(0, 4, '.');  // left of the cursor: nothing
+  EXPECT_EQ(w.TextHpos, 6);
+  t_PrintSpc(0, 0);
+  t_PrintSpc(0, -3);
+  EXPECT_EQ(w.TextHpos, 6);
+  t_PrintSpc(0, 2);
+  EXPECT_EQ(w.TextHpos, 8);
+}
+
+TEST(Print, RefusesUnusableWindows) {
+  vxtest::LogCapture capture;
+  vxtest::opentextwindow(0, 10, 2);
+  capture.take();
+  t_Print(8, "a");
+  t_Print(3, "a");
+  t_PrintChar(3, 'a');
+  WindowTable[0].Font = t_Font{};
+  t_Print(0, "a");
+  EXPECT_EQ(capture.take(),
+            "t_Print: Window is not a graphic window.\n"
+            "t_Print: Window #3 not initialized.\n"
+            "t_PrintChar: Window #3 not initialized.\n"
+            "t_Print: Window #0 has no text font.\n");
+  EXPECT_EQ(linetext(0, 1), std::string(10, ' '));
+}
+
+TEST(Print, RoutedToStandardOutputDrawsNothingButMovesTheCursor) {
+  t_Window& w = vxtest::opentextwindow(0, 10, 2);
+  t_RedirectOutput(0, 2);
+  vxtest::LogCapture capture;
+  t_Print(0, "ab\rc\xC3\xA9");
+  EXPECT_EQ(capture.take(), "ab\rc\xC3\xA9");
+  EXPECT_EQ(linetext(0, 1), std::string(10, ' '));
+  // The carriage return went to standard output; the printed characters still moved the cursor.
+  EXPECT_EQ(w.TextHpos, 5);
+  EXPECT_EQ(w.TextVpos, 1);
+  t_RedirectOutput(0, 0);
+  t_Print(0, "xyz");
+  EXPECT_EQ(capture.take(), "");
+}
