@@ -1,0 +1,14 @@
+// Opens a text window on the headless host, prints into it and shows the screen.
+#include <iostream>
+
+#include <vxtools.h>
+#include <vxtools_headless.h>
+
+int main() {
+  vx::useHeadlessHost().setresourcedirectory(HELLO_RESOURCES);
+  vx::t_InitWindow(0, 24, 40, 4, 8, "MenloRegular 16x32.font");
+  vx::t_Print(0, "Hallo aus vxtools!");
+  vx::t_Cr(0);
+  vx::t_Print(0, "1024 = " + vx::inttostring(1024, 32, 1, true));
+  std::cout << vx::t_GetScreen(0, "\n") << '\n';
+}
