@@ -64,6 +64,11 @@ TEST(KeyTranslation, KeypadDigitsCarryTheNumericPadBit) {
     EXPECT_TRUE(k.modifierFlags & NumericPad);
     EXPECT_EQ(k.characters, std::to_string(d));
   }
+  // With Num Lock off the keypad reports navigation keys: still its digits.
+  const HostKeyEvent up = press(Qt::Key_Up, Qt::KeypadModifier | Qt::ControlModifier);
+  EXPECT_EQ(up.keyCode, 91);
+  EXPECT_EQ(up.characters, "8");
+  EXPECT_TRUE(up.modifierFlags & Control);
   // The same digit from the main row is an ordinary character key.
   const HostKeyEvent top = press(Qt::Key_7, Qt::NoModifier, "7");
   EXPECT_EQ(top.keyCode, 26);

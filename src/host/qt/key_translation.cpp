@@ -60,8 +60,26 @@ std::optional<HostKeyEvent> namedkey(int key, uint64_t flags) {
   return std::nullopt;
 }
 
+// With Num Lock off the keypad's digit keys report navigation keys; the
+// toolkit's keypad has no such mode, so they are its digits all the same.
+std::optional<int> keypaddigitbehind(int key) {
+  switch (key) {
+    case Qt::Key_Insert: return 0;
+    case Qt::Key_End: return 1;
+    case Qt::Key_Down: return 2;
+    case Qt::Key_PageDown: return 3;
+    case Qt::Key_Left: return 4;
+    case Qt::Key_Right: return 6;
+    case Qt::Key_Home: return 7;
+    case Qt::Key_Up: return 8;
+    case Qt::Key_PageUp: return 9;
+    default: return std::nullopt;
+  }
+}
+
 std::optional<uint16_t> keypadcode(int key) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return keycode::keypaddigit(key - Qt::Key_0);
+  if (const auto digit = keypaddigitbehind(key)) return keycode::keypaddigit(*digit);
   switch (key) {
     case Qt::Key_Period: case Qt::Key_Comma: return 65;
     case Qt::Key_Asterisk: return 67;
@@ -110,7 +128,10 @@ std::optional<HostKeyEvent> translatekey(const QKeyEvent& event) {
   const uint64_t flags = modifierflags(event.modifiers());
   const std::string text = event.text().toStdString();
   if (flags & NumericPadBit) {
-    if (const auto code = keypadcode(key)) return HostKeyEvent{*code, text, flags};
+    if (const auto code = keypadcode(key)) {
+      const auto digit = keypaddigitbehind(key);
+      return HostKeyEvent{*code, digit ? std::to_string(*digit) : text, flags};
+    }
   }
   if (auto named = namedkey(key, flags)) return named;
   const std::u32string scalars = utf8toscalars(text);
