@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "graphic_window.h"
+
+using namespace vx;
+
+namespace {
+
+t_Font smallfont() {
+  t_Font font;
+  font.Width = 8;
+  font.Height = 8;
+  font.Data.assign(64, 1);
+  return font;
+}
+
+}  // namespace
+
+// Window 0 (a text window) is made again after window 1: window 1's two
+// blocks slide up over the freed ones, contents and all.
+TEST(VideoMemory, ReinitialisingSlidesTheLaterWindowsBlocksUp) {
+  useHeadlessHost();
+  t_Font big = smallfont();
+  big.Width = 16;
+  big.Height = 32;
+  t_InitWindow(0, 24, true, 1280, 800, 16, 16, big, true);
+  t_InitWindow(1, 1, false, 64, 64, 5, 5, smallfont(), true);
+  ASSERT_EQ(WindowTable[1].MemoryStart, 0xD10C00);
+  ASSERT_EQ(WindowTable[1].TextMemoryStart, 0xD10800);
+  ToolkitMemory[0xD10C00] = 0xA5;
+  ToolkitMemory[0xD10FFF] = 0x5A;
+  ToolkitMemory[0xD10800] = 'Q';
+
+  vxtest::LogCapture capture;
+  t_InitWindow(0, 1, false, 32, 32, 0, 0, t_Font{}, true);
+  const std::string log = vxtest::withoutrefreshlines(capture.take());
+  EXPECT_EQ(log.substr(0, log.find(" = 32 x 32")),
+            "t_InitWindow: GraphicWindow #0 Start.\n"
+            "t_InitWindow: GraphicWindow #0 high memory = $00FFFFFF, graphic block size to delete = $002EE000.\n"
+            "t_InitWindow: GraphicWindow #0 high memory = $00FFFFFF, text block size to delete = $00001000.\n"
+            "t_InitWindow: GraphicWindow #0 moving graphic block for win #1$00D10C00...$00D10FFF to00FFFC00...00FFFFFF\n"
+            "t_InitWindow: GraphicWindow #0 moving text block for win #1$00D10800...$00D10BFF to$00FFF800...$00FFFBFF\n"
+            "t_InitWindow: GraphicWindow #0");
+  const t_Window& w1 = WindowTable[1];
+  EXPECT_EQ(w1.MemoryStart, 0xFFFC00);
+  EXPECT_EQ(w1.MemoryEnd, 0xFFFFFF);
+  EXPECT_EQ(w1.TextMemoryStart, 0xFFF800);
+  EXPECT_EQ(w1.TextMemoryEnd, 0xFFFBFF);
+  EXPECT_EQ(ToolkitMemory[0xFFFC00], 0xA5);
+  EXPECT_EQ(ToolkitMemory[0xFFFFFF], 0x5A);
+  EXPECT_EQ(ToolkitMemory[0xFFF800], 'Q');
+  // Window 0 is carved anew below window 1.
+  EXPECT_EQ(WindowTable[0].MemoryStart, 0xFFF400);
+  EXPECT_EQ(WindowTable[0].MemoryEnd, 0xFFF7FF);
+  EXPECT_EQ(HighMemory, 0xFFF3FF);
+  EXPECT_TRUE(WindowTable[0].Initialized);
+  EXPECT_EQ(WindowTable[0].TextMemoryStart, -1);
+}
+
+TEST(VideoMemory, AFailedReinitialisationLeavesTheSlotFreed) {
+  useHeadlessHost();
+  t_InitWindow(3, 8, false, 64, 64, 0, 0, t_Font{}, true);
+  ASSERT_EQ(HighMemory, 0xFFEFFF);
+  t_InitWindow(3, 2, false, 64, 64, 0, 0, t_Font{}, true);
+  EXPECT_FALSE(WindowTable[3].Initialized);
+  EXPECT_EQ(HighMemory, 0xFFFFFF);
+  // Writing to the freed window is refused.
+  vxtest::LogCapture capture;
+  g_Plot(3, 0, 0);
+  EXPECT_EQ(vxtest::withoutrefreshlines(capture.take()), "g_Plot: Graphic window #3 not initialized.\n");
+}
