@@ -98,6 +98,7 @@ TextGlyphRenderer::TextGlyphRenderer(const std::string& truetypepath)
   Extent extent = face_->measure();
   while (extent.ascent + extent.descent > GlyphHeight) {
     size *= 0.995;
+    if (size < 4) throw std::runtime_error("the glyphs do not fit the cell at any size");
     face_->setsize(size);
     extent = face_->measure();
   }
