@@ -32,10 +32,12 @@ bool supporteddepth(int64_t depth) {
   return depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
 }
 
-// Whether every byte the cell paints lies inside the window's graphic block.
+// Whether the cell lies inside the picture and every byte it paints inside
+// the window's graphic block.
 bool cellinsideblock(const t_Window& window, const GlyphCell& cell) {
   if (window.MemoryStart < 0 || cell.left < 0 || cell.top < 0) return false;
   if (cell.width <= 0 || cell.height <= 0) return false;
+  if (cell.left + cell.width > window.Width || cell.top + cell.height > window.Height) return false;
   const int64_t depth = window.BitDepth;
   const int64_t top = std::min<int64_t>(window.MemoryEnd,
                                         static_cast<int64_t>(ToolkitMemory.size()) - 1);
