@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "support/test_support.h"
+
+using namespace vx;
+
+namespace {
+
+t_Font blockfont() {
+  t_Font font;
+  font.Format = 2;
+  font.End = 255;
+  font.Width = 8;
+  font.Height = 8;
+  font.Data.assign(256 * 64, 0xFF);
+  return font;
+}
+
+// A chosen menu item as the host hands it over.
+void choose(int64_t tag, const std::string& title = "Eintrag", const std::string& menu = "Ablage") {
+  MenuItemInfo item;
+  item.title = title;
+  item.tag = tag;
+  item.keyEquivalent = "s";
+  t_MenuEventHandler(item, menu);
+}
+
+class MenuCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host_ = &useHeadlessHost();
+    t_InitMemory();
+    log_.take();
+  }
+  // Opens window `slot` as a small text window and brings it to the front.
+  void opentextwindow(uint8_t slot) {
+    t_InitWindow(slot, 8, false, 64, 32, 0, 0, blockfont(), true);
+    t_WindowFront(slot);
+    log_.take();
+  }
+  HeadlessHost* host_ = nullptr;
+  vxtest::LogCapture log_;
+};
+
+}  // namespace
+
+TEST(PasteboardText, GraphicCharactersBecomeTheSignsTheyLookLike) {
+  EXPECT_EQ(pasteboardtext("plain ASCII 123"), "plain ASCII 123");
+  std::string graphic;
+  for (char32_t c : {127, 128, 130, 131, 132, 133, 134, 145, 153, 138, 140, 159, 160})
+    appendscalar(graphic, c);
+  EXPECT_EQ(pasteboardtext(graphic), "#*<=>O+++|-=\u02FD");
+  // The fonts' horizontal line reads as a dash, not as a vertical bar.
+  std::string line;
+  for (int i = 0; i < 3; ++i) appendscalar(line, 156);
+  EXPECT_EQ(pasteboardtext(line), "---");
+  EXPECT_EQ(pasteboardtext("Größe €"), "Größe €");
+}
+
+TEST_F(MenuCommands, AnItemWithoutAnActionIsRecordedAndRunsTheProgramsProcedure) {
+  std::atomic<int64_t> number{0};
+  MenuEventProcedure.set([&] { number = threadnumber(); });
+  choose(0, "Über Velmorandine", "Velmorandine");
+  ASSERT_TRUE(vxtest::pumpuntil([&] { return number.load() != 0; }));
+  EXPECT_GE(number, 2);  // a process of its own, not the main thread
+  ASSERT_EQ(MenuEventQueue.size(), 1);
+  const t_MenuEvent event = *MenuEventQueue.at(0);
+  EXPECT_EQ(event.Kind, 3);
+  EXPECT_EQ(event.MenuTitle, "Velmorandine");
+  EXPECT_EQ(event.ItemTitle, "Über Velmorandine");
+  EXPECT_EQ(event.ItemAction, 0);
+  EXPECT_EQ(event.ItemKeyAsc, 's');
+  EXPECT_GT(event.Time, 0);
+  EXPECT_TRUE(MenuEventPending);
+}
+
+TEST_F(MenuCommands, CopyGraphicPutsTheFrontWindowsImageOnThePasteboard) {
+  opentextwindow(0);
+  choose(110, "Grafik kopieren", "Bearbeiten");
+  const auto image = host_->pasteboardimage();
+  ASSERT_TRUE(image.has_value());
+  EXPECT_EQ(image->width, 64);
+  EXPECT_EQ(image->height, 32);
+  EXPECT_EQ(host_->beepcount(), 0);
+  // With the system console in front there is no picture: a beep.
+  t_WindowFront(SystemConsoleWindowNumber);
+  host_->pasteboardClear();
+  choose(110);
+  EXPECT_FALSE(host_->pasteboardimage().has_value());
+  EXPECT_EQ(host_->beepcount(), 1);
+  EXPECT_EQ(MenuEventQueue.size(), 2);
+}
+
+TEST_F(MenuCommands, CopyTextTakesTheScreenOrTheConsolesText) {
+  opentextwindow(2);
+  t_Print(2, "Hallo");
+  choose(111);
+  EXPECT_EQ(host_->pasteboardString(), "Hallo");
+  host_->setTextViewString(*appdelegate.SystemConsoleTextView, "Konsole\n\u009C");
+  t_WindowFront(SystemConsoleWindowNumber);
+  choose(111);
+  EXPECT_EQ(host_->pasteboardString(), "Konsole\n\u009C");  // taken as it is
+  t_WindowFront(PreferencesWindowNumber);
+  choose(111);
+  EXPECT_EQ(host_->beepcount(), 1);
+}
+
+TEST_F(MenuCommands, SaveRunsTheInstalledProcedureOnlyForASlotInFront) {
+  opentextwindow(1);
+  choose(113);
+  EXPECT_EQ(host_->beepcount(), 1);  // the default procedure beeps
+  bool saved = false;
+  MenuSaveProcedure.set([&] { saved = host_->isMainThread(); });
+  choose(113);
+  EXPECT_TRUE(saved);
+  saved = false;
+  t_WindowFront(VirtualPrinterWindowNumber);
+  choose(113);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(host_->beepcount(), 2);
+}
+
+TEST_F(MenuCommands, ClearEmptiesThePrinterAndTheConsole) {
+  host_->setTextViewString(*appdelegate.VirtualPrinterTextView, "Seite 1");
+  host_->setTextViewString(*appdelegate.SystemConsoleTextView, "Zeile");
+  VirtualPrinterBuffer.set({1, 2, 3});
+  choose(112);
+  EXPECT_EQ(host_->textViewString(*appdelegate.VirtualPrinterTextView), "");
+  EXPECT_TRUE(VirtualPrinterBuffer.get().empty());
+  EXPECT_EQ(host_->textViewString(*appdelegate.SystemConsoleTextView), "Zeile");
+  choose(114);
+  EXPECT_EQ(host_->textViewString(*appdelegate.SystemConsoleTextView), "");
+}
+
+TEST_F(MenuCommands, ShowAndHideSlotsAndSpecialWindows) {
+  choose(214, "Fenster 0 ausblenden", "Fenster");
+  EXPECT_EQ(log_.take(), "t_MenuEventHandler: Window #0 not initialized.\n");
+  EXPECT_EQ(host_->beepcount(), 1);
+  opentextwindow(3);
+  const HostWindow three = *t_GetHostWindow(3);
+  choose(220);  // hide window 3
+  EXPECT_FALSE(host_->isWindowVisible(three));
+  EXPECT_FALSE(WindowTable[3].Visible);
+  choose(219);  // show window 3
+  EXPECT_TRUE(host_->isWindowVisible(three));
+  EXPECT_EQ(t_FrontWindow(), 3);
+  choose(229);
+  EXPECT_EQ(t_FrontWindow(), SystemConsoleWindowNumber);
+  choose(200);
+  for (uint8_t n = 0; n <= MainWindowNumber; ++n) {
+    if (const auto w = t_GetHostWindow(n)) {
+      EXPECT_FALSE(host_->isWindowVisible(*w)) << int(n);
+    }
+  }
+  EXPECT_EQ(t_FrontWindow(), NoWindow);
+}
+
+TEST_F(MenuCommands, PanelActionsOfAProgramStoreTheChosenFile) {
+  t_AddMenuAction(101);
+  host_->scriptsavepanel("file:///tmp/Mein%20Stern.gr");
+  choose(101);
+  const t_MenuAction entry = *MenuActionTable.at(t_MenuActionIndex(101));
+  EXPECT_EQ(entry.FilePath, "/tmp/Mein Stern.gr");
+  EXPECT_EQ(entry.FileName, "Mein Stern.gr");
+  t_AddMenuAction(100);
+  choose(100);  // cancelled: nothing chosen
+  EXPECT_EQ(MenuActionTable.at(t_MenuActionIndex(100))->FilePath, "");
+  EXPECT_TRUE(host_->lastopenrequest().has_value());
+}
