@@ -3,11 +3,12 @@
 #include "text_window.h"
 
 using namespace vx;
-using vxtest::linetext;
 
 namespace {
 
-// A 6 x 3 window holding "abcdef" / "ghijkl" / "mnopqr", cursor at (3, 2).
+constexpr const char* Filled = "abcdef|ghijkl|mnopqr|";
+
+// A 6 x 3 window holding Filled, cursor at (3, 2), an unused display mode 5.
 t_Window& filledwindow() {
   t_Window& w = vxtest::opentextwindow(0, 6, 3);
   w.ScrollLock = true;  // filling the last cell must not scroll
@@ -15,93 +16,56 @@ t_Window& filledwindow() {
   w.ScrollLock = false;
   w.TextHpos = 3;
   w.TextVpos = 2;
+  w.TextDisplayMode = 5;
   return w;
 }
 
-void control(uint32_t code) { t_PrintControl(0, code); }
-
 }  // namespace
 
-TEST(ControlCodes, MoveTheCursor) {
-  t_Window& w = filledwindow();
-  control(8);
-  EXPECT_EQ(w.TextHpos, 2);
-  control(28);
-  control(28);
-  EXPECT_EQ(w.TextHpos, 4);
-  control(10);
-  EXPECT_EQ(w.TextVpos, 3);
-  EXPECT_EQ(w.TextHpos, 4);
-  control(30);
-  EXPECT_EQ(w.TextVpos, 2);
-  control(13);
-  EXPECT_EQ(w.TextHpos, 1);
-  EXPECT_EQ(w.TextVpos, 3);
-  w.TextHpos = 5;
-  control(18);
-  EXPECT_EQ(w.TextHpos, 1);
-  w.TextHpos = 5;
-  control(25);
-  EXPECT_EQ(w.TextHpos, 1);
-  EXPECT_EQ(w.TextVpos, 1);
-  EXPECT_EQ(linetext(0, 1), "abcdef");  // no movement drew anything
+TEST(ControlCodes, EveryCodeOfTheTable) {
+  struct Row {
+    uint32_t code;
+    int64_t hpos, vpos;
+    const char* screen;
+    int64_t mode;
+  };
+  const Row rows[] = {
+      {8, 2, 2, Filled, 5},   {10, 3, 3, Filled, 5},  {11, 3, 2, "abcdef|gh    |      |", 5},
+      {12, 1, 1, "      |      |      |", 5},            {13, 1, 3, Filled, 5},
+      {18, 1, 2, Filled, 5},  {19, 3, 2, Filled, 0},  {20, 3, 2, Filled, 1},
+      {22, 3, 2, "      |abcdef|ghijkl|", 5},            {23, 3, 2, "ghijkl|mnopqr|      |", 5},
+      {25, 1, 1, Filled, 5},  {26, 1, 2, "abcdef|      |mnopqr|", 5},
+      {27, 3, 2, Filled, 99}, {28, 4, 2, Filled, 5},  {29, 3, 2, "abcdef|gh    |mnopqr|", 5},
+      {30, 3, 1, Filled, 5},  {31, 3, 2, Filled, 2},
+      // Codes without an action.
+      {0, 3, 2, Filled, 5},   {6, 3, 2, Filled, 5},   {9, 3, 2, Filled, 5},
+      {16, 3, 2, Filled, 5},  {21, 3, 2, Filled, 5},  {24, 3, 2, Filled, 5},
+      {32, 3, 2, Filled, 5},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.code);
+    t_Window& w = filledwindow();
+    t_PrintControl(0, row.code);
+    EXPECT_EQ(w.TextHpos, row.hpos);
+    EXPECT_EQ(w.TextVpos, row.vpos);
+    EXPECT_EQ(t_GetScreen(0, "|"), row.screen);
+    EXPECT_EQ(w.TextDisplayMode, row.mode);
+    EXPECT_FALSE(w.TextInverse);
+  }
 }
 
-TEST(ControlCodes, ClearAndScroll) {
+TEST(ControlCodes, InverseAndBeep) {
   t_Window& w = filledwindow();
-  control(29);  // the rest of the line
-  EXPECT_EQ(linetext(0, 2), "gh    ");
-  control(23);  // scroll up
-  EXPECT_EQ(linetext(0, 1), "gh    ");
-  EXPECT_EQ(linetext(0, 2), "mnopqr");
-  EXPECT_EQ(linetext(0, 3), "      ");
-  control(22);  // scroll down
-  EXPECT_EQ(linetext(0, 1), "      ");
-  EXPECT_EQ(linetext(0, 2), "gh    ");
-  EXPECT_EQ(linetext(0, 3), "mnopqr");
-  w.TextHpos = 4;
-  w.TextVpos = 3;
-  control(26);  // the whole line, cursor to its start
-  EXPECT_EQ(linetext(0, 3), "      ");
-  EXPECT_EQ(w.TextHpos, 1);
-
-  t_Window& again = filledwindow();
-  control(11);  // from the cursor to the end of the area
-  EXPECT_EQ(linetext(0, 1), "abcdef");
-  EXPECT_EQ(linetext(0, 2), "gh    ");
-  EXPECT_EQ(linetext(0, 3), "      ");
-  EXPECT_EQ(again.TextHpos, 3);
-  control(12);  // home and clear everything
-  EXPECT_EQ(linetext(0, 1), "      ");
-  EXPECT_EQ(again.TextHpos, 1);
-  EXPECT_EQ(again.TextVpos, 1);
-}
-
-TEST(ControlCodes, InverseModesBeepAndTheSilentCodes) {
-  t_Window& w = filledwindow();
-  control(15);
+  t_PrintControl(0, 15);
   EXPECT_TRUE(w.TextInverse);
-  control(14);
+  t_PrintControl(0, 14);
   EXPECT_FALSE(w.TextInverse);
-  control(17);
+  t_PrintControl(0, 17);
   EXPECT_TRUE(w.TextInverse);
-  control(17);
+  t_PrintControl(0, 17);
   EXPECT_FALSE(w.TextInverse);
-  control(20);
-  EXPECT_EQ(w.TextDisplayMode, 1);
-  control(31);
-  EXPECT_EQ(w.TextDisplayMode, 2);
-  control(27);
-  EXPECT_EQ(w.TextDisplayMode, 99);
-  control(19);
-  EXPECT_EQ(w.TextDisplayMode, 0);
   const int64_t beeps = useHeadlessHost().beepcount();
-  control(7);
-  EXPECT_EQ(useHeadlessHost().beepcount(), beeps + 1);
-  for (uint32_t code : {0u, 1u, 6u, 9u, 16u, 21u, 24u, 32u, 300u}) control(code);
-  EXPECT_EQ(w.TextHpos, 3);
-  EXPECT_EQ(w.TextVpos, 2);
-  EXPECT_EQ(linetext(0, 2), "ghijkl");
+  t_PrintControl(0, 7);
   EXPECT_EQ(useHeadlessHost().beepcount(), beeps + 1);
 }
 
@@ -109,12 +73,11 @@ TEST(ControlCodes, ElsewhereTheCodeIsWrittenOrReported) {
   t_Window& w = filledwindow();
   vxtest::LogCapture capture;
   t_RedirectOutput(0, 2);
-  control(13);
+  t_PrintControl(0, 13);
   EXPECT_EQ(capture.take(), "\r");
   EXPECT_EQ(w.TextVpos, 2);
   t_RedirectOutput(0, 5);
-  control(13);
-  EXPECT_EQ(capture.take(), "");
+  t_PrintControl(0, 13);
   t_PrintControl(4, 13);
   t_PrintControl(200, 13);
   EXPECT_EQ(capture.take(),

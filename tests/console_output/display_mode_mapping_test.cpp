@@ -3,26 +3,17 @@
 #include "text_window.h"
 
 using namespace vx;
-using vxtest::cellattribute;
-using vxtest::cellcode;
+
+using Bytes = std::vector<uint8_t>;
 
 TEST(DisplayModes, GlyphShifts) {
   t_Window& w = vxtest::opentextwindow(0, 20, 2);
   t_DisplayMode(0, 1);
   t_Print(0, " A\x7F\xC2\x80");
-  EXPECT_EQ(cellcode(0, 1, 1), 160);
-  EXPECT_EQ(cellcode(0, 2, 1), 193);
-  EXPECT_EQ(cellcode(0, 3, 1), 255);
-  EXPECT_EQ(cellcode(0, 4, 1), 0x80);  // beyond 127 unchanged
   t_DisplayMode(0, 2);
   t_Print(0, "@_`\x7F?");
-  EXPECT_EQ(cellcode(0, 5, 1), 0);
-  EXPECT_EQ(cellcode(0, 6, 1), 31);
-  EXPECT_EQ(cellcode(0, 7, 1), 128);
-  EXPECT_EQ(cellcode(0, 8, 1), 159);
-  EXPECT_EQ(cellcode(0, 9, 1), '?');
-  // Control codes still act in these modes.
-  t_Print(0, "\r");
+  EXPECT_EQ(vxtest::linecodes(0, 1, 9), (Bytes{160, 193, 255, 0x80, 0, 31, 128, 159, '?'}));
+  t_Print(0, "\r");  // control codes still act in these modes
   EXPECT_EQ(w.TextVpos, 2);
 }
 
@@ -30,55 +21,40 @@ TEST(DisplayModes, ControlCodesAsLettersForOneCharacterOnly) {
   t_Window& w = vxtest::opentextwindow(0, 20, 2);
   t_DisplayMode(0, 3);
   t_Print(0, "\x01x");
-  EXPECT_EQ(cellcode(0, 1, 1), 'A');
-  EXPECT_EQ(cellattribute(0, 1, 1), 0x0C);  // drawn inverse
-  EXPECT_EQ(cellattribute(0, 2, 1), 0xC0);
   EXPECT_FALSE(w.TextInverse);
   t_DisplayMode(0, 4);
+  // A character without a glyph is a "?", in colour 1 in this mode only.
   t_Print(0, "\x1B" "y\xE2\x82\xAC" "z");
-  EXPECT_EQ(cellcode(0, 3, 1), '[');
-  EXPECT_EQ(cellattribute(0, 3, 1), 0x10);  // colour 1 on black
-  EXPECT_EQ(cellattribute(0, 4, 1), 0xC0);
-  EXPECT_EQ(cellcode(0, 5, 1), '?');  // no glyph: "?" in colour 1
-  EXPECT_EQ(cellattribute(0, 5, 1), 0x10);
-  EXPECT_EQ(cellattribute(0, 6, 1), 0xC0);
   EXPECT_EQ(w.TextColor, 0xC0);
-  // In mode 0 a character without a glyph is a "?" in the current colour.
   t_DisplayMode(0, 0);
   t_Print(0, "\xE2\x82\xAC");
-  EXPECT_EQ(cellcode(0, 7, 1), '?');
-  EXPECT_EQ(cellattribute(0, 7, 1), 0xC0);
+  EXPECT_EQ(vxtest::linecodes(0, 1, 7), (Bytes{'A', 'x', '[', 'y', '?', 'z', '?'}));
+  EXPECT_EQ(vxtest::lineattributes(0, 1, 7), (Bytes{0x0C, 0xC0, 0x10, 0xC0, 0x10, 0xC0, 0xC0}));
 }
 
 TEST(EscapeCommands, Colours) {
   t_Window& w = vxtest::opentextwindow(0, 20, 2);
-  t_Print(0, "\x1BQa");  // ESC then 81: background 1
-  EXPECT_EQ(cellcode(0, 1, 1), 'a');
-  EXPECT_EQ(cellattribute(0, 1, 1), 0xC1);
-  EXPECT_EQ(w.TextDisplayMode, 0);
+  t_Print(0, "\x1BQa");  // 81: background 1
   t_Print(0, "\x1BOb");  // 79: text colour 15
-  EXPECT_EQ(cellattribute(0, 2, 1), 0xF1);
-  t_Print(0, "\x1B@\x1BP");  // 64 and 80: black on black
+  EXPECT_EQ(vxtest::linecodes(0, 1, 3), (Bytes{'a', 'b', ' '}));  // commands draw nothing
+  EXPECT_EQ(vxtest::lineattributes(0, 1, 2), (Bytes{0xC1, 0xF1}));
+  EXPECT_EQ(w.TextDisplayMode, 0);
+  t_Print(0, "\x1B@\x1BP");  // 64 and 80: colour 0 on 0
   EXPECT_EQ(w.TextColor, 0x00);
   t_Print(0, "\x1B_");  // 95: background 15
   EXPECT_EQ(w.TextColor, 0x0F);
-  EXPECT_EQ(w.TextHpos, 3);  // commands draw nothing
-
-  // An unknown character is printed and the escape goes on.
-  t_Print(0, "\x1B" "a");
-  EXPECT_EQ(cellcode(0, 3, 1), 'a');
+  // A character that is no command is printed, control codes as glyphs, and
+  // the escape goes on.
+  t_Print(0, "\x1B" "a\x01");
+  EXPECT_EQ(vxtest::linecodes(0, 1, 4), (Bytes{'a', 'b', 'a', 1}));
   EXPECT_EQ(w.TextDisplayMode, 99);
-  t_Print(0, "\x01");  // control codes are printed as glyphs during an escape
-  EXPECT_EQ(cellcode(0, 4, 1), 1);
   t_Print(0, "R");
   EXPECT_EQ(w.TextDisplayMode, 0);
   EXPECT_EQ(w.TextColor, 0x02);
-
   t_Print(0, "\x1Bo");  // 110..127: border colours 0..17
   EXPECT_EQ(w.RGBColorBorder, (t_RGBColor{255, 255, 0, 0}));
-  t_Print(0, "\x1B\x7D");  // 125: colour 15
+  t_Print(0, "\x1B\x7D");
   EXPECT_EQ(w.RGBColorBorder, (t_RGBColor{255, 255, 255, 255}));
-  EXPECT_EQ(w.TextDisplayMode, 0);
 }
 
 TEST(EscapeCommands, CursorAndTabStops) {

@@ -1,14 +1,18 @@
 #include "text_window.h"
 
+#include <gtest/gtest.h>
+
 #include "console/text_video_memory.h"
 
 namespace vxtest {
 namespace {
 
+constexpr int64_t GlyphWidth = 8;
+constexpr int64_t GlyphHeight = 16;
+
 vx::t_Font greyfont() {
   vx::t_Font font;
   font.Format = 2;
-  font.Start = 0;
   font.End = 255;
   font.Width = GlyphWidth;
   font.Height = GlyphHeight;
@@ -17,61 +21,48 @@ vx::t_Font greyfont() {
   return font;
 }
 
-// Takes `size` bytes below the high-memory pointer, on a 1 KiB boundary.
-int64_t carve(int64_t size) {
-  const int64_t start = (vx::HighMemory - size + 1) / 1024 * 1024;
-  vx::HighMemory = start - 1;
-  return start;
-}
-
-vx::TextCellAddress address(uint8_t window, int64_t column, int64_t line) {
+uint8_t& cellbyte(uint8_t window, int64_t column, int64_t line, bool attribute) {
   const auto cell = vx::textcelladdress(vx::WindowTable[window], column, line);
-  return cell.value_or(vx::TextCellAddress{});
+  EXPECT_TRUE(cell.has_value()) << "no cell (" << column << ", " << line << ")";
+  const vx::TextCellAddress address = cell.value_or(vx::TextCellAddress{});
+  return vx::ToolkitMemory[attribute ? address.attribute : address.character];
 }
 
 }  // namespace
 
 vx::t_Window& opentextwindow(uint8_t window, int64_t columns, int64_t lines) {
   vx::useHeadlessHost();
-  vx::t_InitMemory();
+  vx::t_InitWindow(window, 8, false, columns * GlyphWidth, lines * GlyphHeight, 0, 0, greyfont(),
+                   true);
   vx::t_Window& w = vx::WindowTable[window];
-  w = vx::t_Window{};
-  w.BitDepth = 8;
-  w.Width = columns * GlyphWidth;
-  w.Height = lines * GlyphHeight;
-  w.MemoryEnd = vx::HighMemory;
-  w.MemoryStart = carve(w.Width * w.Height);
-  w.TextMemoryEnd = vx::HighMemory;
-  w.TextMemoryStart = carve(columns * lines * 2);
-  w.Font = greyfont();
-  w.TextWidth = columns;
-  w.TextHeight = lines;
-  w.TextFirstColumn = 1;
-  w.TextLastColumn = columns;
-  w.TextFirstLine = 1;
-  w.TextLastLine = lines;
-  w.TextHpos = 1;
-  w.TextVpos = 1;
-  w.TextColor = 0xC0;
-  w.View = vx::t_GetWindowView(window);
-  w.Window = vx::t_GetHostWindow(window);
-  for (int64_t line = 1; line <= lines; ++line) {
-    for (int64_t column = 1; column <= columns; ++column) {
-      const vx::TextCellAddress cell = address(window, column, line);
-      vx::ToolkitMemory[cell.character] = ' ';
-      vx::ToolkitMemory[cell.attribute] = w.TextColor;
-    }
-  }
-  w.Initialized = true;
+  // A window opened again keeps its display state; each test starts plain.
+  w.TextDisplayMode = 0;
+  w.TextInverse = false;
+  w.TextRedirectOutput = 1;
+  w.TextCursorLevel = 0;
+  EXPECT_TRUE(w.Initialized && w.TextWidth == columns && w.TextHeight == lines);
   return w;
 }
 
 uint8_t cellcode(uint8_t window, int64_t column, int64_t line) {
-  return vx::ToolkitMemory[address(window, column, line).character];
+  return cellbyte(window, column, line, false);
 }
 
 uint8_t cellattribute(uint8_t window, int64_t column, int64_t line) {
-  return vx::ToolkitMemory[address(window, column, line).attribute];
+  return cellbyte(window, column, line, true);
+}
+
+std::vector<uint8_t> linecodes(uint8_t window, int64_t line, int64_t count) {
+  std::vector<uint8_t> codes;
+  for (int64_t column = 1; column <= count; ++column) codes.push_back(cellcode(window, column, line));
+  return codes;
+}
+
+std::vector<uint8_t> lineattributes(uint8_t window, int64_t line, int64_t count) {
+  std::vector<uint8_t> attributes;
+  for (int64_t column = 1; column <= count; ++column)
+    attributes.push_back(cellattribute(window, column, line));
+  return attributes;
 }
 
 std::string linetext(uint8_t window, int64_t line) {
