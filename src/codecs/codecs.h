@@ -3,6 +3,7 @@
 // files and the file panels.
 #include "codecs/file_access.h"
 #include "codecs/file_panels.h"
+#include "codecs/graphic_export.h"
 #include "codecs/lzw.h"
 #include "codecs/run_length.h"
 #include "codecs/packing.h"
