@@ -8,7 +8,6 @@
 #include "runtime/app_delegate.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
-#include "runtime/threads.h"
 #include "windows/video_memory.h"
 #include "windows/window_geometry.h"
 #include "windows/window_placement.h"
@@ -25,14 +24,6 @@ constexpr int64_t LargestSide = 8192;
 constexpr int64_t DefaultWidth = 1280;
 constexpr int64_t DefaultHeight = 800;
 constexpr int BorderColourIndex = 5;
-
-// The refresh process is started by the first window; claiming the flag here
-// keeps two quick initialisations from starting two processes.
-void startautoupdateonce() {
-  bool expected = false;
-  if (AutoUpdateStarted.compare_exchange_strong(expected, true))
-    startbackgroundprocess(t_WindowAutoUpdateProcess);
-}
 
 struct PictureRequest {
   int64_t width;
@@ -188,7 +179,7 @@ void t_InitWindow(uint8_t window, int64_t bitdepth, bool autoupdate, int64_t wid
   log(p + " Start.");
   t_EnsureMemory();
   if (firstwindow == NoWindow) firstwindow = window;
-  startautoupdateonce();
+  startautoupdateprocess();
   t_Window& w = WindowTable[window];
   if (w.Initialized) freevideoblocks(window, p);
   const int64_t available = HighMemory - ReservedLowMemory;

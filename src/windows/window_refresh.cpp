@@ -1,5 +1,8 @@
 #include "windows/window_refresh.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 
 #include "host/host.h"
@@ -15,6 +18,21 @@ std::atomic<bool> AutoUpdateStarted{false};
 
 namespace {
 std::atomic<int64_t> runningprocesses{0};
+
+// The hand-shake between startautoupdateprocess and the process it starts.
+std::mutex& announcemutex = *new std::mutex;
+std::condition_variable& announced = *new std::condition_variable;
+int64_t announcements = 0;  // guarded by announcemutex
+
+// A process that could not be created never announces itself; the starter
+// stops waiting after this long.
+constexpr auto AnnounceTimeout = std::chrono::seconds(5);
+
+void announcestart() {
+  std::lock_guard lock(announcemutex);
+  ++announcements;
+  announced.notify_all();
+}
 
 int64_t refreshinterval(int64_t rate) { return rate == 0 ? 0 : 1000 / rate; }
 
@@ -65,11 +83,25 @@ bool autoupdatepass(int64_t nowms) {
   return served;
 }
 
+void startautoupdateprocess() {
+  // Claiming the flag before the process exists keeps two quick window
+  // initialisations from starting two processes.
+  bool expected = false;
+  if (!AutoUpdateStarted.compare_exchange_strong(expected, true)) return;
+  std::unique_lock lock(announcemutex);
+  const int64_t before = announcements;
+  lock.unlock();
+  startbackgroundprocess(t_WindowAutoUpdateProcess);
+  lock.lock();
+  announced.wait_for(lock, AnnounceTimeout, [&] { return announcements != before; });
+}
+
 void t_WindowAutoUpdateProcess() {
   log("t_WindowAutoUpdateProcess: Start.");
   if (threadnumber() >= 3) host().setCurrentThreadName("t_WindowAutoUpdate");
   ++runningprocesses;
   AutoUpdateStarted = true;
+  announcestart();
   while (MemoryReady && AutoUpdateStarted) {
     // Sleep only when nothing was due, so a due window is never kept waiting.
     if (!autoupdatepass(hostmilliseconds())) sleepmilliseconds(1);

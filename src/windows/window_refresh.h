@@ -16,6 +16,11 @@ extern std::atomic<bool> AutoUpdateStarted;
 // How many refresh processes are running right now.
 int64_t autoupdateprocesses();
 
+// Starts the refresh process unless the started flag is already set, and
+// returns once the process has written its first line, so that the line has a
+// fixed place in the log (right after the starting window's first line).
+void startautoupdateprocess();
+
 // The body of the refresh process "t_WindowAutoUpdate".
 void t_WindowAutoUpdateProcess();
 

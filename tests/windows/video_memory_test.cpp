@@ -30,9 +30,6 @@ TEST(VideoMemory, ReinitialisingSlidesTheLaterWindowsBlocksUp) {
   ToolkitMemory[0xD10C00] = 0xA5;
   ToolkitMemory[0xD10FFF] = 0x5A;
   ToolkitMemory[0xD10800] = 'Q';
-  // The refresh process logs its start from its own thread; let it do so
-  // before the "moving" lines, which are written in pieces.
-  ASSERT_TRUE(vxtest::pumpuntil([] { return autoupdateprocesses() > 0; }));
 
   vxtest::LogCapture capture;
   t_InitWindow(0, 1, false, 32, 32, 0, 0, t_Font{}, true);
