@@ -138,6 +138,21 @@ std::string picturetext(const PictureRequest& r) {
          std::to_string(r.bitdepth) + " bit";
 }
 
+// The graphic block first, then the text block directly below it.
+void carveblocks(t_Window& w, const std::string& p, const PictureRequest& r, const TextRequest& t) {
+  w.MemoryEnd = HighMemory;
+  w.MemoryStart = carveblock(r.need);
+  log(p + " = " + picturetext(r) + " = " + kibtext(r.need) + "K video-memory = " + addresstext(w.MemoryStart) + ".");
+  filltextfields(w, t);
+  if (t.need == 0) {
+    w.TextMemoryStart = -1;
+    w.TextMemoryEnd = -1;
+  } else {
+    w.TextMemoryEnd = HighMemory;
+    w.TextMemoryStart = carveblock(t.need);
+  }
+}
+
 // Binds the slot to its view and host window and shows it cleared; false when
 // the slot has no view.
 bool bindview(uint8_t window, const std::string& p, const t_Font& font) {
@@ -207,17 +222,7 @@ void t_InitWindow(uint8_t window, int64_t bitdepth, bool autoupdate, int64_t wid
   }
 
   fillrecord(w, r, autoupdate, bw, bh, titlevisible);
-  w.MemoryEnd = HighMemory;
-  w.MemoryStart = carveblock(r.need);
-  log(p + " = " + picturetext(r) + " = " + kibtext(r.need) + "K video-memory = " + addresstext(w.MemoryStart) + ".");
-  filltextfields(w, t);
-  if (t.need == 0) {
-    w.TextMemoryStart = -1;
-    w.TextMemoryEnd = -1;
-  } else {
-    w.TextMemoryEnd = HighMemory;
-    w.TextMemoryStart = carveblock(t.need);
-  }
+  carveblocks(w, p, r, t);
   bindview(window, p, font);
   log(p + " End.");
 }
