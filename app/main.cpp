@@ -1,0 +1,14 @@
+// The desktop program: the star program on the Qt host.
+#include <cstdio>
+#include <cstdlib>
+
+#include "program/velmorandine.h"
+#include "vxtools_qt.h"
+
+int main(int argc, char** argv) {
+  const int code = vx::runQtApplication(argc, argv, vx::velmorandine);
+  // The program thread may still be running (the user can quit at any
+  // prompt); end the process without static destructors running under it.
+  std::fflush(nullptr);
+  std::_Exit(code);
+}

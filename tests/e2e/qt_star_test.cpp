@@ -1,0 +1,90 @@
+// The star program in the desktop host on the offscreen platform, driven by
+// real Qt key events sent to the text window's view. The test binary lives in
+// the application bundle, so the host finds the fonts as the program does.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <regex>
+#include <thread>
+
+#include "host/qt/qt_host.h"
+#include "program/velmorandine.h"
+#include "star_session.h"
+#include "support/test_support.h"
+#include "vxtools_qt.h"
+
+using namespace vx;
+
+namespace {
+
+constexpr int64_t Diameter = 256;
+constexpr int64_t Segments = 36;
+
+// Waits (on the driver's thread) until `condition` holds, 60 s at most.
+bool eventually(const std::function<bool()>& condition) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::yield();
+  }
+  return true;
+}
+
+bool screenshows(const std::string& text) { return vxtest::textscreenshows(text); }
+
+// Types on the main thread as the keyboard would: a press and a release
+// event for the focused view of the text window.
+void typekeys(const std::string& text) {
+  QMetaObject::invokeMethod(qApp, [text] {
+    QWidget* view = qt::installedqthost()->view(*appdelegate.slotview(0));
+    for (const QChar c : QString::fromStdString(text)) {
+      const bool enter = c == '\n';
+      const int key = enter ? int(Qt::Key_Return) : int(c.toUpper().unicode());
+      const QString typed = enter ? QString("\r") : QString(c);
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
+      QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, typed);
+      QApplication::sendEvent(view, &press);
+      QApplication::sendEvent(view, &release);
+    }
+  }, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+TEST(QtStar, ASessionTypedIntoTheTextWindowDrawsTheStar) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static char name[] = "qt_star_tests";
+  static char* argv[] = {name, nullptr};
+  std::atomic<bool> driven{false};
+  std::vector<uint8_t> drawn;
+  std::string screen;
+  std::thread driver;
+  const int code = runQtApplication(1, argv, velmorandine, [&] {
+    driver = std::thread([&] {
+      EXPECT_TRUE(eventually([] { return screenshows("(32-8192) ein:"); }));
+      typekeys(std::to_string(Diameter) + "\n");
+      EXPECT_TRUE(eventually([] { return screenshows("(1-360) ein:"); }));
+      typekeys(std::to_string(Segments) + "\n");
+      EXPECT_TRUE(eventually([] { return screenshows(" ms."); }));
+      drawn = vxtest::windowpixels(1, Diameter);
+      typekeys("0\n");
+      EXPECT_TRUE(eventually([] { return screenshows("(Programm Ende)"); }));
+      screen = vxtest::textscreen();
+      driven = true;
+    });
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [&] {
+      if (driven) QCoreApplication::quit();
+    });
+    poll->start(5);
+  });
+  driver.join();
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(std::regex_search(screen, std::regex("Zeit = [0-9.]+ ms\\.")));
+  const std::vector<uint8_t> reference = vxtest::referencestar(2, Diameter, Segments);
+  EXPECT_TRUE(drawn == reference);
+}

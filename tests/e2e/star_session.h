@@ -1,0 +1,24 @@
+#pragma once
+// What the end-to-end sessions share: where the fonts are, and the star that
+// window 1 must show, drawn by the plain reference sweep.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vxtest {
+
+std::string bundleresources();
+
+// The text window's screen (lines joined by CR), empty until the program has
+// opened the window. Safe from any thread: it only reads the window memory.
+std::string textscreen();
+bool textscreenshows(const std::string& text);
+
+// The pixels (palette index 0 black, 15 white) of the reference star of
+// `segments` wedges in a white square of `diameter` pixels, drawn in slot
+// `scratch` (initialised here as a 1-bit window; call on the main thread).
+std::vector<uint8_t> referencestar(uint8_t scratch, int64_t diameter, int64_t segments);
+// The pixels of a graphic window, read back.
+std::vector<uint8_t> windowpixels(uint8_t window, int64_t diameter);
+
+}  // namespace vxtest

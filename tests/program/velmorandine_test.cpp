@@ -1,0 +1,100 @@
+// The star program's answers to what a user may type, on the headless host.
+#include <gtest/gtest.h>
+
+#include "console/screen_text.h"
+#include "program/velmorandine.h"
+#include "runtime/memory.h"
+#include "support/test_support.h"
+
+using namespace vx;
+
+namespace {
+
+HeadlessRunOptions options() {
+  HeadlessRunOptions o;
+  o.resourceDirectory = VX_TEST_BUNDLE_RESOURCES;
+  o.echoLog = false;
+  return o;
+}
+
+// The text window's screen, once the program has opened it.
+std::string screen() {
+  if (!MemoryReady || !WindowTable[0].Initialized) return {};
+  return t_GetScreen(0, "\r");
+}
+
+bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
+
+size_t count(const std::string& text, const std::string& needle) {
+  size_t n = 0;
+  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++n;
+  return n;
+}
+
+// Runs the program with the given answers, each typed once the prompt before
+// it is on screen; answers the screen text and the log at the end.
+struct Outcome {
+  int code = -1;
+  std::string screen;
+  std::string log;
+};
+
+Outcome session(const std::vector<std::string>& answers) {
+  Outcome out;
+  out.code = runHeadless(velmorandine, [&](HeadlessSession& s) {
+    size_t prompts = 0;
+    for (const std::string& answer : answers) {
+      ++prompts;
+      ASSERT_TRUE(s.waituntil([&] {
+        return count(screen(), "ein:") >= prompts;
+      })) << "prompt " << prompts << " never came";
+      s.type(answer + "\n");
+    }
+    EXPECT_TRUE(s.waitforend());
+    out.screen = screen();
+    out.log = s.log();
+  }, options());
+  return out;
+}
+
+}  // namespace
+
+TEST(Velmorandine, TheFirstScreenHasTheHeaderTheHelpTextAndTheSizePrompt) {
+  runHeadless(velmorandine, [](HeadlessSession& s) {
+    ASSERT_TRUE(s.waituntil([] { return shows("(32-8192) ein:"); }));
+    const std::string text = screen();
+    EXPECT_EQ(text.find("Velmorandine"), 0u) << text;
+    EXPECT_NE(text.find("wird trotzdem in der gew"), std::string::npos);
+    EXPECT_NE(text.find("Programm Pictavor."), std::string::npos);
+    EXPECT_EQ(t_FrontWindow(), 0);
+  }, options());
+}
+
+namespace {
+void expectrefusedsize(const std::string& answer) {
+  const Outcome out = session({answer});
+  EXPECT_EQ(out.code, 0);
+  EXPECT_NE(out.screen.find("Das Programm wird jetzt beendet."), std::string::npos) << out.screen;
+  EXPECT_NE(out.screen.find("(Programm Ende)"), std::string::npos);
+  EXPECT_EQ(count(out.screen, "(1-360)"), 0u);
+  EXPECT_FALSE(WindowTable[1].Initialized);
+}
+}  // namespace
+
+// Each runs the program once (ctest gives every test its own process).
+TEST(Velmorandine, ASizeBelowTheRangeEndsTheProgram) { expectrefusedsize("31"); }
+TEST(Velmorandine, ASizeAboveTheRangeEndsTheProgram) { expectrefusedsize("8193"); }
+// The field takes digits only, so letters leave it empty, which reads as 0.
+TEST(Velmorandine, LettersForTheSizeEndTheProgram) { expectrefusedsize("abc"); }
+
+TEST(Velmorandine, ANegativeCountAsksAgainAndTooManySegmentsDrawNothing) {
+  const Outcome out = session({"64", "-5", "400", "0"});
+  EXPECT_EQ(out.code, 0);
+  // -5 asked again without drawing; 400 cleared the graphic and printed a time.
+  EXPECT_EQ(count(out.screen, "(1-360) ein:"), 3u) << out.screen;
+  EXPECT_EQ(count(out.screen, " ms."), 1u);
+  EXPECT_NE(out.log.find("g_DrawVelmorandine: Illegal segment count.\n"), std::string::npos);
+  EXPECT_TRUE(WindowTable[1].Initialized);
+  for (int64_t y = 0; y < 64; y += 9)
+    for (int64_t x = 0; x < 64; x += 9) ASSERT_EQ(g_Scrn(1, x, y), 15) << x << "," << y;
+}
