@@ -3,6 +3,7 @@
 #include <string>
 
 #include "codecs/lzw.h"
+#include "codecs/lzw_internal.h"
 #include "runtime/log.h"
 
 namespace vx {
@@ -21,34 +22,43 @@ uint64_t lowbits(uint64_t value, int64_t count) {
   return count >= 64 ? value : value & ((uint64_t{1} << count) - 1);
 }
 
-class BitWriter {
- public:
-  explicit BitWriter(std::vector<uint8_t>& out) : out_(out) {}
-
-  void append(uint64_t value, int64_t width) {
-    if (width > 32) {
-      append(value >> 32, width - 32);
-      width = 32;
+// Writes into room made beforehand, 32 bits at a time, so that the loop does
+// no bookkeeping.
+template <typename Code>
+void pack(const Code* codes, size_t count, int64_t width, std::vector<uint8_t>& out) {
+  const size_t start = out.size();
+  out.resize(start + (count * static_cast<size_t>(width) + 7) / 8);
+  uint8_t* next = out.data() + start;
+  uint64_t pending = 0;  // fewer than 32 bits wait here between codes
+  int64_t held = 0;
+  auto put = [&](uint64_t value, int64_t size, uint64_t mask) {  // size <= 32
+    pending = (pending << size) | (value & mask);
+    held += size;
+    if (held >= 32) {
+      held -= 32;
+      const auto word = static_cast<uint32_t>(pending >> held);
+      next[0] = static_cast<uint8_t>(word >> 24);
+      next[1] = static_cast<uint8_t>(word >> 16);
+      next[2] = static_cast<uint8_t>(word >> 8);
+      next[3] = static_cast<uint8_t>(word);
+      next += 4;
     }
-    // Fewer than 8 bits wait in the accumulator, so 32 more always fit.
-    pending_ = (pending_ << width) | lowbits(value, width);
-    count_ += width;
-    while (count_ >= 8) {
-      count_ -= 8;
-      out_.push_back(static_cast<uint8_t>(pending_ >> count_));
+  };
+  if (width > 32) {
+    const uint64_t high = lowbits(~uint64_t{0}, width - 32);
+    for (size_t i = 0; i < count; ++i) {
+      const auto code = static_cast<uint64_t>(codes[i]);
+      put(code >> 32, width - 32, high);
+      put(code, 32, 0xFFFFFFFF);
     }
+  } else {
+    const uint64_t mask = lowbits(~uint64_t{0}, width);
+    for (size_t i = 0; i < count; ++i) put(static_cast<uint64_t>(codes[i]), width, mask);
   }
-
-  void finish() {
-    if (count_ > 0) out_.push_back(static_cast<uint8_t>(pending_ << (8 - count_)));
-    count_ = 0;
-  }
-
- private:
-  std::vector<uint8_t>& out_;
-  uint64_t pending_ = 0;
-  int64_t count_ = 0;
-};
+  // The last whole bytes, then the last bits at the top of a byte.
+  for (; held >= 8; held -= 8) *next++ = static_cast<uint8_t>(pending >> (held - 8));
+  if (held > 0) *next = static_cast<uint8_t>(pending << (8 - held));
+}
 
 // Widths up to 56 leave room for a whole byte next to the unfinished code.
 std::vector<int64_t> unpacknarrow(const std::vector<uint8_t>& bytes, int64_t width) {
@@ -86,13 +96,22 @@ std::vector<int64_t> unpackwide(const std::vector<uint8_t>& bytes, int64_t width
 
 }  // namespace
 
+namespace lzwdetail {
+
+void packcodes(const uint32_t* codes, size_t count, int64_t width, std::vector<uint8_t>& out) {
+  pack(codes, count, width, out);
+}
+
+void packcodes(const int64_t* codes, size_t count, int64_t width, std::vector<uint8_t>& out) {
+  pack(codes, count, width, out);
+}
+
+}  // namespace lzwdetail
+
 std::vector<uint8_t> lzwunpackedtopacked(const std::vector<int64_t>& codes, int64_t width) {
   if (!widthusable("lzwunpackedtopacked", width)) return {};
   std::vector<uint8_t> out;
-  out.reserve(codes.size() * static_cast<size_t>(width) / 8 + 1);
-  BitWriter writer(out);
-  for (int64_t code : codes) writer.append(static_cast<uint64_t>(code), width);
-  writer.finish();
+  lzwdetail::packcodes(codes.data(), codes.size(), width, out);
   return out;
 }
 

@@ -1,13 +1,23 @@
 // The stored form: the code width in one byte, then the packed codes.
 #include "codecs/lzw.h"
+#include "codecs/lzw_internal.h"
 
 namespace vx {
 
 std::vector<uint8_t> texttolzwstored(const std::vector<uint8_t>& data) {
   if (data.empty()) return {};
-  const LZWCodes encoded = texttolzwunpacked(data);
-  std::vector<uint8_t> stored = lzwunpackedtopacked(encoded.Codes, encoded.Width);
-  stored.insert(stored.begin(), static_cast<uint8_t>(encoded.Width));
+  std::vector<uint8_t> stored;
+  if (data.size() < lzwdetail::PackedInputLimit) {
+    // Codes of 32 bits take half the memory on the way.
+    std::vector<uint32_t> codes;
+    const int64_t width = lzwdetail::encodeshort(data, codes);
+    stored.push_back(static_cast<uint8_t>(width));
+    lzwdetail::packcodes(codes.data(), codes.size(), width, stored);
+  } else {
+    const LZWCodes encoded = texttolzwunpacked(data);
+    stored.push_back(static_cast<uint8_t>(encoded.Width));
+    lzwdetail::packcodes(encoded.Codes.data(), encoded.Codes.size(), encoded.Width, stored);
+  }
   return stored;
 }
 
