@@ -42,12 +42,13 @@ inline constexpr uint64_t PackedInputLimit = (uint64_t{1} << 28) - 256;
 // From this input length on, three-byte strings get their direct table.
 inline constexpr uint64_t TripleTableInput = uint64_t{1} << 20;
 
-// The hash of a string one byte longer than the string of hash `h`. The
-// shift keeps it from being linear in the bytes, which would leave the slots
-// of similar strings in regular patterns.
-inline uint64_t stringhash(uint64_t h, uint8_t byte) {
-  return ((h ^ (h >> 29)) + byte + 1) * 0x9E3779B97F4A7C15ULL;
-}
+// The hash of a string one byte longer than the string of hash `h`; the
+// empty string's hash is EmptyStringHash. The bytes are mixed in by xor and
+// multiplication, not by addition alone, which would leave the slots of
+// similar strings in regular patterns; and the step is short, since every
+// byte of a long string waits for it.
+inline constexpr uint64_t EmptyStringHash = 0xCBF29CE484222325ULL;
+inline uint64_t stringhash(uint64_t h, uint8_t byte) { return (h ^ byte) * 0x9E3779B97F4A7C15ULL; }
 
 // Asks the memory for the line holding `address` ahead of its use. (The
 // compiler's own prefetch is dropped as dead code by some optimisers when

@@ -19,6 +19,8 @@ constexpr size_t ProgressStep = 0x80000;
 // How many bytes ahead strings are prefetched: far enough for a slot to come
 // from memory while the bytes before are encoded.
 constexpr size_t LookAhead = 12;
+// How many bytes ahead a long string's coming slots are prefetched.
+constexpr size_t ExtendAhead = 4;
 
 class ProgressReport {
  public:
@@ -117,7 +119,7 @@ class Encoder {
   }
 
   uint64_t hashofbytes(size_t first, size_t count) const {
-    uint64_t hash = 0;
+    uint64_t hash = lzwdetail::EmptyStringHash;
     for (size_t i = 0; i < count; ++i) hash = lzwdetail::stringhash(hash, data_[first + i]);
     return hash;
   }
@@ -147,7 +149,17 @@ class Encoder {
   VX_PER_BYTE size_t extend(size_t position, size_t stop) {
     uint64_t current = current_;
     uint64_t hash = hash_;
+    // The hash of the string as it will be ExtendAhead bytes on, should it
+    // go on: its slot is asked for early.
+    const size_t ahead = std::min(stop, data_.size() > ExtendAhead ? data_.size() - ExtendAhead : 0);
+    uint64_t future = hash;
+    for (size_t i = 0; i < ExtendAhead && position + i < ahead; ++i)
+      future = lzwdetail::stringhash(future, data_[position + i]);
     for (; position < stop; ++position) {
+      if (position < ahead) {
+        future = lzwdetail::stringhash(future, data_[position + ExtendAhead]);
+        dictionary_.prefetchlonger(future);
+      }
       const uint8_t byte = data_[position];
       const uint64_t longerhash = lzwdetail::stringhash(hash, byte);
       const uint64_t known = dictionary_.longer(current, byte, longerhash, nextcode_);
