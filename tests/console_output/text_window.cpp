@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "console/text_video_memory.h"
+#include "windows/window_refresh.h"
 
 namespace vxtest {
 namespace {
@@ -34,6 +35,9 @@ vx::t_Window& opentextwindow(uint8_t window, int64_t columns, int64_t lines) {
   vx::useHeadlessHost();
   vx::t_InitWindow(window, 8, false, columns * GlyphWidth, lines * GlyphHeight, 0, 0, greyfont(),
                    true);
+  // The refresh process reports its start on its own thread; let that line
+  // come before whatever a test captures.
+  EXPECT_TRUE(pumpuntil([] { return vx::autoupdateprocesses() > 0; }));
   vx::t_Window& w = vx::WindowTable[window];
   // A window opened again keeps its display state; each test starts plain.
   w.TextDisplayMode = 0;
