@@ -34,8 +34,8 @@ std::string input(int64_t mode, int64_t maximum = 25, const std::string& prompt 
 
 }  // namespace
 
-TEST(LineInput, IntegerMode) {
-  vxtest::opentextwindow(0, 40, 4);
+TEST(LineInput, EachModeFiltersItsCharacters) {
+  vxtest::opentextwindow(0, 40, 8);
   type("-12a3-\r");
   EXPECT_EQ(input(2), "-123");
   type("5");
@@ -43,17 +43,12 @@ TEST(LineInput, IntegerMode) {
   type("-x\r");
   EXPECT_EQ(input(2), "-5");
   EXPECT_EQ(linetext(0, 2).substr(0, 4), "> -5");
-}
-
-TEST(LineInput, DecimalAndDashedModes) {
-  vxtest::opentextwindow(0, 40, 4);
   type("1.5E-3.,e\r");
   EXPECT_EQ(input(3), "1,5e-3");
   type("-1-,2\r");
   EXPECT_EQ(input(3), "-1,2");
   type("-12-3-4\r");
   EXPECT_EQ(input(4), "12-34");
-  // Any text mode takes everything but code 0.
   press(96, "");  // a key without characters gives code 0: a redraw
   type("a-,\xC3\xA9!\r");
   EXPECT_EQ(input(0), "a-,\xC3\xA9!");
@@ -78,28 +73,20 @@ TEST(LineInput, TheFieldEndsBeforeTheLastColumnAndAtItsMaximum) {
 TEST(LineInput, CursorMovesAndDeletion) {
   vxtest::opentextwindow(0, 40, 6);
   type("abcd");
-  press(LeftKey);
-  press(LeftKey);
+  for (uint16_t key : {LeftKey, LeftKey}) press(key);
   type("X");
-  press(RightKey);
-  press(ForwardDeleteKey);
-  press(HomeKey);
-  press(BackspaceKey);  // nothing at the start
+  // Backspace at the start of the field does nothing.
+  for (uint16_t key : {RightKey, ForwardDeleteKey, HomeKey, BackspaceKey}) press(key);
   type("<");
-  press(EndKey);
-  press(BackspaceKey);
+  for (uint16_t key : {EndKey, BackspaceKey}) press(key);
   type(">\r");
   EXPECT_EQ(input(0), "<abX>");
   EXPECT_EQ(linetext(0, 1).substr(0, 10), "> <abX>   ");
 
   type("one two three");
-  ctrl('S');  // word left: before "three"
-  ctrl('S');  // before "two"
-  ctrl('X');  // everything left of the cursor goes
-  ctrl('E');
-  ctrl('S');
-  ctrl('A');
-  ctrl('D');  // word right: after "two "
+  // Word left twice (before "two"), delete all left of the cursor, end, word
+  // left, start, word right (after "two ").
+  for (char letter : std::string("SSXESAD")) ctrl(letter);
   type("_\r");
   EXPECT_EQ(input(0), "two _three");
   EXPECT_EQ(linetext(0, 2).substr(0, 16), "> two _three    ");

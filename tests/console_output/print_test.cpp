@@ -70,18 +70,3 @@ TEST(Print, RefusesUnusableWindows) {
             "t_Print: Window #0 has no text font.\n");
   EXPECT_EQ(linetext(0, 1), std::string(10, ' '));
 }
-
-TEST(Print, RoutedToStandardOutputDrawsNothingButMovesTheCursor) {
-  t_Window& w = vxtest::opentextwindow(0, 10, 2);
-  t_RedirectOutput(0, 2);
-  vxtest::LogCapture capture;
-  t_Print(0, "ab\rc\xC3\xA9");
-  EXPECT_EQ(capture.take(), "ab\rc\xC3\xA9");
-  EXPECT_EQ(linetext(0, 1), std::string(10, ' '));
-  // The carriage return went to standard output; the printed characters still moved the cursor.
-  EXPECT_EQ(w.TextHpos, 5);
-  EXPECT_EQ(w.TextVpos, 1);
-  t_RedirectOutput(0, 0);
-  t_Print(0, "xyz");
-  EXPECT_EQ(capture.take(), "");
-}
