@@ -78,7 +78,7 @@ TEST(QtStar, ASessionTypedIntoTheTextWindowDrawsTheStar) {
     });
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [&] {
-      if (driven) QCoreApplication::quit();
+      if (driven) QCoreApplication::exit(0);
     });
     poll->start(5);
   });

@@ -17,13 +17,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits up to 60 s for a command to succeed.
+# Waits up to 60 s for a command to succeed, trying again every 0.1 s.
 eventually() {
-  for _ in $(seq 600); do
+  local deadline=$((SECONDS + 60))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     if "$@" >/dev/null 2>&1; then return 0; fi
     sleep 0.1
   done
   echo "gave up waiting for: $*" >&2
+  "$@" || true
   return 1
 }
 
@@ -69,28 +71,29 @@ menubar=$((HEIGHT - diameter - 10))
 left=$((X + 5))
 top=$((Y + menubar + 5))
 centre=$((diameter / 2))
-pixel() {  # brightness 0..255 of the screenshot pixel at an angle and radius of the star
-  local angle=$1 radius=$2
-  local px py
-  px=$(awk -v a="$angle" -v r="$radius" -v c="$centre" -v l="$left" 'BEGIN { printf "%d", l + c + r * cos(a * 3.14159265 / 180) }')
-  py=$(awk -v a="$angle" -v r="$radius" -v c="$centre" -v t="$top" 'BEGIN { printf "%d", t + c + r * sin(a * 3.14159265 / 180) }')
-  convert "$shot" -crop "1x1+$px+$py" -format "%[fx:int(255*intensity)]" info:
-}
-expect() {  # angle radius expected-brightness
-  local got
-  got=$(pixel "$1" "$2")
-  if [ "$got" != "$3" ]; then
-    echo "at ${1} degrees, radius $2: brightness $got, expected $3" >&2
-    return 1
-  fi
-}
+# Points of the star as "angle radius brightness": inside black wedges,
+# between two wedges, and the white corner outside the circle.
+samples=()
+for wedge in 0 5 17 35; do
+  samples+=("$((wedge * 10 + 2)) 150 0" "$((wedge * 10 + 7)) 150 255")
+done
+samples+=("45 300 255")
 showsstar() {
   import -window root "$shot"
-  for wedge in 0 5 17 35; do
-    expect $((wedge * 10 + 2)) 150 0 || return 1     # inside a black wedge
-    expect $((wedge * 10 + 7)) 150 255 || return 1   # between two wedges
+  local format="" expected="" angle radius brightness px py
+  for sample in "${samples[@]}"; do
+    read -r angle radius brightness <<<"$sample"
+    px=$(awk -v a="$angle" -v r="$radius" -v c="$centre" -v l="$left" 'BEGIN { printf "%d", l + c + r * cos(a * 3.14159265 / 180) }')
+    py=$(awk -v a="$angle" -v r="$radius" -v c="$centre" -v t="$top" 'BEGIN { printf "%d", t + c + r * sin(a * 3.14159265 / 180) }')
+    format+="%[fx:int(255*p{$px,$py}.intensity)] "
+    expected+="$brightness "
   done
-  expect 45 250 255  # the white corner outside the circle
+  local got
+  got=$(convert "$shot" -format "$format" info:)
+  if [ "$got" != "$expected" ]; then
+    echo "brightness at the sample points: $got; expected: $expected" >&2
+    return 1
+  fi
 }
 # The window shows the picture once the host has drawn it.
 failures=0
@@ -99,6 +102,16 @@ eventually showsstar || failures=1
 # 0 ends the program; the window shows its closing message.
 type_into 0
 eventually grep -q "t_QuitProgram: Quitting current thread with message in window #0." "$log"
+# The application keeps running after the program; its quit item ends it.
+xdotool windowfocus --sync "$text"
+xdotool key ctrl+q
+quit_status=0
+wait "$app" || quit_status=$?
+app=
+if [ "$quit_status" -ne 0 ] || ! grep -q "applicationWillTerminate: Called." "$log"; then
+  echo "the application did not end cleanly on its quit item (status $quit_status)" >&2
+  exit 1
+fi
 if [ "$failures" -ne 0 ]; then
   echo "window 1 does not show the star; see $shot" >&2
   exit 1

@@ -35,7 +35,7 @@ void quitwhen(std::function<bool()> check) {
     if (check() || late) {
       EXPECT_FALSE(late) << "the awaited state never came";
       timer->stop();
-      QCoreApplication::quit();
+      QCoreApplication::exit(0);
     }
   });
   timer->start(2);

@@ -22,6 +22,7 @@ namespace vx::qt {
 namespace {
 
 QtHost* current = nullptr;
+constexpr double InitialWindowOrigin = 100;
 
 int rounded(double v) { return static_cast<int>(std::lround(v)); }
 
@@ -71,9 +72,13 @@ ToolkitWindow* QtHost::addwindow(const std::string& title, double width, double 
   auto* window = new ToolkitWindow(handle, callbacks);
   window->setWindowTitle(QString::fromStdString(title));
   menubars_.attach(window);
-  // The menu bar stands for the title bar: the frame holds it and the content.
-  window->resize(rounded(width), rounded(height) + window->titleheight());
   windows_.push_back(window);
+  // The menu bar stands for the title bar: the frame holds it and the content.
+  // Windows start near the bottom left of the screen: a window keeps its
+  // bottom edge when the toolkit sizes it, so it grows toward the top.
+  setWindowFrame(handle, {InitialWindowOrigin, InitialWindowOrigin, width,
+                          height + window->titleheight()},
+                 false);
   return window;
 }
 
@@ -145,7 +150,9 @@ void QtHost::windowactivated(HostWindow window) {
 
 void QtHost::menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role) {
   if (role == MenuRole::Quit) {
-    QCoreApplication::quit();
+    // Leaves the event loop at once. (Qt's quit() would first ask every
+    // window to close, and the windows only hide, so it would not end.)
+    QCoreApplication::exit(0);
     return;
   }
   delivermenuchoice(item, menuTitle);
