@@ -4,11 +4,12 @@
 // keeps each look-up constant in cost, however long the strings grow.
 //
 // Strings of two bytes are looked up directly in a table of 65536 codes, which
-// stays in the processor's cache; on large inputs strings of three bytes are
-// too, in a table of 2^24 codes that the system fills with zero pages only
-// where it is touched. Longer strings live in an open-addressing hash table
-// with linear probing that doubles when half full; while every code fits in
-// 28 bits a slot packs key and code into one 64-bit word.
+// stays in the processor's cache. On large inputs with many different
+// three-byte strings (data that hardly compresses) these are looked up
+// directly too, in a table of 2^24 codes. Longer strings live in an
+// open-addressing hash table with linear probing that doubles when half full;
+// while every code fits in 28 bits a slot packs key and code into one 64-bit
+// word.
 //
 // A long string's slot is found from a hash of its bytes that the encoder
 // keeps up as the string grows (`stringhash`). The key of the next look-up is
@@ -30,9 +31,9 @@
 // The per-byte work must sit in the encoder's loop itself, with its state in
 // registers, or a call per byte costs more than the work.
 #if defined(__GNUC__)
-#define VX_PER_BYTE [[gnu::always_inline]] inline
+#define VX_LZW_PER_BYTE [[gnu::always_inline]] inline
 #else
-#define VX_PER_BYTE inline
+#define VX_LZW_PER_BYTE inline
 #endif
 
 namespace vx::lzwdetail {
@@ -166,15 +167,17 @@ class Dictionary {
     return hastriples() || slots_.size() * sizeof(typename Slots::Slot) > (size_t{2} << 20);
   }
 
-  VX_PER_BYTE uint64_t pair(uint8_t first, uint8_t byte, uint64_t newcode) {
+  VX_LZW_PER_BYTE uint64_t pair(uint8_t first, uint8_t byte, uint64_t newcode) {
     return direct(pairs_[(size_t{first} << 8) | byte], newcode);
   }
 
-  VX_PER_BYTE uint64_t triple(uint32_t bytes, uint64_t newcode) { return direct(triples_[bytes], newcode); }
+  VX_LZW_PER_BYTE uint64_t triple(uint32_t bytes, uint64_t newcode) {
+    return direct(triples_[bytes], newcode);
+  }
   void prefetchtriple(uint32_t bytes) const { prefetch(triples_.at(bytes)); }
 
   // A string of three or more bytes (four or more with the triple table).
-  VX_PER_BYTE uint64_t longer(uint64_t prefix, uint8_t byte, uint64_t hash, uint64_t newcode) {
+  VX_LZW_PER_BYTE uint64_t longer(uint64_t prefix, uint8_t byte, uint64_t hash, uint64_t newcode) {
     const uint64_t key = (prefix << 8) | byte;
     const uint64_t mask = slots_.size() - 1;
     for (uint64_t i = hash >> shift_;; i = (i + 1) & mask) {
@@ -193,13 +196,14 @@ class Dictionary {
  private:
   static constexpr uint64_t InitialSlots = 1 << 12;
 
-  VX_PER_BYTE static uint64_t direct(typename Slots::Code& entry, uint64_t newcode) {
+  VX_LZW_PER_BYTE static uint64_t direct(typename Slots::Code& entry, uint64_t newcode) {
     if (entry != 0) return entry;
     entry = static_cast<typename Slots::Code>(newcode);
     return 0;
   }
 
   void grow() {
+    // Made at twice the size, then swapped in: the names tell what they hold after.
     ZeroedArray<typename Slots::Slot> oldslots(slots_.size() * 2, true);
     ZeroedArray<uint64_t> oldhashes(slots_.size() * 2, true);
     std::swap(oldslots, slots_);

@@ -113,7 +113,7 @@ class Encoder {
  private:
   // The string's hash is needed only once it is too long for the direct
   // tables, and is made from its bytes then.
-  VX_PER_BYTE void startstring(size_t position) {
+  VX_LZW_PER_BYTE void startstring(size_t position) {
     current_ = data_[position];
     length_ = 1;
   }
@@ -132,7 +132,7 @@ class Encoder {
   // this byte and the next, and, since any byte ahead may begin a string, the
   // shortest string not looked up directly that begins a few bytes ahead.
   // Not more: each prefetch that misses the caches holds a line buffer.
-  VX_PER_BYTE void lookahead(size_t position, uint32_t ahead) {
+  VX_LZW_PER_BYTE void lookahead(size_t position, uint32_t ahead) {
     if (length_ >= directlength_)
       dictionary_.prefetchlonger(lzwdetail::stringhash(
           lzwdetail::stringhash(hash_, data_[position]), data_[position + 1]));
@@ -146,7 +146,7 @@ class Encoder {
   // Grows a string that is too long for the direct tables as far as the
   // dictionary knows it, in a loop of its own (on compressible data most
   // bytes pass here); answers where it stopped.
-  VX_PER_BYTE size_t extend(size_t position, size_t stop) {
+  VX_LZW_PER_BYTE size_t extend(size_t position, size_t stop) {
     uint64_t current = current_;
     uint64_t hash = hash_;
     // The hash of the string as it will be ExtendAhead bytes on, should it
@@ -177,7 +177,7 @@ class Encoder {
     return position;
   }
 
-  VX_PER_BYTE void step(size_t position) {
+  VX_LZW_PER_BYTE void step(size_t position) {
     const uint8_t byte = data_[position];
     if (length_ >= directlength_) {
       const uint64_t longerhash = lzwdetail::stringhash(hash_, byte);
@@ -203,7 +203,7 @@ class Encoder {
     startstring(position);
   }
 
-  VX_PER_BYTE void emit(uint64_t code) {
+  VX_LZW_PER_BYTE void emit(uint64_t code) {
     codes_.push_back(static_cast<Code>(code));
     largest_ = std::max(largest_, code);
   }
