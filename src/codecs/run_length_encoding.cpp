@@ -66,22 +66,27 @@ Candidate rarest(const std::vector<uint8_t>& data, int width, size_t candidates,
 }
 
 // Writes the marker and every run; `shortmarkerrun` hears of each run of the
-// marker that was written short.
-template <typename Report>
-std::vector<uint8_t> encoderuns(const std::vector<uint8_t>& data, int width, uint32_t marker,
+// marker that was written short. The width is a constant here so that the
+// per-element work unrolls.
+template <int Width, typename Report>
+std::vector<uint8_t> encoderuns(const std::vector<uint8_t>& data, uint32_t marker,
                                 Report shortmarkerrun) {
   std::vector<uint8_t> out;
   out.reserve(data.size() + data.size() / 8 + 16);
-  rledetail::appendbigendian(out, marker, width);
-  const size_t elements = data.size() / static_cast<size_t>(width);
-  uint32_t value = loadelement(&data[0], width);
+  rledetail::appendbigendian(out, marker, Width);
+  const size_t elements = data.size() / Width;
+  uint32_t value = loadelement(&data[0], Width);
   uint64_t length = 1;
   auto flush = [&] {
-    const uint64_t written = rledetail::appendrun(out, width, marker, value, length);
+    if (length == 1 && value != marker) {  // by far the most common item
+      rledetail::appendbigendian(out, value, Width);
+      return;
+    }
+    const uint64_t written = rledetail::appendrun(out, Width, marker, value, length);
     if (written != 0) shortmarkerrun(written);
   };
   for (size_t i = 1; i < elements; ++i) {
-    const uint32_t next = loadelement(&data[i * static_cast<size_t>(width)], width);
+    const uint32_t next = loadelement(&data[i * Width], Width);
     if (next == value) {
       ++length;
       continue;
@@ -114,7 +119,7 @@ bool rleencodes(int64_t length, int64_t width) {
 std::vector<uint8_t> binary8torle(const std::vector<uint8_t>& data) {
   if (!rleencodes(static_cast<int64_t>(data.size()), 1)) return data;
   const Candidate marker = rarest(data, 1, 256, [](const uint8_t* p) { return p[0]; });
-  return encoderuns(data, 1, marker.value, [](uint64_t) {});
+  return encoderuns<1>(data, marker.value, [](uint64_t) {});
 }
 
 std::vector<uint8_t> binary16torle(const std::vector<uint8_t>& data) {
@@ -123,7 +128,7 @@ std::vector<uint8_t> binary16torle(const std::vector<uint8_t>& data) {
       rarest(data, 2, 65536, [](const uint8_t* p) { return loadelement(p, 2); });
   log("binary16torle: " + std::to_string(marker.count) + " elements found: " +
       std::to_string(marker.value) + ".");
-  return encoderuns(data, 2, marker.value, reportappended("binary16torle"));
+  return encoderuns<2>(data, marker.value, reportappended("binary16torle"));
 }
 
 std::vector<uint8_t> binary24torle(const std::vector<uint8_t>& data) {
@@ -133,7 +138,7 @@ std::vector<uint8_t> binary24torle(const std::vector<uint8_t>& data) {
       rarest(data, 3, 65536, [](const uint8_t* p) { return loadelement(p, 2); });
   log("binary24torle: " + std::to_string(prefix.count) + " elements found: $" +
       hexdigits(prefix.value) + ".");
-  return encoderuns(data, 3, (prefix.value << 8) | 0x55, reportappended("binary24torle"));
+  return encoderuns<3>(data, (prefix.value << 8) | 0x55, reportappended("binary24torle"));
 }
 
 std::vector<uint8_t> binary32torle(const std::vector<uint8_t>& data) {
@@ -142,8 +147,7 @@ std::vector<uint8_t> binary32torle(const std::vector<uint8_t>& data) {
       rarest(data, 4, 65536, [](const uint8_t* p) { return loadelement(p + 1, 2); });
   log("binary32torle: " + std::to_string(prefix.count) + " elements found: $" +
       std::to_string(prefix.value) + ".");
-  return encoderuns(data, 4, 0x55000055u | (prefix.value << 8),
-                    reportappended("binary32torle"));
+  return encoderuns<4>(data, 0x55000055u | (prefix.value << 8), reportappended("binary32torle"));
 }
 
 }  // namespace vx
