@@ -34,13 +34,13 @@ constexpr std::array<FixedKey, 12> FixedKeys{{
     {126, 11, true},   // Up arrow
 }};
 
-struct OptionCharacter {
+struct CharacterRow {
   uint16_t keycode;
-  int64_t character;  // what the host reports for the option combination
+  int64_t character;  // what the host reports: an option combination, or shift-tab
   int64_t value;
 };
 
-constexpr std::array<OptionCharacter, 29> OptionCharacters{{
+constexpr std::array<CharacterRow, 29> CharacterRows{{
     {0, 0x00E5, 0xB0},  {1, 0x201A, 0xA8},  {2, 0x2202, 0xAD},  {3, 0x0192, 0x82},
     {4, 0x00AA, 0x83},  {7, 0x2248, 0x84},  {9, 0x221A, 0xFD},  {11, 0x222B, 0xDE},
     {13, 0x2211, 0xDD}, {14, 0x20AC, 0xA4}, {16, 0x03A9, 0x80}, {17, 0x2020, 0xBD},
@@ -64,8 +64,8 @@ std::optional<KeyTranslation> fixedkey(uint16_t keycode) {
   return std::nullopt;
 }
 
-std::optional<KeyTranslation> optioncharacter(uint16_t keycode, int64_t character) {
-  for (const OptionCharacter& row : OptionCharacters)
+std::optional<KeyTranslation> characterrow(uint16_t keycode, int64_t character) {
+  for (const CharacterRow& row : CharacterRows)
     if (row.keycode == keycode && row.character == character) return event(row.value);
   return std::nullopt;
 }
@@ -106,7 +106,7 @@ std::optional<KeyTranslation> specialkey(uint16_t keycode, const std::string& ch
   if (keycode == 37 && character == 0x0C && option) return event(0);
   if (keycode >= 82 && keycode <= 88 && option) return event(OptionKeypadDigits[keycode - 82]);
   if (auto keypad = upperkeypad(keycode, control, option)) return keypad;
-  return optioncharacter(keycode, character);
+  return characterrow(keycode, character);
 }
 
 KeyTranslation generalrule(int64_t character) {
