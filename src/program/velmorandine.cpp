@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "codecs/graphic_export.h"
 #include "console/cursor.h"
 #include "console/font_resource.h"
 #include "console/line_input.h"
@@ -61,6 +62,8 @@ void openTextWindow() {
   t_InitWindow(TextWindow, 24, 80, 25, 16, "MenloBold 16x32.font");
   t_WindowCenter(TextWindow);
   t_WindowFront(TextWindow);
+  // From here on the menu's save command saves the front graphic window.
+  MenuSaveProcedure.set([] { g_SaveGraphic(); });
   t_Header(TextWindow, ProgramName, Notice);
   t_WindowFont(TextWindow, t_LoadFontResource("MenloRegular 16x32.font"));
   t_TextLine(TextWindow);

@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 
+#include "codecs/lzw.h"
+#include "codecs/packing.h"
+#include "codecs/run_length.h"
 #include "program/velmorandine.h"
 #include "star_session.h"
 #include "support/test_support.h"
@@ -29,6 +35,32 @@ int shownindex(const HostImage& image, int64_t x, int64_t y) {
   return image.argb.at(at + 1) == 255 ? 15 : 0;
 }
 
+std::vector<uint8_t> readfile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+uint64_t bigendian(const std::vector<uint8_t>& bytes, size_t at, size_t count) {
+  uint64_t value = 0;
+  for (size_t i = 0; i < count; ++i) value = value << 8 | bytes.at(at + i);
+  return value;
+}
+
+// The pixels (0 or 1) of a saved one-bit graphic file, read back through the
+// three stages in reverse; empty when the file does not follow its format.
+std::vector<uint8_t> savedpixels(const std::vector<uint8_t>& file) {
+  if (file.size() < 16) return {};
+  const auto format = file[5];
+  const auto width = static_cast<int64_t>(bigendian(file, 10, 2));
+  const auto height = static_cast<int64_t>(bigendian(file, 12, 2));
+  const std::vector<uint8_t> stored(file.begin() + 16, file.end());
+  std::vector<uint8_t> packed = lzwstoredtotext(stored);
+  const int64_t packedlength = height * ((width + 7) / 8);
+  if (format == 130) packed = rle8tobinary(packed, packedlength);
+  else if (format != 110) return {};
+  return packedbooltobinarybool(packed, width, width * height);
+}
+
 }  // namespace
 
 TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
@@ -36,18 +68,36 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
   std::vector<uint8_t> drawn, reference;
   std::optional<HostImage> shown;
   std::string log;
+  std::optional<HostImage> copied;
+  std::string copiedtext;
+  std::optional<SavePanelRequest> saverequest;
+  const std::string savepath = testing::TempDir() + "Stern mit 36 Segmenten.gr";
+  std::filesystem::remove(savepath);
   const int code = runHeadless(velmorandine, [&](HeadlessSession& s) {
     ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows("(32-8192) ein:"); }));
     s.type("1024\n");
     ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows("(1-360) ein:"); }));
     s.type("36\n");
-    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows(" ms."); }));
+    // The next prompt comes once the picture is in front and shown.
+    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreencount("(1-360) ein:") == 2; }));
     // The picture the graphic window's view shows after the explicit update.
     ASSERT_TRUE(s.waituntil([&] {
       shown = s.host().viewstate(*appdelegate.slotview(1)).image;
       return shown.has_value();
     }));
     drawn = vxtest::windowpixels(1, Diameter);
+
+    // While the program waits: copy the picture, then the text window's text.
+    ASSERT_TRUE(s.choose("Bearbeiten", "Grafik kopieren"));
+    copied = s.host().pasteboardimage();
+    ASSERT_TRUE(s.choose("Fenster", "Fenster 0 zeigen"));
+    ASSERT_TRUE(s.choose("Bearbeiten", "Text kopieren"));
+    copiedtext = s.host().pasteboardString().value_or("");
+    // Save the graphic window through the save panel.
+    ASSERT_TRUE(s.choose("Fenster", "Fenster 1 zeigen"));
+    s.host().scriptsavepanel("file://" + savepath);
+    ASSERT_TRUE(s.choose("Ablage", "Grafik sichern …"));
+    saverequest = s.host().lastsaverequest();
     s.type("0\n");
     ASSERT_TRUE(s.waitforend());
     screen = vxtest::textscreen();
@@ -84,4 +134,29 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
   EXPECT_EQ(at(7.5, 300), 15);
   EXPECT_EQ(at(182.5, 450), 0);
   EXPECT_EQ(at(45, 600), 15);  // outside the circle
+
+  // The copy commands: the picture exactly as the view shows it, and the text.
+  ASSERT_TRUE(copied.has_value());
+  EXPECT_TRUE(*copied == *shown);
+  EXPECT_NE(copiedtext.find("(1-360) ein: 36\r"), std::string::npos) << copiedtext;
+  EXPECT_NE(copiedtext.find("Zeit = "), std::string::npos);
+
+  // The saved file: its header, and data that decode to the window's pixels.
+  ASSERT_TRUE(saverequest.has_value());
+  EXPECT_EQ(saverequest->title, "Grafik sichern unter");
+  EXPECT_TRUE(saverequest->proposedName.ends_with(".gr")) << saverequest->proposedName;
+  const std::vector<uint8_t> file = readfile(savepath);
+  ASSERT_GE(file.size(), 16u);
+  EXPECT_EQ(file[0], 16);
+  EXPECT_EQ(std::string(file.begin() + 1, file.begin() + 5), "vxgr");
+  EXPECT_GE(file[5], 100);  // all three stages ran
+  EXPECT_EQ(bigendian(file, 6, 4), uint64_t(Diameter * Diameter));
+  EXPECT_EQ(bigendian(file, 10, 2), uint64_t(Diameter));
+  EXPECT_EQ(bigendian(file, 12, 2), uint64_t(Diameter));
+  const std::vector<uint8_t> saved = savedpixels(file);
+  ASSERT_EQ(saved.size(), reference.size());
+  int64_t differing = 0;
+  for (size_t i = 0; i < saved.size(); ++i)
+    if ((saved[i] != 0) != (reference[i] != 0)) ++differing;
+  EXPECT_EQ(differing, 0);
 }

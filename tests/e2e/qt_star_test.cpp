@@ -3,7 +3,9 @@
 // the application bundle, so the host finds the fonts as the program does.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTimer>
 #include <atomic>
@@ -12,6 +14,7 @@
 #include <thread>
 
 #include "host/qt/qt_host.h"
+#include "host/qt/slot_view_widget.h"
 #include "program/velmorandine.h"
 #include "star_session.h"
 #include "support/test_support.h"
@@ -53,6 +56,20 @@ void typekeys(const std::string& text) {
   }, Qt::QueuedConnection);
 }
 
+// Chooses a menu item in the bar of the front window, as a click would, and
+// answers what the clipboard then holds as a picture.
+HostImage copyfromfrontwindow(const std::string& menu, const std::string& item) {
+  HostImage copied;
+  QMetaObject::invokeMethod(qApp, [&] {
+    qt::QtHost* host = qt::installedqthost();
+    const auto front = host->mainWindow();
+    if (!front) return;
+    if (QAction* action = host->menuaction(*front, menu, item)) action->trigger();
+    copied = qt::tohostimage(QApplication::clipboard()->image());
+  }, Qt::BlockingQueuedConnection);
+  return copied;
+}
+
 }  // namespace
 
 TEST(QtStar, ASessionTypedIntoTheTextWindowDrawsTheStar) {
@@ -62,6 +79,7 @@ TEST(QtStar, ASessionTypedIntoTheTextWindowDrawsTheStar) {
   std::atomic<bool> driven{false};
   std::vector<uint8_t> drawn;
   std::string screen;
+  HostImage copied;
   std::thread driver;
   const int code = runQtApplication(1, argv, velmorandine, [&] {
     driver = std::thread([&] {
@@ -69,8 +87,10 @@ TEST(QtStar, ASessionTypedIntoTheTextWindowDrawsTheStar) {
       typekeys(std::to_string(Diameter) + "\n");
       EXPECT_TRUE(eventually([] { return screenshows("(1-360) ein:"); }));
       typekeys(std::to_string(Segments) + "\n");
-      EXPECT_TRUE(eventually([] { return screenshows(" ms."); }));
+      // The next prompt comes once the picture is in front and shown.
+      EXPECT_TRUE(eventually([] { return vxtest::textscreencount("(1-360) ein:") == 2; }));
       drawn = vxtest::windowpixels(1, Diameter);
+      copied = copyfromfrontwindow("Bearbeiten", "Grafik kopieren");
       typekeys("0\n");
       EXPECT_TRUE(eventually([] { return screenshows("(Programm Ende)"); }));
       screen = vxtest::textscreen();
@@ -87,4 +107,13 @@ TEST(QtStar, ASessionTypedIntoTheTextWindowDrawsTheStar) {
   EXPECT_TRUE(std::regex_search(screen, std::regex("Zeit = [0-9.]+ ms\\.")));
   const std::vector<uint8_t> reference = vxtest::referencestar(2, Diameter, Segments);
   EXPECT_TRUE(drawn == reference);
+  // The copy command put window 1's picture on the clipboard.
+  ASSERT_EQ(copied.width, Diameter);
+  ASSERT_EQ(copied.height, Diameter);
+  int64_t differing = 0;
+  for (size_t p = 0; p < reference.size(); ++p) {
+    const bool white = copied.argb[p * 4 + 1] == 255;
+    if (white != (reference[p] == 15)) ++differing;
+  }
+  EXPECT_EQ(differing, 0);
 }

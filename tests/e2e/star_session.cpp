@@ -16,6 +16,14 @@ std::string textscreen() {
   return vx::t_GetScreen(0, "\r");
 }
 
+size_t textscreencount(const std::string& text) {
+  const std::string screen = textscreen();
+  size_t count = 0;
+  for (size_t at = screen.find(text); at != std::string::npos; at = screen.find(text, at + 1))
+    ++count;
+  return count;
+}
+
 bool textscreenshows(const std::string& text) {
   return textscreen().find(text) != std::string::npos;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the end-to-end sessions share: where the fonts are, and the star that
 // window 1 must show, drawn by the plain reference sweep.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@ std::string bundleresources();
 // opened the window. Safe from any thread: it only reads the window memory.
 std::string textscreen();
 bool textscreenshows(const std::string& text);
+// How often `text` stands on the text window's screen.
+size_t textscreencount(const std::string& text);
 
 // The pixels (palette index 0 black, 15 white) of the reference star of
 // `segments` wedges in a white square of `diameter` pixels, drawn in slot
