@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${JOBS:-2}
-runs=${RUNS:-5}
+runs=${RUNS:-10}
 
 if ! command -v compress >/dev/null 2>&1; then
   if [ "$(id -u)" -eq 0 ]; then
@@ -32,13 +32,14 @@ trap 'rm -rf "$work"' EXIT
 "$bench" --write-inputs "$work"
 
 echo "== Encoding throughput of the toolkit's codecs"
-"$bench" "$@"
+"$bench" --benchmark_min_time=1 "$@"
 
-# The best MiB/s of our LZW encoder over several repetitions (the benchmark's
+# The best MiB/s of our LZW encoder over several short repetitions of one or
+# two encodings each, like single runs of compress (the benchmark's
 # "bytes_per_second=105.4M/s" counts in 1024s).
 ours() {
-  "$bench" --benchmark_filter="^lzw/$1/" --benchmark_repetitions="$runs" \
-    --benchmark_min_time=0.2 2>/dev/null | awk '
+  "$bench" --benchmark_filter="^lzw/$1\$" --benchmark_repetitions="$runs" \
+    --benchmark_min_time=0.01 2>/dev/null | awk '
     /bytes_per_second=/ && !/_mean|_median|_stddev|_cv/ {
       for (i = 1; i <= NF; ++i)
         if ($i ~ /^bytes_per_second=/) {
