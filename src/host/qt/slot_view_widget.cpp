@@ -40,7 +40,6 @@ HostImage tohostimage(const QImage& source) {
 
 SlotViewWidget::SlotViewWidget(int slot, QWidget* parent) : QWidget(parent), slot_(slot) {
   setFocusPolicy(Qt::StrongFocus);
-  setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void SlotViewWidget::paintEvent(QPaintEvent*) {
