@@ -80,19 +80,3 @@ TEST(HeadlessRunner, StoppingWhileTheProgramWaitsOnTheMainThreadReleasesIt) {
   // Every hand-over is refused from now on, so the program gets free.
   EXPECT_TRUE(vxtest::pumpuntil([&] { return released.load(); }));
 }
-
-TEST(HeadlessRunner, WaitingForLogLinesCountsThem) {
-  const int code = runHeadless(
-      [] {
-        vx::log("Tick", "");
-        vx::log(".");
-        vx::log("Tick.");
-      },
-      [](HeadlessSession& session) {
-        EXPECT_TRUE(session.waitforlog("Tick.", 2));
-        EXPECT_FALSE(session.waitforlog("Tick.", 3, std::chrono::milliseconds(50)));
-        EXPECT_TRUE(session.waitforend());
-      },
-      quiet());
-  EXPECT_EQ(code, 0);
-}

@@ -102,12 +102,3 @@ TEST(KeyTranslation, ModifierKeysAndSilentKeysGiveNoKeyEvent) {
   EXPECT_FALSE(translatekey(QKeyEvent(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier)));
   EXPECT_FALSE(translatekey(QKeyEvent(QEvent::KeyPress, Qt::Key_Insert, Qt::NoModifier)));
 }
-
-TEST(KeyTranslation, DeadKeysTypeNothingButNameTheirKey) {
-  const HostKeyEvent circumflex = press(Qt::Key_Dead_Circumflex);
-  EXPECT_EQ(circumflex.keyCode, 10);
-  EXPECT_TRUE(circumflex.characters.empty());
-  const HostKeyEvent grave = press(Qt::Key_Dead_Grave);
-  EXPECT_EQ(grave.keyCode, 24);
-  EXPECT_TRUE(grave.modifierFlags & Shift);
-}

@@ -131,13 +131,3 @@ TEST(QtHost, PicturesConvertWithTheirChannelsInPlace) {
   // A buffer that falls short of its size shows nothing rather than reading past its end.
   EXPECT_TRUE(qt::toqimage(HostImage{4, 4, std::vector<uint8_t>(12, 255)}).isNull());
 }
-
-TEST(QtHost, TextIsComposedAndTextViewsHoldPlainText) {
-  QtHost& h = qthost();
-  EXPECT_EQ(h.precomposed("Gro\xC3\x9F" "e und e\xCC\x81"), "Gro\xC3\x9F" "e und \xC3\xA9");
-  const HostView text = *appdelegate.SystemConsoleTextView;
-  h.preparePlainTextView(text);
-  h.setTextViewString(text, "Zeile 1\nZeile 2");
-  EXPECT_EQ(h.textViewString(text), "Zeile 1\nZeile 2");
-  EXPECT_EQ(h.viewWindow(text), appdelegate.SystemConsoleWindow);
-}
