@@ -18,7 +18,9 @@ echo "== Build and test under ASan + UBSan"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON \
   -DVX_BUILD_BENCHMARKS=OFF
 cmake --build build-sanitize -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# The Qt platform libraries keep some allocations until the process ends.
+LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
 echo "== Install the package and build the example against it"

@@ -1,5 +1,7 @@
 #include "codecs/graphic_export.h"
 
+#include <array>
+
 #include "codecs/file_access.h"
 #include "codecs/file_panels.h"
 #include "codecs/lzw.h"
@@ -63,7 +65,7 @@ bool lzwformat(int64_t f) {
          (f >= 20 && f <= 25) || f == 30 || f == 31 || f == 34 || f == 35;
 }
 
-void putbigendian(std::vector<uint8_t>& out, size_t offset, uint64_t value, int bytes) {
+void putbigendian(std::array<uint8_t, 16>& out, size_t offset, uint64_t value, int bytes) {
   for (int i = bytes - 1; i >= 0; --i, value >>= 8) out[offset + i] = value & 0xFF;
 }
 
@@ -129,15 +131,18 @@ t_Graphic g_CompressLZW(t_Graphic g) {
 std::vector<uint8_t> graphicfilebytes(const t_Graphic& g) {
   // The header is always the 16 bytes readers expect, whatever the record says.
   constexpr size_t headersize = 16;
-  std::vector<uint8_t> out(headersize, 0);
-  out[0] = headersize;
-  for (size_t i = 0; i < 4 && i < g.Identifier.size(); ++i) out[1 + i] = g.Identifier[i];
-  out[5] = static_cast<uint8_t>(g.Format);
-  putbigendian(out, 6, static_cast<uint64_t>(g.Size), 4);
-  putbigendian(out, 10, static_cast<uint64_t>(g.Width), 2);
-  putbigendian(out, 12, static_cast<uint64_t>(g.Height), 2);
-  out[14] = static_cast<uint8_t>(((g.ParamHigh & 0xF) << 4) | (g.ParamLow & 0xF));
-  out[15] = static_cast<uint8_t>(g.Reserved);
+  std::array<uint8_t, headersize> header{};
+  header[0] = headersize;
+  for (size_t i = 0; i < 4 && i < g.Identifier.size(); ++i) header[1 + i] = g.Identifier[i];
+  header[5] = static_cast<uint8_t>(g.Format);
+  putbigendian(header, 6, static_cast<uint64_t>(g.Size), 4);
+  putbigendian(header, 10, static_cast<uint64_t>(g.Width), 2);
+  putbigendian(header, 12, static_cast<uint64_t>(g.Height), 2);
+  header[14] = static_cast<uint8_t>(((g.ParamHigh & 0xF) << 4) | (g.ParamLow & 0xF));
+  header[15] = static_cast<uint8_t>(g.Reserved);
+  std::vector<uint8_t> out;
+  out.reserve(headersize + g.Data.size());
+  out.insert(out.end(), header.begin(), header.end());
   out.insert(out.end(), g.Data.begin(), g.Data.end());
   return out;
 }

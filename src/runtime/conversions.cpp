@@ -112,7 +112,7 @@ std::string doubletostring(double value) {
   }
   std::string integer, fraction;
   if (exponent < 0) {
-    integer = "0";
+    integer.assign(1, '0');
     fraction = std::string(-exponent - 1, '0') + digits;
   } else if (static_cast<int>(digits.size()) <= exponent + 1) {
     integer = digits + std::string(exponent + 1 - digits.size(), '0');
@@ -147,8 +147,10 @@ std::string doubletoformattedstring(int64_t padding, int64_t width, int64_t deci
     fraction = mantissa.substr(comma + 1);
   }
   if (exponent < 0) {
-    fraction = std::string(-exponent - 1, '0') + integer + fraction;
-    integer = "0";
+    std::string shifted(static_cast<size_t>(-exponent - 1), '0');
+    shifted.append(integer).append(fraction);
+    fraction = std::move(shifted);
+    integer.assign(1, '0');
   } else if (exponent > 0) {
     const std::string all = integer + fraction;
     const auto wanted = static_cast<size_t>(exponent + 1);

@@ -21,7 +21,10 @@ std::string kibtext(int64_t bytes) {
   return doubletoformattedstring(-1, 0, 2, true, static_cast<double>(bytes) / 1024.0);
 }
 
-std::string addresstext(int64_t value) { return "$" + uint32tohexstring(static_cast<uint64_t>(value)); }
+std::string addresstext(int64_t value) {
+  std::string text(1, '$');
+  return text.append(uint32tohexstring(static_cast<uint64_t>(value)));
+}
 
 namespace {
 
