@@ -107,8 +107,10 @@ void t_WindowAutoUpdateProcess() {
     if (!autoupdatepass(hostmilliseconds())) sleepmilliseconds(1);
   }
   AutoUpdateStarted = false;
-  --runningprocesses;
   log("t_WindowAutoUpdateProcess: End.");
+  // Counted out only after its last line, so that whoever waits for the
+  // process to end also sees that line.
+  --runningprocesses;
 }
 
 }  // namespace vx
