@@ -15,6 +15,7 @@ constexpr uint64_t Shift = 1ull << 17, Control = 1ull << 18, NumericPad = 1ull <
 
 HostKeyEvent press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                    const QString& text = {}) {
+  vxtest::qtapplication();  // key events belong to the application's keyboard
   const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
   const auto translated = translatekey(event);
   EXPECT_TRUE(translated.has_value()) << "key " << key;
