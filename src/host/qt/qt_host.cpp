@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cmath>
 
 #include "host/bundle.h"
