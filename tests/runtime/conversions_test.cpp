@@ -9,81 +9,73 @@ using namespace vx;
 
 namespace {
 std::vector<uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
+
+template <typename Case>
+void expectall(const Case& cases, const auto& convert) {
+  for (const auto& [input, expected] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(input));
+    EXPECT_EQ(convert(input), expected);
+  }
+}
 }  // namespace
 
-TEST(IntToString, GroupsThousandsAndPadsInFrontOfTheSign) {
-  EXPECT_EQ(inttostring(1234, 32, 1, true), "1.234");
-  EXPECT_EQ(inttostring(-1234567, 32, 1, true), "-1.234.567");
-  EXPECT_EQ(inttostring(999, 32, 1, true), "999");
-  EXPECT_EQ(inttostring(0, 32, 1, true), "0");
-  EXPECT_EQ(inttostring(42, 48, 5, false), "00042");
-  EXPECT_EQ(inttostring(-5, 32, 4, false), "  -5");
-  EXPECT_EQ(inttostring(42, -1, 10, false), "42");
-  EXPECT_EQ(inttostring(std::numeric_limits<int64_t>::min(), 32, 1, true),
-            "-9.223.372.036.854.775.808");
-  EXPECT_EQ(inttostring(100000, 32, 1, true), "100.000");
-}
-
-TEST(IntToString, PaddingCountsCharactersAndRefusesHugeOrInvalidPads) {
-  EXPECT_EQ(inttostring(7, 0xE9, 3, false), "éé7");  // two-byte pad, counted once each
-  EXPECT_EQ(inttostring(7, 0xD800, 3, false), std::string("\0\0" "7", 3));  // not a scalar: NUL
-  EXPECT_EQ(inttostring(7, 32, 40000, false), "7");  // more than 32767 pads: none
+TEST(IntToString, GroupsThousandsPadsInFrontOfTheSignAndRefusesHugePads) {
+  struct Case { int64_t value, pad, width; bool grouped; std::string text; };
+  const Case cases[] = {
+      {1234, 32, 1, true, "1.234"}, {-1234567, 32, 1, true, "-1.234.567"},
+      {999, 32, 1, true, "999"},    {0, 32, 1, true, "0"},   {100000, 32, 1, true, "100.000"},
+      {42, 48, 5, false, "00042"},  {-5, 32, 4, false, "  -5"}, {42, -1, 10, false, "42"},
+      {std::numeric_limits<int64_t>::min(), 32, 1, true, "-9.223.372.036.854.775.808"},
+      {7, 0xE9, 3, false, "éé7"},  // a two-byte pad counts once
+      {7, 0xD800, 3, false, std::string("\0\0" "7", 3)},  // not a scalar: NUL
+      {7, 32, 40000, false, "7"},  // more than 32767 pads: none
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(inttostring(c.value, c.pad, c.width, c.grouped), c.text) << c.value << " pad " << c.pad;
 }
 
 TEST(BinaryToInt, ReadsLeadingSpacesSignAndDigitsOnly) {
-  EXPECT_EQ(binarytoint(bytes("  -  12x3")), -12);
-  EXPECT_EQ(binarytoint(bytes("+5")), 0);
-  EXPECT_EQ(binarytoint(bytes("007")), 7);
-  EXPECT_EQ(binarytoint({}), 0);
-  EXPECT_EQ(binarytoint(bytes("    ")), 0);
-  EXPECT_EQ(binarytoint(bytes(" - ")), 0);
-  EXPECT_EQ(binarytoint(bytes("1024")), 1024);
-  // Overflow wraps as 64-bit two's complement instead of trapping.
-  EXPECT_EQ(binarytoint(bytes("9223372036854775808")), std::numeric_limits<int64_t>::min());
-  EXPECT_EQ(binarytoint(bytes("18446744073709551617")), 1);
+  const std::pair<std::string, int64_t> cases[] = {
+      {"  -  12x3", -12}, {"+5", 0}, {"007", 7}, {"", 0}, {"    ", 0}, {" - ", 0}, {"1024", 1024},
+      // Overflow wraps as 64-bit two's complement instead of trapping.
+      {"9223372036854775808", std::numeric_limits<int64_t>::min()}, {"18446744073709551617", 1}};
+  expectall(cases, [](const std::string& s) { return binarytoint(bytes(s)); });
 }
 
 TEST(ByteStrings, EscapesCarryCharactersAboveLatin1) {
-  EXPECT_EQ(binarytostring({27, '0', '0', 'E', '9', 29}), "é");
-  EXPECT_EQ(binarytostring({27, '2', '0', 'a', 'c', 29}), "€");
-  EXPECT_EQ(binarytostring({27, 'A'}), "\x1B" "A");
-  EXPECT_EQ(binarytostring({0xE9}), "é");
-  EXPECT_EQ(binarytostring({}), "");
-  // Non-hex digits or a surrogate give the NUL character, and walking goes on after GS.
-  EXPECT_EQ(binarytostring({27, 'x', '0', '0', '0', 29, 'A'}), std::string("\0A", 2));
-  EXPECT_EQ(binarytostring({27, 'D', '8', '0', '0', 29}), std::string("\0", 1));
+  const std::pair<std::vector<uint8_t>, std::string> cases[] = {
+      {{27, '0', '0', 'E', '9', 29}, "é"}, {{27, '2', '0', 'a', 'c', 29}, "€"},
+      {{27, 'A'}, "\x1B" "A"}, {{0xE9}, "é"}, {{}, ""},
+      // Non-hex digits or a surrogate give the NUL character, and walking goes on after GS.
+      {{27, 'x', '0', '0', '0', 29, 'A'}, std::string("\0A", 2)},
+      {{27, 'D', '8', '0', '0', 29}, std::string("\0", 1)}};
+  expectall(cases, [](const std::vector<uint8_t>& b) { return binarytostring(b); });
   EXPECT_EQ(stringtobinary("aé"), (std::vector<uint8_t>{'a', 0xC3, 0xA9}));
   EXPECT_TRUE(stringtobinary("").empty());
   EXPECT_EQ(binarytostring(stringtobinary("plain ASCII")), "plain ASCII");
 }
 
 TEST(DoubleToString, ShortestDigitsWithDecimalComma) {
-  EXPECT_EQ(doubletostring(2.0), "2");
-  EXPECT_EQ(doubletostring(2.25), "2,25");
-  EXPECT_EQ(doubletostring(100.0), "100");
-  EXPECT_EQ(doubletostring(0.0), "0");
-  EXPECT_EQ(doubletostring(0.1), "0,1");
-  EXPECT_EQ(doubletostring(-12.5), "-12,5");
-  EXPECT_EQ(doubletostring(100000.0), "100000");
-  EXPECT_EQ(doubletostring(1e-05), "1e-05");
-  EXPECT_EQ(doubletostring(1.5e-05), "1,5e-05");
-  EXPECT_EQ(doubletostring(1.5e20), "1,5e+20");
-  EXPECT_EQ(doubletostring(0.0001), "0,0001");
+  const std::pair<double, std::string> cases[] = {
+      {2.0, "2"},      {2.25, "2,25"},       {100.0, "100"},        {0.0, "0"},
+      {0.1, "0,1"},    {-12.5, "-12,5"},     {100000.0, "100000"},  {1e-05, "1e-05"},
+      {1.5e-05, "1,5e-05"}, {1.5e20, "1,5e+20"}, {0.0001, "0,0001"}};
+  expectall(cases, [](double d) { return doubletostring(d); });
 }
 
 TEST(DoubleToFormattedString, CutsDigitsAndHandlesExponents) {
-  EXPECT_EQ(doubletoformattedstring(32, 1, 2, true, 1024.0), "1.024,00");
-  EXPECT_EQ(doubletoformattedstring(32, 1, 2, true, 1234.5678), "1.234,56");
-  EXPECT_EQ(doubletoformattedstring(32, 1, -2, false, 2.5), "2,5");
-  EXPECT_EQ(doubletoformattedstring(32, 1, -2, false, 2.0), "2");
-  EXPECT_EQ(doubletoformattedstring(48, 6, 0, false, 42.75), "000042");
-  EXPECT_EQ(doubletoformattedstring(32, 1, 6, false, 1.5e-05), "0,000015");
-  EXPECT_EQ(doubletoformattedstring(32, 1, 3, false, 1.5e-05), "0,000");
-  EXPECT_EQ(doubletoformattedstring(32, 1, 0, false, 1.5e20), "150000000000000000000");
-  EXPECT_EQ(doubletoformattedstring(32, 1, 2, true, 3072000.0 / 1024), "3.000,00");
-  EXPECT_EQ(doubletoformattedstring(32, 6, 1, false, -2.5), "    -2,5");  // width counts "-2"
-  EXPECT_EQ(doubletoformattedstring(32, 1, 2, true, 1.5e20), "150.000.000.000.000.000.000,00");
-  EXPECT_EQ(doubletoformattedstring(32, 1, 2, false, std::nan("")), "nan");
+  struct Case { int64_t pad, width, digits; bool grouped; double value; std::string text; };
+  const Case cases[] = {
+      {32, 1, 2, true, 1024.0, "1.024,00"},     {32, 1, 2, true, 1234.5678, "1.234,56"},
+      {32, 1, -2, false, 2.5, "2,5"},           {32, 1, -2, false, 2.0, "2"},
+      {48, 6, 0, false, 42.75, "000042"},       {32, 1, 6, false, 1.5e-05, "0,000015"},
+      {32, 1, 3, false, 1.5e-05, "0,000"},      {32, 1, 0, false, 1.5e20, "150000000000000000000"},
+      {32, 1, 2, true, 3072000.0 / 1024, "3.000,00"},
+      {32, 6, 1, false, -2.5, "    -2,5"},  // the width counts "-2"
+      {32, 1, 2, true, 1.5e20, "150.000.000.000.000.000.000,00"},
+      {32, 1, 2, false, std::nan(""), "nan"}};
+  for (const Case& c : cases)
+    EXPECT_EQ(doubletoformattedstring(c.pad, c.width, c.digits, c.grouped, c.value), c.text) << c.value;
 }
 
 TEST(Hex, DigitsAreUpperCaseMostSignificantFirst) {
@@ -104,17 +96,14 @@ TEST(ReadUint32, BigEndianWithBoundsChecked) {
 
 TEST(Tables, CaseTablesLeaveTheUnpairedLettersAlone) {
   initvxtools();
-  EXPECT_EQ(UpperCaseTable['a'], 'A');
-  EXPECT_EQ(UpperCaseTable[229], 229);  // å
-  EXPECT_EQ(UpperCaseTable[255], 255);  // ÿ
-  EXPECT_EQ(UpperCaseTable[240], 208);  // ð -> Ð
-  EXPECT_EQ(UpperCaseTable[247], 247);  // ÷
-  EXPECT_EQ(LowerCaseTable[197], 197);  // Å
-  EXPECT_EQ(LowerCaseTable[209], 241);  // Ñ -> ñ
-  EXPECT_EQ(LowerCaseTable[215], 215);  // ×
+  EXPECT_TRUE(toolkitinitialised);
+  // å, ÿ and ÷ have no capital in the set, Å and × no small letter.
+  const std::pair<int, int> upper[] = {{'a', 'A'}, {229, 229}, {255, 255}, {240, 208}, {247, 247}};
+  for (auto [from, to] : upper) EXPECT_EQ(UpperCaseTable[from], to) << from;
+  const std::pair<int, int> lower[] = {{197, 197}, {209, 241}, {215, 215}};
+  for (auto [from, to] : lower) EXPECT_EQ(LowerCaseTable[from], to) << from;
   EXPECT_EQ(HexValueTable['f'], 15);
   EXPECT_EQ(HexValueTable['F'], 15);
   EXPECT_EQ(HexValueTable['g'], -1);
   EXPECT_EQ(HexDigitTable[10], 'A');
-  EXPECT_TRUE(toolkitinitialised);
 }

@@ -69,14 +69,3 @@ TEST(MenuEditing, FindsReadsAndDeletesItemsByPosition) {
             "t_MenuItemTitle: Item position out of range\n");
 }
 
-TEST(MenuDescription, CarriesTheCommandsTheProgramNeeds) {
-  bool save = false, copy = false;
-  for (const MenuDescription& m : menubardescription()) {
-    for (const MenuItemDescription& i : m.items) {
-      if (i.tag == 113) save = true;
-      if (m.title == "Bearbeiten" && i.title == "Grafik kopieren" && i.tag == 110) copy = true;
-    }
-  }
-  EXPECT_TRUE(save);
-  EXPECT_TRUE(copy);
-}

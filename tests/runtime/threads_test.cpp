@@ -23,19 +23,6 @@ TEST(Threads, NumbersFollowTheOrderOfStarting) {
   EXPECT_EQ(unknown, 0);
 }
 
-TEST(Threads, EachStartedThreadRunsItsOwnClosure) {
-  useHeadlessHost();
-  constexpr int count = 5;
-  std::atomic<int> ran[count] = {};
-  for (int i = 0; i < count; ++i) startprocess([&ran, i] { ++ran[i]; }, 0);
-  EXPECT_TRUE(vxtest::pumpuntil([&] {
-    for (auto& r : ran)
-      if (r == 0) return false;
-    return true;
-  }));
-  for (auto& r : ran) EXPECT_EQ(r, 1);
-}
-
 TEST(Threads, StartFromAnotherThreadReturnsOnlyOnceTheMainThreadMadeTheThread) {
   HeadlessHost& h = useHeadlessHost();
   std::atomic<bool> returned{false}, ran{false};
@@ -92,10 +79,7 @@ TEST(QuitProgram, EndsOnlyItsOwnThreadAndUnwindsIt) {
   std::atomic<bool> destroyed{false}, after{false}, ended{false};
   startprocess(
       [&] {
-        struct Flag {
-          std::atomic<bool>& f;
-          ~Flag() { f = true; }
-        } end{ended};
+        Witness end{ended};
         Witness w{destroyed};
         t_QuitProgram(42);  // no host window: first piece directly followed by "."
         after = true;
@@ -105,23 +89,6 @@ TEST(QuitProgram, EndsOnlyItsOwnThreadAndUnwindsIt) {
   EXPECT_TRUE(destroyed);
   EXPECT_FALSE(after);
   EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread.\n");
-}
-
-TEST(QuitProgram, NamesTheWindowThatGetsTheMessage) {
-  useHeadlessHost();
-  vxtest::LogCapture capture;
-  std::atomic<bool> ended{false};
-  startprocess(
-      [&] {
-        struct Flag {
-          std::atomic<bool>& f;
-          ~Flag() { f = true; }
-        } end{ended};
-        t_QuitProgram(0);
-      },
-      0);
-  EXPECT_TRUE(vxtest::pumpuntil([&] { return ended.load(); }));
-  EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread with message in window #0.\n");
 }
 
 TEST(Launch, StartsTheProgramOnThreadTwoWithItsLogLines) {
