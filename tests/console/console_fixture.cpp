@@ -104,6 +104,12 @@ std::vector<uint8_t> cellpixels(uint8_t window, int64_t column, int64_t line) {
   return pixels;
 }
 
+std::string textline(uint8_t window, int64_t y) {
+  std::string text;
+  for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) text += static_cast<char>(cellcode(window, x, y));
+  return text;
+}
+
 void printrow(uint8_t window, const std::string& text, int64_t column, int64_t line,
               uint8_t colour) {
   for (size_t i = 0; i < text.size(); ++i) {

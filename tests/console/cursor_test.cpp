@@ -35,14 +35,6 @@ void openareawindow() {
   w.TextLastLine = 3;
 }
 
-std::string line(uint8_t window, int64_t y) {
-  std::string text;
-  for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) {
-    text += static_cast<char>(cellcode(window, x, y));
-  }
-  return text;
-}
-
 }  // namespace
 
 TEST(Cursor, MovesWrapAtTheEdgesOfTheArea) {
@@ -62,7 +54,7 @@ TEST(Cursor, MovesWrapAtTheEdgesOfTheArea) {
   EXPECT_EQ(cursor(0), (Cursor{3, 3}));
   t_Cr(0);
   EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  EXPECT_EQ(line(0, 1), "abcd");  // never scrolled: line 1 is outside the area
+  EXPECT_EQ(textline(0, 1), "abcd");  // never scrolled: line 1 is outside the area
 }
 
 TEST(Cursor, LeavingTheBottomOrTopLineScrollsTheArea) {
@@ -70,17 +62,17 @@ TEST(Cursor, LeavingTheBottomOrTopLineScrollsTheArea) {
   placecursor(0, 3, 3);
   t_CursorRight(0);
   EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  EXPECT_EQ((std::vector<std::string>{line(0, 1), line(0, 2), line(0, 3)}),
+  EXPECT_EQ((std::vector<std::string>{textline(0, 1), textline(0, 2), textline(0, 3)}),
             (std::vector<std::string>{"abcd", "ejkh", "i  l"}));
   placecursor(0, 2, 2);
   t_CursorLeft(0);
   EXPECT_EQ(cursor(0), (Cursor{3, 2}));
-  EXPECT_EQ((std::vector<std::string>{line(0, 1), line(0, 2), line(0, 3)}),
+  EXPECT_EQ((std::vector<std::string>{textline(0, 1), textline(0, 2), textline(0, 3)}),
             (std::vector<std::string>{"abcd", "e  h", "ijkl"}));
   placecursor(0, 3, 3);
   t_CursorDown(0);
   EXPECT_EQ(cursor(0), (Cursor{3, 3}));
-  EXPECT_EQ(line(0, 2), "ejkh");
+  EXPECT_EQ(textline(0, 2), "ejkh");
 }
 
 TEST(Cursor, ScrollLockKeepsTheCursorOnTheEdgeLine) {
@@ -94,7 +86,7 @@ TEST(Cursor, ScrollLockKeepsTheCursorOnTheEdgeLine) {
   placecursor(0, 2, 2);
   t_CursorUp(0);
   EXPECT_EQ(cursor(0), (Cursor{2, 2}));
-  EXPECT_EQ((std::vector<std::string>{line(0, 2), line(0, 3)}),
+  EXPECT_EQ((std::vector<std::string>{textline(0, 2), textline(0, 3)}),
             (std::vector<std::string>{"efgh", "ijkl"}));
 }
 
@@ -110,15 +102,6 @@ TEST(Cursor, HtabCountsFromTheAreaAndStaysInsideTheWindow) {
   t_Htab(0, 1);
   EXPECT_EQ(WindowTable[0].TextHpos, 2);
   EXPECT_EQ(capture.take(), "");
-}
-
-TEST(Cursor, FullAreaMakesTheWholeWindowTheArea) {
-  openareawindow();
-  t_FullArea(0);
-  const t_Window& w = WindowTable[0];
-  EXPECT_EQ((std::vector<int64_t>{w.TextFirstColumn, w.TextLastColumn, w.TextFirstLine,
-                                  w.TextLastLine}),
-            (std::vector<int64_t>{1, 4, 1, 3}));
 }
 
 TEST(Cursor, TheVisibleCursorFollowsItsLevel) {

@@ -7,17 +7,9 @@ using namespace consoletest;
 
 namespace {
 
-std::string line(uint8_t window, int64_t y) {
-  std::string text;
-  for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) {
-    text += static_cast<char>(cellcode(window, x, y));
-  }
-  return text;
-}
-
 std::vector<std::string> lines(uint8_t window) {
   std::vector<std::string> all;
-  for (int64_t y = 1; y <= WindowTable[window].TextHeight; ++y) all.push_back(line(window, y));
+  for (int64_t y = 1; y <= WindowTable[window].TextHeight; ++y) all.push_back(textline(window, y));
   return all;
 }
 
@@ -42,28 +34,22 @@ void openletterwindow(int64_t depth = 24) {
 
 }  // namespace
 
-TEST(Scroll, WholeLinesMoveUpWithTheirPixelsAndTheBottomLineIsCleared) {
-  openletterwindow();
-  const std::vector<uint8_t> second = linepixels(0, 2);
-  const std::vector<uint8_t> fourth = linepixels(0, 4);
-  const uint8_t colour = WindowTable[0].TextColor;
-  t_ScrollUp(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"efgh", "ijkl", "mnop", "    "}));
-  EXPECT_EQ(linepixels(0, 1), second);
-  EXPECT_EQ(linepixels(0, 3), fourth);
-  EXPECT_EQ(cellattribute(0, 1, 1), 0x1E);
-  EXPECT_EQ(cellattribute(0, 4, 4), colour);
-}
-
-TEST(Scroll, WholeLinesMoveDownAndTheTopLineIsCleared) {
-  openletterwindow();
-  const std::vector<uint8_t> first = linepixels(0, 1);
-  const std::vector<uint8_t> third = linepixels(0, 3);
-  t_ScrollDown(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"    ", "abcd", "efgh", "ijkl"}));
-  EXPECT_EQ(linepixels(0, 2), first);
-  EXPECT_EQ(linepixels(0, 4), third);
-  EXPECT_EQ(cellattribute(0, 2, 3), 0x1E);
+TEST(Scroll, WholeLinesMoveWithTheirPixelsAndTheLineLeftBehindIsCleared) {
+  // Up: line 2 becomes line 1 and line 4 line 3; down: line 1 becomes 2 and 3 becomes 4.
+  const struct { bool up; std::vector<std::string> text; int64_t from[2], to[2]; } cases[] = {
+      {true, {"efgh", "ijkl", "mnop", "    "}, {2, 4}, {1, 3}},
+      {false, {"    ", "abcd", "efgh", "ijkl"}, {1, 3}, {2, 4}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.up ? "up" : "down");
+    openletterwindow();
+    const std::vector<uint8_t> moved[] = {linepixels(0, c.from[0]), linepixels(0, c.from[1])};
+    c.up ? t_ScrollUp(0) : t_ScrollDown(0);
+    EXPECT_EQ(lines(0), c.text);
+    EXPECT_EQ(linepixels(0, c.to[0]), moved[0]);
+    EXPECT_EQ(linepixels(0, c.to[1]), moved[1]);
+    EXPECT_EQ(cellattribute(0, 2, c.up ? 1 : 3), 0x1E);
+    EXPECT_EQ(cellattribute(0, 4, c.up ? 4 : 1), 0xC0);
+  }
 }
 
 TEST(Scroll, ANarrowAreaIsRedrawnCellByCellAndTheColumnsOutsideStay) {
