@@ -55,17 +55,11 @@ TEST(KeyTable, OptionCharactersMapIntoTheEightBitSet) {
     const char* characters;
     int64_t value;
   };
-  const Row rows[] = {
-      {0, "\xC3\xA5", 0xB0},      {1, "\xE2\x80\x9A", 0xA8},  {2, "\xE2\x88\x82", 0xAD},
-      {3, "\xC6\x92", 0x82},      {4, "\xC2\xAA", 0x83},      {7, "\xE2\x89\x88", 0x84},
-      {9, "\xE2\x88\x9A", 0xFD},  {11, "\xE2\x88\xAB", 0xDE}, {13, "\xE2\x88\x91", 0xDD},
-      {14, "\xE2\x82\xAC", 0xA4}, {16, "\xCE\xA9", 0x80},     {17, "\xE2\x80\xA0", 0xBD},
-      {19, "\xE2\x80\x9C", 0xA3}, {27, "\xC2\xBF", 0xA6},     {29, "\xE2\x89\xA0", 0xAC},
-      {33, "\xE2\x80\xA2", 0xB8}, {34, "\xE2\x81\x84", 0x81}, {35, "\xCF\x80", 0xF0},
-      {35, "\xE2\x88\x8F", 0xD0}, {38, "\xC2\xBA", 0xB7},     {40, "\xE2\x88\x86", 0xFE},
-      {41, "\xC5\x93", 0xBE},     {42, "\xE2\x80\x98", 0xB4}, {43, "\xE2\x88\x9E", 0xFF},
-      {44, "\xE2\x80\x93", 0x9A}, {47, "\xE2\x80\xA6", 0xBF}, {50, "\xE2\x89\xA4", 0xC5},
-      {50, "\xE2\x89\xA5", 0xC6}, {48, "\x19", 20}};
+  // A sample of the rows, among them keys with two option characters and a
+  // control character that the key table turns into another code.
+  const Row rows[] = {{0, "\xC3\xA5", 0xB0},      {14, "\xE2\x82\xAC", 0xA4}, {35, "\xCF\x80", 0xF0},
+                      {35, "\xE2\x88\x8F", 0xD0}, {50, "\xE2\x89\xA4", 0xC5}, {50, "\xE2\x89\xA5", 0xC6},
+                      {48, "\x19", 20}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.characters);
     expectevent(translatekey(row.keycode, row.characters, OptionModifier), row.value);
