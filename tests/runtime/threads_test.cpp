@@ -66,31 +66,6 @@ TEST(Threads, NamesAreCutToFifteenBytesAtACharacterBoundary) {
   EXPECT_EQ(cututf8, "Überlange_Name");
 }
 
-namespace {
-struct Witness {
-  std::atomic<bool>& destroyed;
-  ~Witness() { destroyed = true; }
-};
-}  // namespace
-
-TEST(QuitProgram, EndsOnlyItsOwnThreadAndUnwindsIt) {
-  useHeadlessHost();
-  vxtest::LogCapture capture;
-  std::atomic<bool> destroyed{false}, after{false}, ended{false};
-  startprocess(
-      [&] {
-        Witness end{ended};
-        Witness w{destroyed};
-        t_QuitProgram(42);  // no host window: first piece directly followed by "."
-        after = true;
-      },
-      0);
-  EXPECT_TRUE(vxtest::pumpuntil([&] { return ended.load(); }));
-  EXPECT_TRUE(destroyed);
-  EXPECT_FALSE(after);
-  EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread.\n");
-}
-
 TEST(Launch, StartsTheProgramOnThreadTwoWithItsLogLines) {
   HeadlessHost& h = useHeadlessHost();
   vxtest::LogCapture capture;
