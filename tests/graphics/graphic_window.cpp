@@ -10,6 +10,17 @@ void opengraphicwindow(uint8_t slot, int64_t depth, int64_t width, int64_t heigh
   vx::t_WindowVisible(slot, true);
 }
 
+vx::t_Font testfont(int64_t width, int64_t height) {
+  vx::t_Font font;
+  font.Format = 2;
+  font.Width = width;
+  font.Height = height;
+  font.Start = 32;
+  font.End = 127;
+  font.Data.assign(static_cast<size_t>(width * height * 96), 0);
+  return font;
+}
+
 uint8_t* picture(uint8_t slot) {
   return vx::ToolkitMemory.data() + vx::WindowTable[slot].MemoryStart;
 }

@@ -13,11 +13,7 @@ namespace {
 // Window 2: a text window of 40 x 10 cells of 8 x 8 with borders 6 and 4.
 void opentextwindow() {
   useHeadlessHost();
-  t_Font font;
-  font.Width = 8;
-  font.Height = 8;
-  font.Data.assign(64, 1);
-  t_InitWindow(2, 8, false, 320, 80, 6, 4, font, true);
+  t_InitWindow(2, 8, false, 320, 80, 6, 4, vxtest::testfont(8, 8), true);
 }
 
 }  // namespace

@@ -4,27 +4,12 @@
 
 using namespace vx;
 
-namespace {
-
-t_Font smallfont() {
-  t_Font font;
-  font.Width = 8;
-  font.Height = 8;
-  font.Data.assign(64, 1);
-  return font;
-}
-
-}  // namespace
-
 // Window 0 (a text window) is made again after window 1: window 1's two
 // blocks slide up over the freed ones, contents and all.
 TEST(VideoMemory, ReinitialisingSlidesTheLaterWindowsBlocksUp) {
   useHeadlessHost();
-  t_Font big = smallfont();
-  big.Width = 16;
-  big.Height = 32;
-  t_InitWindow(0, 24, true, 1280, 800, 16, 16, big, true);
-  t_InitWindow(1, 1, false, 64, 64, 5, 5, smallfont(), true);
+  t_InitWindow(0, 24, true, 1280, 800, 16, 16, vxtest::testfont(16, 32), true);
+  t_InitWindow(1, 1, false, 64, 64, 5, 5, vxtest::testfont(8, 8), true);
   ASSERT_EQ(WindowTable[1].MemoryStart, 0xD10C00);
   ASSERT_EQ(WindowTable[1].TextMemoryStart, 0xD10800);
   ToolkitMemory[0xD10C00] = 0xA5;

@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 #include "graphic_window.h"
 
 using namespace vx;
+using vxtest::testfont;
 using vxtest::withoutrefreshlines;
 
 namespace {
-
-t_Font testfont(int64_t width, int64_t height) {
-  t_Font font;
-  font.Format = 2;
-  font.Width = width;
-  font.Height = height;
-  font.Start = 32;
-  font.End = 127;
-  font.Data.assign(static_cast<size_t>(width * height * 96), 0);
-  return font;
-}
 
 bool allbytes(int64_t from, int64_t count, uint8_t value) {
   return std::all_of(ToolkitMemory.begin() + from, ToolkitMemory.begin() + from + count,
@@ -169,10 +158,7 @@ TEST(WindowInit, TextFormLoadsItsFontFromTheResources) {
   std::filesystem::create_directories(h.resourceDirectory());
   std::vector<uint8_t> file = {16, 'v', 'x', 'f', 'n', 2, 0, 0, 0, 0, 32, 127, 8, 16, 0, 0};
   file.resize(16 + 8 * 16 * 96, 0x80);
-  FILE* out = std::fopen((h.resourceDirectory() + "/Test 8x16.font").c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  std::fwrite(file.data(), 1, file.size(), out);
-  std::fclose(out);
+  ASSERT_EQ(setbinarytofile(h.resourceDirectory() + "/Test 8x16.font", file), 0);
   t_InitWindow(0, 24, 10, 4, 3, "Test 8x16.font");
   const t_Window& w = WindowTable[0];
   ASSERT_TRUE(w.Initialized);
