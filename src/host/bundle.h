@@ -1,6 +1,6 @@
 #pragma once
 // Where the application bundle is: the nearest folder named "*.app" above the
-// running executable (the desktop program runs from Name.app/Contents/MacOS/),
+// running executable (the desktop program runs from Name.app/Contents/bin/),
 // else the executable's own folder. Resources live in <bundle>/Contents/Resources.
 #include <string>
 

@@ -45,7 +45,7 @@ std::vector<MenuDescription> buildmenubar() {
        {item("Grafik sichern …", 113, "s"), separator(), item("Drucker leeren", 112),
         item("Systemkonsole leeren", 114)}},
       {"Bearbeiten",
-       {item("Grafik kopieren", 110, "c"), item("Text kopieren", 111, "c", CommandKeyMask | ShiftKeyMask)}},
+       {item("Grafik kopieren", 110, "c"), item("Text kopieren", 111, "t")}},
       {"Fenster", windowmenuitems()},
   };
 }

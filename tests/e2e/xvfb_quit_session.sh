@@ -47,7 +47,7 @@ if [ "$moment" = drawing ]; then
   xdotool type --delay 30 360
   xdotool key Return
 fi
-xdotool key ctrl+q
+xdotool key ctrl+shift+q
 
 # The process must be gone within the waiting time, with status 0.
 eventually bash -c "! kill -0 $app"

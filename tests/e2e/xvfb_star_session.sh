@@ -104,7 +104,7 @@ type_into 0
 eventually grep -q "t_QuitProgram: Quitting current thread with message in window #0." "$log"
 # The application keeps running after the program; its quit item ends it.
 xdotool windowfocus --sync "$text"
-xdotool key ctrl+q
+xdotool key ctrl+shift+q
 quit_status=0
 wait "$app" || quit_status=$?
 app=

@@ -8,15 +8,17 @@ namespace vx::qt {
 
 namespace {
 
-// On this desktop the command key of the key equivalents is Ctrl; the host's
-// control key becomes Meta.
+// This desktop has no command key, and plain Ctrl-letters belong to the
+// program (Ctrl-S pauses the output, Ctrl-L copies the input line), so the
+// command key of the key equivalents is Ctrl+Shift; the host's control key
+// becomes Meta.
 QKeySequence shortcut(const MenuItemDescription& item) {
   if (item.keyEquivalent.empty()) return {};
   QString text;
   if (item.keyModifiers & CommandKeyMask) text += "Ctrl+";
   if (item.keyModifiers & ControlKeyMask) text += "Meta+";
   if (item.keyModifiers & OptionKeyMask) text += "Alt+";
-  if (item.keyModifiers & ShiftKeyMask) text += "Shift+";
+  if (item.keyModifiers & (ShiftKeyMask | CommandKeyMask)) text += "Shift+";
   text += QString::fromStdString(item.keyEquivalent).toUpper();
   return QKeySequence::fromString(text, QKeySequence::PortableText);
 }
