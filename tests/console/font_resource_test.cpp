@@ -105,24 +105,18 @@ TEST_F(FontFiles, AShortHeaderReadsReservedAsZero) {
 
 TEST_F(FontFiles, CompressedFontsAreExpandedWhenLoaded) {
   const std::vector<uint8_t> glyphs{0, 0, 0, 255, 255, 255, 0, 0, 0, 128, 128, 128};
-  writefile("grey.font", fontfile(102, texttolzwstored(glyphs)));
-  writefile("plain.font", fontfile(100, texttolzwstored(glyphs)));
-  writefile("other.font", fontfile(7, glyphs));
-  writefile("empty.font", fontfile(102, {}));
-
-  t_Font font = t_LoadFontResource("grey.font");
-  EXPECT_EQ(font.Format, 2);
-  EXPECT_EQ(font.Data, glyphs);
-  EXPECT_EQ(font.Size, 0x01020304);  // the header stays as read
-  font = t_LoadFontResource("plain.font");
-  EXPECT_EQ(font.Format, 0);
-  EXPECT_EQ(font.Data, glyphs);
-  font = t_LoadFontResource("other.font");
-  EXPECT_EQ(font.Format, 7);
-  EXPECT_EQ(font.Data, glyphs);
-  font = t_LoadFontResource("empty.font");
-  EXPECT_EQ(font.Format, 2);
-  EXPECT_TRUE(font.Data.empty());
+  // Formats 102 and 100 are the LZW-coded forms of 2 and 0; others stay as stored.
+  const struct { uint8_t stored; std::vector<uint8_t> data; int64_t format; std::vector<uint8_t> loaded; } cases[] = {
+      {102, texttolzwstored(glyphs), 2, glyphs}, {100, texttolzwstored(glyphs), 0, glyphs},
+      {7, glyphs, 7, glyphs}, {102, {}, 2, {}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    writefile("c.font", fontfile(c.stored, c.data));
+    const t_Font font = t_LoadFontResource("c.font");
+    EXPECT_EQ(font.Format, c.format);
+    EXPECT_EQ(font.Data, c.loaded);
+    EXPECT_EQ(font.Size, 0x01020304);  // the header stays as read
+  }
 }
 
 TEST(WindowFont, ReplacesTheFontAndNothingElse) {
