@@ -26,11 +26,7 @@ TEST(Print, StringsAndByteStringsShareTheCharacterSet) {
   t_Window& w = vxtest::opentextwindow(0, 8, 2);
   t_Print(0, "\xC3\xA9\xE2\x82\xAC");  // é and the euro sign
   t_Print(0, Text{{0xE9, 0x80, '!'}});
-  EXPECT_EQ(cellcode(0, 1, 1), 0xE9);
-  EXPECT_EQ(cellcode(0, 2, 1), '?');
-  EXPECT_EQ(cellcode(0, 3, 1), 0xE9);
-  EXPECT_EQ(cellcode(0, 4, 1), 0x80);
-  EXPECT_EQ(cellcode(0, 5, 1), '!');
+  EXPECT_EQ(vxtest::linecodes(0, 1, 5), (std::vector<uint8_t>{0xE9, '?', 0xE9, 0x80, '!'}));
   // Code 13 in a string is a carriage return; through t_PrintChar it is a glyph.
   t_Print(0, "x\ry");
   EXPECT_EQ(cellcode(0, 1, 2), 'y');
