@@ -118,14 +118,11 @@ TEST(FileAccess, DevicesAreWrittenInPlace) {
 }
 
 TEST(FileAccess, NamesComeFromTheLastComponent) {
-  EXPECT_EQ(filenameofpath("/a/b/c.font"), "c.font");
-  EXPECT_EQ(filenameofpath("c.font"), "c.font");
-  EXPECT_EQ(filenameofpath("/a/b/"), "");
-  EXPECT_EQ(filenameofpath(""), "");
-  EXPECT_EQ(basenameofpath("/a/b/c.font"), "c");
-  EXPECT_EQ(basenameofpath("/a/b.d/c"), "c");
-  EXPECT_EQ(basenameofpath("Bild.alt"), "Bild");
-  EXPECT_EQ(basenameofpath("/x/archiv.tar.gz"), "archiv.tar");
-  EXPECT_EQ(basenameofpath("Ohne Punkt"), "Ohne Punkt");
-  EXPECT_EQ(basenameofpath(""), "");
+  const std::pair<std::string, std::string> names[] = {
+      {"/a/b/c.font", "c.font"}, {"c.font", "c.font"}, {"/a/b/", ""}, {"", ""}};
+  for (const auto& [path, name] : names) EXPECT_EQ(filenameofpath(path), name) << path;
+  const std::pair<std::string, std::string> bases[] = {
+      {"/a/b/c.font", "c"}, {"/a/b.d/c", "c"}, {"Bild.alt", "Bild"}, {"/x/archiv.tar.gz", "archiv.tar"},
+      {"Ohne Punkt", "Ohne Punkt"}, {"", ""}};
+  for (const auto& [path, base] : bases) EXPECT_EQ(basenameofpath(path), base) << path;
 }
