@@ -16,24 +16,25 @@ const uint8_t* picture() { return ToolkitMemory.data() + WindowTable[0].MemorySt
 
 }  // namespace
 
-TEST(PrintSymbol, BlendsForegroundAndBackgroundAtDepth24And32) {
+TEST(PrintSymbol, BlendsForegroundAndBackgroundAtDepths8To32) {
+  // Each channel is ink x foreground / 255 + (255 - ink) x background / 255; the
+  // grey depths blend grey levels, and the first byte of 16 and 32 bits is kept.
+  const struct { int64_t depth; uint8_t ink, colour; std::vector<uint8_t> pixel; } cases[] = {
+      {24, 128, 0x16, {128, 0, 127}},        // red on blue
+      {32, 255, 0x9F, {0x77, 255, 128, 0}},  // orange on white, full ink
+      {8, 64, 0xF5, {126}},                  // 64 x 255 / 255 + 191 x 84 / 255
+      {16, 255, 0x10, {0x77, 85}}};          // red has grey level 85
   vxtest::LogCapture capture;
-  openpixelwindow(24, 128);
-  capture.take();
-  t_PrintSymbol(0, 'A', 0x16, 1, 1);  // red on blue, grey 128
-  EXPECT_EQ(picture()[0], 128);       // 128 x 255 / 255
-  EXPECT_EQ(picture()[1], 0);
-  EXPECT_EQ(picture()[2], 127);       // 127 x 255 / 255
-  EXPECT_EQ(cellattribute(0, 1, 1), 0x16);
-
-  opentextwindow(1, 32, 4, 1, flatfont(1, 1, 255));
-  uint8_t* pixel = ToolkitMemory.data() + WindowTable[1].MemoryStart;
-  pixel[0] = 0x77;  // alpha
-  t_PrintSymbol(1, 'A', 0x9F, 1, 1);  // orange on white, full ink
-  EXPECT_EQ(pixel[0], 0x77);
-  EXPECT_EQ((std::vector<uint8_t>{pixel[1], pixel[2], pixel[3]}),
-            (std::vector<uint8_t>{255, 128, 0}));
-  EXPECT_EQ(capture.take(), "");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.depth);
+    openpixelwindow(c.depth, c.ink);
+    ToolkitMemory[WindowTable[0].MemoryStart] = 0x77;
+    capture.take();
+    t_PrintSymbol(0, 'A', c.colour, 1, 1);
+    EXPECT_EQ(capture.take(), "");
+    EXPECT_EQ(std::vector<uint8_t>(picture(), picture() + c.pixel.size()), c.pixel);
+    EXPECT_EQ(cellattribute(0, 1, 1), c.colour);
+  }
 }
 
 TEST(PrintSymbol, Depth4PicksTheNearestPaletteEntryAndKeepsTheOtherNibble) {
@@ -69,19 +70,6 @@ TEST(PrintSymbol, Depth1SetsThePixelFromASumOf384) {
   t_PrintSymbol(0, 'A', 0xD0, 1, 1);  // 382: the set pixel is cleared
   EXPECT_EQ(picture()[0], 0x20);
   EXPECT_EQ(picture()[1], 0);  // line 2 untouched
-}
-
-TEST(PrintSymbol, Depth8And16WriteTheBlendedGreyLevel) {
-  openpixelwindow(8, 64);
-  t_PrintSymbol(0, 'A', 0xF5, 1, 1);  // 64 x 255 / 255 + 191 x 84 / 255 = 64 + 62
-  EXPECT_EQ(picture()[0], 126);
-
-  opentextwindow(1, 16, 4, 1, flatfont(1, 1, 255));
-  uint8_t* pixel = ToolkitMemory.data() + WindowTable[1].MemoryStart;
-  pixel[0] = 0x33;
-  t_PrintSymbol(1, 'A', 0x10, 1, 1);  // red has grey level 85
-  EXPECT_EQ(pixel[0], 0x33);
-  EXPECT_EQ(pixel[1], 85);
 }
 
 TEST(PrintSymbol, GlyphsAreFoundFromCodeZeroAndCodesOutsideTheFontAreOnlyRecorded) {
