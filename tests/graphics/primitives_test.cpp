@@ -32,25 +32,20 @@ void whitecanvas(uint8_t w, int64_t size) {
 }  // namespace
 
 TEST(Line, RoundsTheRunningSumsByAddingOneHalf) {
+  const struct { int64_t x1, y1, x2, y2; Points points; } cases[] = {
+      {0, 0, 4, 2, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
+      {5, 5, 5, 5, {{5, 5}}},
+      {-1, 0, 3, 0, {{0, 0}, {1, 0}, {2, 0}, {3, 0}}},  // -1 + 0.5 cuts to 0: column 0
+      {3, 0, 2, 3, {{3, 0}, {3, 1}, {2, 2}, {2, 3}}}};  // backwards and steep: -1/3 per row
   whitecanvas(1, 32);
-  g_Line(1, 0, 0, 4, 2);
-  EXPECT_EQ(blackpoints(1), (Points{{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}));
-  EXPECT_EQ(WindowTable[1].PositionX, 4);
-  EXPECT_EQ(WindowTable[1].PositionY, 2);
-
-  g_ClearScreen(1, 15, -1);
-  g_Line(1, 5, 5, 5, 5);
-  EXPECT_EQ(blackpoints(1), (Points{{5, 5}}));
-
-  // -1 + 0.5 cuts to 0: the first point lands on column 0.
-  g_ClearScreen(1, 15, -1);
-  g_Line(1, -1, 0, 3, 0);
-  EXPECT_EQ(blackpoints(1), (Points{{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
-
-  // Backwards and steep: a step of -1/3 in x per row.
-  g_ClearScreen(1, 15, -1);
-  g_Line(1, 3, 0, 2, 3);
-  EXPECT_EQ(blackpoints(1), (Points{{3, 0}, {3, 1}, {2, 2}, {2, 3}}));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2);
+    g_ClearScreen(1, 15, -1);
+    g_Line(1, c.x1, c.y1, c.x2, c.y2);
+    EXPECT_EQ(blackpoints(1), c.points);
+    EXPECT_EQ(WindowTable[1].PositionX, c.x2);
+    EXPECT_EQ(WindowTable[1].PositionY, c.y2);
+  }
 }
 
 TEST(Line, SkipsPointsOutsideAndEndsWhereTheLastInsidePointWas) {
