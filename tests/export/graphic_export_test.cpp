@@ -41,12 +41,6 @@ class GraphicExport : public ::testing::Test {
   vxtest::LogCapture log_;
 };
 
-int64_t be(const std::vector<uint8_t>& b, size_t at, int n) {
-  int64_t v = 0;
-  for (int i = 0; i < n; ++i) v = v << 8 | b.at(at + i);
-  return v;
-}
-
 }  // namespace
 
 TEST_F(GraphicExport, AOneBitStarSavesPackedRunLengthAndLzwCodedWithItsHeader) {
@@ -57,14 +51,9 @@ TEST_F(GraphicExport, AOneBitStarSavesPackedRunLengthAndLzwCodedWithItsHeader) {
   log_.take();
   const std::vector<uint8_t> file = save("stern.gr");
   ASSERT_GE(file.size(), 17u);
-  EXPECT_EQ(file[0], 16);
-  EXPECT_EQ(std::string(file.begin() + 1, file.begin() + 5), "vxgr");
-  EXPECT_EQ(file[5], 130);
-  EXPECT_EQ(be(file, 6, 4), 0x40000);
-  EXPECT_EQ(be(file, 10, 2), 512);
-  EXPECT_EQ(be(file, 12, 2), 512);
-  EXPECT_EQ(file[14], 0x11);
-  EXPECT_EQ(file[15], 0);
+  // Header size, type, format 130, size 0x40000, 512 x 512, then 0x11 and 0.
+  EXPECT_EQ(std::vector<uint8_t>(file.begin(), file.begin() + 16),
+            (std::vector<uint8_t>{16, 'v', 'x', 'g', 'r', 130, 0, 4, 0, 0, 2, 0, 2, 0, 0x11, 0}));
   // The panel proposed the window's title with the graphic extension.
   ASSERT_TRUE(host_->lastsaverequest().has_value());
   EXPECT_EQ(host_->lastsaverequest()->proposedName, "Velmorandine-Grafik.gr");
@@ -150,5 +139,5 @@ TEST_F(GraphicExport, AFrontWindowThatIsNoGraphicSavesAnEmptyGraphic) {
   const std::vector<uint8_t> file = save("leer.gr");
   ASSERT_EQ(file.size(), 16u);
   EXPECT_EQ(file[5], 130);
-  EXPECT_EQ(be(file, 6, 4), 0);
+  EXPECT_EQ(std::vector<uint8_t>(file.begin() + 6, file.begin() + 10), std::vector<uint8_t>(4, 0));
 }
