@@ -8,12 +8,7 @@ namespace consoletest {
 
 t_Font makefont(int64_t width, int64_t height, const GlyphPattern& pattern, uint8_t start,
                 uint8_t end) {
-  t_Font font;
-  font.Format = 2;
-  font.Start = start;
-  font.End = end;
-  font.Width = width;
-  font.Height = height;
+  t_Font font{.Format = 2, .Start = start, .End = end, .Width = width, .Height = height, .Data = {}};
   for (int code = 0; code < 256; ++code) {
     for (int64_t row = 0; row < height; ++row) {
       for (int64_t column = 0; column < width; ++column) {

@@ -55,17 +55,9 @@ TEST_F(FontFiles, AMissingFileGivesOneLineAndTheEmptyFont) {
 
 TEST_F(FontFiles, ReadsEveryHeaderFieldBigEndian) {
   writefile("a.font", fontfile(2, {1, 2, 3, 4, 5, 6}));
-  const t_Font font = t_LoadFontResource("a.font");
-  EXPECT_EQ(font.HeaderSize, 16);
-  EXPECT_EQ(font.Identifier, vxfn);
-  EXPECT_EQ(font.Format, 2);
-  EXPECT_EQ(font.Size, 0x01020304);
-  EXPECT_EQ(font.Start, 32);
-  EXPECT_EQ(font.End, 126);
-  EXPECT_EQ(font.Width, 2);
-  EXPECT_EQ(font.Height, 3);
-  EXPECT_EQ(font.Reserved, 0xABCD);
-  EXPECT_EQ(font.Data, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(t_LoadFontResource("a.font"),
+            (t_Font{.HeaderSize = 16, .Identifier = vxfn, .Format = 2, .Size = 0x01020304, .Start = 32,
+                    .End = 126, .Width = 2, .Height = 3, .Reserved = 0xABCD, .Data = {1, 2, 3, 4, 5, 6}}));
 }
 
 TEST_F(FontFiles, RejectsBadHeadersKeepingWhatWasRead) {
