@@ -11,14 +11,8 @@ void opengraphicwindow(uint8_t slot, int64_t depth, int64_t width, int64_t heigh
 }
 
 vx::t_Font testfont(int64_t width, int64_t height) {
-  vx::t_Font font;
-  font.Format = 2;
-  font.Width = width;
-  font.Height = height;
-  font.Start = 32;
-  font.End = 127;
-  font.Data.assign(static_cast<size_t>(width * height * 96), 0);
-  return font;
+  return {.Format = 2, .Start = 32, .End = 127, .Width = width, .Height = height,
+          .Data = std::vector<uint8_t>(static_cast<size_t>(width * height * 96), 0)};
 }
 
 uint8_t* picture(uint8_t slot) {
