@@ -12,11 +12,7 @@ constexpr int64_t GlyphWidth = 8;
 constexpr int64_t GlyphHeight = 16;
 
 vx::t_Font greyfont() {
-  vx::t_Font font;
-  font.Format = 2;
-  font.End = 255;
-  font.Width = GlyphWidth;
-  font.Height = GlyphHeight;
+  vx::t_Font font{.Format = 2, .End = 255, .Width = GlyphWidth, .Height = GlyphHeight, .Data = {}};
   for (int code = 0; code < 256; ++code)
     font.Data.insert(font.Data.end(), GlyphWidth * GlyphHeight, static_cast<uint8_t>(code));
   return font;
