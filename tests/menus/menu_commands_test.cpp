@@ -9,13 +9,7 @@ using namespace vx;
 namespace {
 
 t_Font blockfont() {
-  t_Font font;
-  font.Format = 2;
-  font.End = 255;
-  font.Width = 8;
-  font.Height = 8;
-  font.Data.assign(256 * 64, 0xFF);
-  return font;
+  return {.Format = 2, .End = 255, .Width = 8, .Height = 8, .Data = std::vector<uint8_t>(256 * 64, 0xFF)};
 }
 
 // A chosen menu item as the host hands it over.
