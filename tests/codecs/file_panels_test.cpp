@@ -14,13 +14,9 @@ TEST(FilePanels, OpenPanelAsksAsToldAndAnswersAPlainPath) {
   h.scriptopenpanel({"file:///Users/Grafik%20alt/Fe%CC%81e.gr", "file:///second.gr"});
   EXPECT_EQ(t_OpenPanel("Titel", "Nachricht", "gr,font", true, false),
             "/Users/Grafik alt/F\u00E9e.gr");
-  const OpenPanelRequest request = *h.lastopenrequest();
-  EXPECT_EQ(request.title, "Titel");
-  EXPECT_EQ(request.message, "Nachricht");
-  EXPECT_EQ(request.fileTypes, (std::vector<std::string>{"gr", "font"}));
-  EXPECT_TRUE(request.canChooseFiles);
-  EXPECT_FALSE(request.canChooseDirectories);
-  EXPECT_EQ(request.buttonTitle, "Öffnen");
+  const OpenPanelRequest r = *h.lastopenrequest();
+  EXPECT_EQ(std::tie(r.title, r.message, r.fileTypes, r.canChooseFiles, r.canChooseDirectories, r.buttonTitle),
+            std::make_tuple("Titel", "Nachricht", std::vector<std::string>{"gr", "font"}, true, false, "Öffnen"));
 
   h.scriptopenpanel({});
   EXPECT_EQ(t_OpenPanel("", "", "", false, true), "");
@@ -34,13 +30,10 @@ TEST(FilePanels, SavePanelProposesTheNameAndAnswersAPlainPath) {
   h.scriptsavepanel("file:///tmp/Stern%2040%25.gr");
   EXPECT_EQ(t_SavePanel("Bild.gr", "Grafik sichern unter", "Nachricht", "gr"),
             "/tmp/Stern 40%.gr");
-  const SavePanelRequest request = *h.lastsaverequest();
-  EXPECT_EQ(request.proposedName, "Bild.gr");
-  EXPECT_EQ(request.title, "Grafik sichern unter");
-  EXPECT_EQ(request.message, "Nachricht");
-  EXPECT_EQ(request.fileTypes, (std::vector<std::string>{"gr"}));
-  EXPECT_EQ(request.buttonTitle, "Sichern");
-  EXPECT_EQ(request.nameFieldLabel, "Sichern unter:");
+  const SavePanelRequest r = *h.lastsaverequest();
+  EXPECT_EQ(std::tie(r.proposedName, r.title, r.message, r.fileTypes, r.buttonTitle, r.nameFieldLabel),
+            std::make_tuple("Bild.gr", "Grafik sichern unter", "Nachricht", std::vector<std::string>{"gr"},
+                            "Sichern", "Sichern unter:"));
   h.scriptsavepanel(std::nullopt);
   EXPECT_EQ(t_SavePanel("Bild.gr", "", "", "gr"), "");
 }
