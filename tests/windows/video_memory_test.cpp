@@ -27,10 +27,8 @@ TEST(VideoMemory, ReinitialisingSlidesTheLaterWindowsBlocksUp) {
             "t_InitWindow: GraphicWindow #0 moving text block for win #1$00D10800...$00D10BFF to$00FFF800...$00FFFBFF\n"
             "t_InitWindow: GraphicWindow #0");
   const t_Window& w1 = WindowTable[1];
-  EXPECT_EQ(w1.MemoryStart, 0xFFFC00);
-  EXPECT_EQ(w1.MemoryEnd, 0xFFFFFF);
-  EXPECT_EQ(w1.TextMemoryStart, 0xFFF800);
-  EXPECT_EQ(w1.TextMemoryEnd, 0xFFFBFF);
+  EXPECT_EQ(std::tie(w1.MemoryStart, w1.MemoryEnd, w1.TextMemoryStart, w1.TextMemoryEnd),
+            std::make_tuple(0xFFFC00, 0xFFFFFF, 0xFFF800, 0xFFFBFF));
   EXPECT_EQ(ToolkitMemory[0xFFFC00], 0xA5);
   EXPECT_EQ(ToolkitMemory[0xFFFFFF], 0x5A);
   EXPECT_EQ(ToolkitMemory[0xFFF800], 'Q');

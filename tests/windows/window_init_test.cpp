@@ -31,10 +31,8 @@ TEST(WindowInit, TextWindowOnFreshMemoryTakesTheTopBlocks) {
             "t_InitWindow: GraphicWindow #0 End.\n");
   const t_Window& w = WindowTable[0];
   EXPECT_TRUE(w.Initialized);
-  EXPECT_EQ(w.MemoryStart, 0xD12000);
-  EXPECT_EQ(w.MemoryEnd, 0xFFFFFF);
-  EXPECT_EQ(w.TextMemoryStart, 0xD11000);
-  EXPECT_EQ(w.TextMemoryEnd, 0xD11FFF);
+  EXPECT_EQ(std::tie(w.MemoryStart, w.MemoryEnd, w.TextMemoryStart, w.TextMemoryEnd),
+            std::make_tuple(0xD12000, 0xFFFFFF, 0xD11000, 0xD11FFF));
   EXPECT_EQ(HighMemory, 0xD10FFF);
   EXPECT_EQ(w.TextWidth, 80);
   EXPECT_EQ(w.TextHeight, 25);
@@ -66,10 +64,7 @@ TEST(WindowInit, GraphicWindowHasNoTextMemoryAndAGraphicTitle) {
   h.setbundlepath("/Applications/Velmorandine.app");
   t_InitWindow(1, 1, false, 64, 64, 5, 5, t_Font{}, true);
   const t_Window& w = WindowTable[1];
-  EXPECT_EQ(w.TextWidth, -1);
-  EXPECT_EQ(w.TextHeight, -1);
-  EXPECT_EQ(w.TextMemoryStart, -1);
-  EXPECT_EQ(w.TextMemoryEnd, -1);
+  EXPECT_EQ(std::tie(w.TextWidth, w.TextHeight, w.TextMemoryStart, w.TextMemoryEnd), std::make_tuple(-1, -1, -1, -1));
   EXPECT_EQ(w.MemoryStart, 0xFFFC00);  // 512 bytes, rounded to a whole KiB
   EXPECT_EQ(HighMemory, 0xFFFBFF);
   EXPECT_EQ(h.windowstate(*w.Window).title, "Velmorandine-Grafik");
@@ -162,11 +157,7 @@ TEST(WindowInit, TextFormLoadsItsFontFromTheResources) {
   t_InitWindow(0, 24, 10, 4, 3, "Test 8x16.font");
   const t_Window& w = WindowTable[0];
   ASSERT_TRUE(w.Initialized);
-  EXPECT_EQ(w.Width, 80);
-  EXPECT_EQ(w.Height, 64);
-  EXPECT_EQ(w.TextWidth, 10);
-  EXPECT_EQ(w.TextHeight, 4);
-  EXPECT_EQ(w.BorderWidth, 3);
+  EXPECT_EQ(std::tie(w.Width, w.Height, w.TextWidth, w.TextHeight, w.BorderWidth), std::make_tuple(80, 64, 10, 4, 3));
   EXPECT_TRUE(w.AutoUpdate);
   EXPECT_EQ(h.windowstate(*w.Window).title, "Velmorandine");
 }
