@@ -52,11 +52,8 @@ TEST_P(ShippedFont, LoadsAsSixteenByThirtyTwoGreyGlyphsForEveryCode) {
   vxtest::LogCapture capture;
   const t_Font font = loadshipped(GetParam());
   EXPECT_EQ(capture.take().find("t_LoadFontResource"), std::string::npos);
-  EXPECT_EQ(font.Format, 2);
-  EXPECT_EQ(font.Width, GlyphWidth);
-  EXPECT_EQ(font.Height, GlyphHeight);
-  EXPECT_EQ(font.Start, 0);
-  EXPECT_EQ(font.End, 255);
+  EXPECT_EQ(std::tie(font.Format, font.Width, font.Height, font.Start, font.End),
+            std::make_tuple(2, GlyphWidth, GlyphHeight, 0, 255));
   ASSERT_EQ(font.Data.size(), 256u * GlyphWidth * GlyphHeight);
   EXPECT_EQ(font.Size, static_cast<int64_t>(font.Data.size()));
 }
@@ -87,10 +84,7 @@ TEST_P(ShippedFont, OpensTheStarProgramsTextWindow) {
   t_InitWindow(0, 24, 80, 25, 16, GetParam());
   const t_Window& w = WindowTable[0];
   ASSERT_TRUE(w.Initialized) << capture.take();
-  EXPECT_EQ(w.Width, 1280);
-  EXPECT_EQ(w.Height, 800);
-  EXPECT_EQ(w.TextWidth, 80);
-  EXPECT_EQ(w.TextHeight, 25);
+  EXPECT_EQ(std::tie(w.Width, w.Height, w.TextWidth, w.TextHeight), std::make_tuple(1280, 800, 80, 25));
   // An "H" in white on black at the last cell: its crossbar is white somewhere.
   t_PrintSymbol(0, 'H', 0xF0, 80, 25);
   const int64_t left = 79 * GlyphWidth;
