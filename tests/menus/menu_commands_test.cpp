@@ -61,11 +61,8 @@ TEST_F(MenuCommands, AnItemWithoutAnActionIsRecordedAndRunsTheProgramsProcedure)
   EXPECT_GE(number, 2);  // a process of its own, not the main thread
   ASSERT_EQ(MenuEventQueue.size(), 1);
   const t_MenuEvent event = *MenuEventQueue.at(0);
-  EXPECT_EQ(event.Kind, 3);
-  EXPECT_EQ(event.MenuTitle, "Velmorandine");
-  EXPECT_EQ(event.ItemTitle, "Über Velmorandine");
-  EXPECT_EQ(event.ItemAction, 0);
-  EXPECT_EQ(event.ItemKeyAsc, 's');
+  EXPECT_EQ(std::tie(event.Kind, event.MenuTitle, event.ItemTitle, event.ItemAction, event.ItemKeyAsc),
+            std::make_tuple(3, "Velmorandine", "Über Velmorandine", 0, 's'));
   EXPECT_GT(event.Time, 0);
   EXPECT_TRUE(MenuEventPending);
 }
