@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "host/host_events.h"
+
 namespace vx {
 
 struct t_Event {
@@ -31,14 +33,5 @@ struct t_Event {
   friend bool operator==(const t_Event&, const t_Event&) = default;
 };
 
-// Host modifier bits.
-constexpr uint64_t CapsLockModifier = 1u << 16;
-constexpr uint64_t ShiftModifier = 1u << 17;
-constexpr uint64_t ControlModifier = 1u << 18;
-constexpr uint64_t OptionModifier = 1u << 19;
-constexpr uint64_t CommandModifier = 1u << 20;
-constexpr uint64_t NumericPadModifier = 1u << 21;
-constexpr uint64_t HelpModifier = 1u << 22;
-constexpr uint64_t FunctionModifier = 1u << 23;
 
 }  // namespace vx

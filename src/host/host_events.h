@@ -11,6 +11,16 @@
 
 namespace vx {
 
+// The host's modifier bits, as key events and key-equivalent masks carry them.
+constexpr uint64_t CapsLockModifier = 1ull << 16;
+constexpr uint64_t ShiftModifier = 1ull << 17;
+constexpr uint64_t ControlModifier = 1ull << 18;
+constexpr uint64_t OptionModifier = 1ull << 19;
+constexpr uint64_t CommandModifier = 1ull << 20;
+constexpr uint64_t NumericPadModifier = 1ull << 21;
+constexpr uint64_t HelpModifier = 1ull << 22;
+constexpr uint64_t FunctionModifier = 1ull << 23;
+
 struct HostKeyEvent {
   uint16_t keyCode = 0;
   std::string characters;  // UTF-8, what the key press produced

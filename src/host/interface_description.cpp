@@ -5,7 +5,7 @@ namespace vx {
 namespace {
 
 MenuItemDescription item(std::string title, int64_t tag, std::string key = {},
-                         uint64_t modifiers = CommandKeyMask) {
+                         uint64_t modifiers = CommandModifier) {
   const uint64_t mask = key.empty() ? 0 : modifiers;
   return {std::move(title), tag, std::move(key), mask, MenuRole::Handler};
 }

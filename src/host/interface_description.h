@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "host/host_events.h"
 #include "runtime/types.h"
 
 namespace vx {
@@ -19,7 +20,7 @@ struct MenuItemDescription {
   std::string title;  // empty for a separator
   int64_t tag = 0;
   std::string keyEquivalent;  // lower case; shift is named in the modifiers
-  uint64_t keyModifiers = 0;
+  uint64_t keyModifiers = 0;  // host modifier bits (host_events.h)
   MenuRole role = MenuRole::Handler;
   bool separator() const { return title.empty(); }
 };
@@ -29,11 +30,6 @@ struct MenuDescription {
   std::vector<MenuItemDescription> items;
 };
 
-// Host modifier bits, as the key-equivalent masks carry them.
-constexpr uint64_t ShiftKeyMask = 1ull << 17;
-constexpr uint64_t ControlKeyMask = 1ull << 18;
-constexpr uint64_t OptionKeyMask = 1ull << 19;
-constexpr uint64_t CommandKeyMask = 1ull << 20;
 
 const std::vector<MenuDescription>& menubardescription();
 

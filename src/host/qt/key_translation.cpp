@@ -9,13 +9,6 @@ namespace vx::qt {
 
 namespace {
 
-constexpr uint64_t ShiftBit = 1ull << 17;
-constexpr uint64_t ControlBit = 1ull << 18;
-constexpr uint64_t OptionBit = 1ull << 19;
-constexpr uint64_t CommandBit = 1ull << 20;
-constexpr uint64_t NumericPadBit = 1ull << 21;
-constexpr uint64_t FunctionBit = 1ull << 23;
-
 std::string scalar(char32_t c) { return scalarstoutf8(std::u32string(1, c)); }
 
 HostKeyEvent special(uint16_t code, std::string characters, uint64_t flags, uint64_t extra = 0) {
@@ -28,34 +21,34 @@ std::optional<HostKeyEvent> namedkey(int key, uint64_t flags) {
   using namespace keycode;
   switch (key) {
     case Qt::Key_Backspace: return special(Backspace, "\x7f", flags);
-    case Qt::Key_Delete: return special(ForwardDelete, scalar(0xF728), flags, FunctionBit);
-    case Qt::Key_Home: return special(Home, scalar(0xF729), flags, FunctionBit);
-    case Qt::Key_End: return special(End, scalar(0xF72B), flags, FunctionBit);
-    case Qt::Key_PageUp: return special(PageUp, scalar(0xF72C), flags, FunctionBit);
-    case Qt::Key_PageDown: return special(PageDown, scalar(0xF72D), flags, FunctionBit);
-    case Qt::Key_Up: return special(UpArrow, scalar(0xF700), flags, NumericPadBit | FunctionBit);
-    case Qt::Key_Down: return special(DownArrow, scalar(0xF701), flags, NumericPadBit | FunctionBit);
-    case Qt::Key_Left: return special(LeftArrow, scalar(0xF702), flags, NumericPadBit | FunctionBit);
-    case Qt::Key_Right: return special(RightArrow, scalar(0xF703), flags, NumericPadBit | FunctionBit);
+    case Qt::Key_Delete: return special(ForwardDelete, scalar(0xF728), flags, FunctionModifier);
+    case Qt::Key_Home: return special(Home, scalar(0xF729), flags, FunctionModifier);
+    case Qt::Key_End: return special(End, scalar(0xF72B), flags, FunctionModifier);
+    case Qt::Key_PageUp: return special(PageUp, scalar(0xF72C), flags, FunctionModifier);
+    case Qt::Key_PageDown: return special(PageDown, scalar(0xF72D), flags, FunctionModifier);
+    case Qt::Key_Up: return special(UpArrow, scalar(0xF700), flags, NumericPadModifier | FunctionModifier);
+    case Qt::Key_Down: return special(DownArrow, scalar(0xF701), flags, NumericPadModifier | FunctionModifier);
+    case Qt::Key_Left: return special(LeftArrow, scalar(0xF702), flags, NumericPadModifier | FunctionModifier);
+    case Qt::Key_Right: return special(RightArrow, scalar(0xF703), flags, NumericPadModifier | FunctionModifier);
     case Qt::Key_Return: return special(Return, "\r", flags);
-    case Qt::Key_Enter: return special(KeypadEnter, "\x03", flags, NumericPadBit);
-    case Qt::Key_Clear: return special(KeypadClear, scalar(0xF739), flags, NumericPadBit);
+    case Qt::Key_Enter: return special(KeypadEnter, "\x03", flags, NumericPadModifier);
+    case Qt::Key_Clear: return special(KeypadClear, scalar(0xF739), flags, NumericPadModifier);
     case Qt::Key_Tab: return special(Tab, "\t", flags);
-    case Qt::Key_Backtab: return special(Tab, "\x19", flags, ShiftBit);
+    case Qt::Key_Backtab: return special(Tab, "\x19", flags, ShiftModifier);
     case Qt::Key_Escape: return special(Escape, "\x1b", flags);
     // Dead keys produce no characters; the table gives their accents by code.
     case Qt::Key_Dead_Circumflex: return special(10, "", flags);
     case Qt::Key_Dead_Acute: return special(24, "", flags);
-    case Qt::Key_Dead_Grave: return special(24, "", flags, ShiftBit);
+    case Qt::Key_Dead_Grave: return special(24, "", flags, ShiftModifier);
     case Qt::Key_Dead_Macron: return special(32, "", flags);
-    case Qt::Key_Dead_Tilde: return special(45, "", flags, OptionBit);
+    case Qt::Key_Dead_Tilde: return special(45, "", flags, OptionModifier);
     default: break;
   }
   if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
     const int n = key - Qt::Key_F1 + 1;
     return special(*keycode::functionkey(n),
                    scalar(keycode::FirstFunctionKeyCharacter + static_cast<char32_t>(n - 1)), flags,
-                   FunctionBit);
+                   FunctionModifier);
   }
   return std::nullopt;
 }
@@ -104,11 +97,11 @@ uint16_t charactercode(int key, char32_t c) {
 
 uint64_t modifierflags(Qt::KeyboardModifiers modifiers) {
   uint64_t flags = 0;
-  if (modifiers & Qt::ShiftModifier) flags |= ShiftBit;
-  if (modifiers & Qt::ControlModifier) flags |= ControlBit;
-  if (modifiers & Qt::AltModifier) flags |= OptionBit;
-  if (modifiers & Qt::MetaModifier) flags |= CommandBit;
-  if (modifiers & Qt::KeypadModifier) flags |= NumericPadBit;
+  if (modifiers & Qt::ShiftModifier) flags |= ShiftModifier;
+  if (modifiers & Qt::ControlModifier) flags |= ControlModifier;
+  if (modifiers & Qt::AltModifier) flags |= OptionModifier;
+  if (modifiers & Qt::MetaModifier) flags |= CommandModifier;
+  if (modifiers & Qt::KeypadModifier) flags |= NumericPadModifier;
   return flags;
 }
 
@@ -127,7 +120,7 @@ std::optional<HostKeyEvent> translatekey(const QKeyEvent& event) {
   if (ismodifierkey(key)) return std::nullopt;
   const uint64_t flags = modifierflags(event.modifiers());
   const std::string text = event.text().toStdString();
-  if (flags & NumericPadBit) {
+  if (flags & NumericPadModifier) {
     if (const auto code = keypadcode(key)) {
       const auto digit = keypaddigitbehind(key);
       return HostKeyEvent{*code, digit ? std::to_string(*digit) : text, flags};

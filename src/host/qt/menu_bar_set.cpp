@@ -15,10 +15,10 @@ namespace {
 QKeySequence shortcut(const MenuItemDescription& item) {
   if (item.keyEquivalent.empty()) return {};
   QString text;
-  if (item.keyModifiers & CommandKeyMask) text += "Ctrl+";
-  if (item.keyModifiers & ControlKeyMask) text += "Meta+";
-  if (item.keyModifiers & OptionKeyMask) text += "Alt+";
-  if (item.keyModifiers & (ShiftKeyMask | CommandKeyMask)) text += "Shift+";
+  if (item.keyModifiers & CommandModifier) text += "Ctrl+";
+  if (item.keyModifiers & ControlModifier) text += "Meta+";
+  if (item.keyModifiers & OptionModifier) text += "Alt+";
+  if (item.keyModifiers & (ShiftModifier | CommandModifier)) text += "Shift+";
   text += QString::fromStdString(item.keyEquivalent).toUpper();
   return QKeySequence::fromString(text, QKeySequence::PortableText);
 }
