@@ -34,15 +34,9 @@ TEST(WindowInit, TextWindowOnFreshMemoryTakesTheTopBlocks) {
   EXPECT_EQ(std::tie(w.MemoryStart, w.MemoryEnd, w.TextMemoryStart, w.TextMemoryEnd),
             std::make_tuple(0xD12000, 0xFFFFFF, 0xD11000, 0xD11FFF));
   EXPECT_EQ(HighMemory, 0xD10FFF);
-  EXPECT_EQ(w.TextWidth, 80);
-  EXPECT_EQ(w.TextHeight, 25);
-  EXPECT_EQ(w.TextLastColumn, 80);
-  EXPECT_EQ(w.TextColor, 0xC0);
-  EXPECT_EQ(w.TitleHeight, titlebarheight);
-  EXPECT_TRUE(w.QuickUpdate);
-  EXPECT_TRUE(w.AutoUpdate);
-  EXPECT_EQ(w.Font.Width, 16);
-  EXPECT_EQ(firstwindow, 0);
+  EXPECT_EQ(std::tie(w.TextWidth, w.TextHeight, w.TextLastColumn, w.TextColor, w.TitleHeight, firstwindow),
+            std::make_tuple(80, 25, 80, 0xC0, titlebarheight, 0));
+  EXPECT_TRUE(w.QuickUpdate && w.AutoUpdate);
   // Cleared: picture 0, 2000 cells of spaces and attributes; the attribute
   // plane starts at the middle of the 4 KiB block, the bytes between stay.
   EXPECT_TRUE(allbytes(0xD12000, 1280 * 800 * 3, 0));
