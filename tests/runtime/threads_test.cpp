@@ -15,9 +15,7 @@ TEST(Threads, NumbersFollowTheOrderOfStarting) {
   startprocess([&] { second = threadnumber(); }, 0);
   startbackgroundprocess([&] { background = threadnumber(); });
   EXPECT_TRUE(vxtest::pumpuntil([&] { return first >= 0 && second >= 0 && background >= 0; }));
-  EXPECT_EQ(first, 2);
-  EXPECT_EQ(second, 3);
-  EXPECT_EQ(background, 4);
+  EXPECT_EQ(std::make_tuple(first.load(), second.load(), background.load()), std::make_tuple(2, 3, 4));
   int64_t unknown = -1;
   std::thread([&] { unknown = threadnumber(); }).join();
   EXPECT_EQ(unknown, 0);
