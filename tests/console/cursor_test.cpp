@@ -39,21 +39,16 @@ void openareawindow() {
 
 TEST(Cursor, MovesWrapAtTheEdgesOfTheArea) {
   openareawindow();
-  t_CursorHome(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 2}));
-  t_CursorRight(0);
-  t_CursorRight(0);  // beyond column 3: start of the next line
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  t_CursorLeft(0);  // before column 2: end of the line above
-  EXPECT_EQ(cursor(0), (Cursor{3, 2}));
-  t_CursorDown(0);
-  EXPECT_EQ(cursor(0), (Cursor{3, 3}));
-  t_CursorUp(0);
-  EXPECT_EQ(cursor(0), (Cursor{3, 2}));
-  t_CursorEnd(0);
-  EXPECT_EQ(cursor(0), (Cursor{3, 3}));
-  t_Cr(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
+  // Each step from where the one before left the cursor; the second right
+  // passes column 3 to the start of the next line, the left passes column 2
+  // back to the end of the line above.
+  const std::pair<void (*)(uint8_t), Cursor> steps[] = {
+      {t_CursorHome, {2, 2}}, {t_CursorRight, {3, 2}}, {t_CursorRight, {2, 3}}, {t_CursorLeft, {3, 2}},
+      {t_CursorDown, {3, 3}}, {t_CursorUp, {3, 2}},    {t_CursorEnd, {3, 3}},   {t_Cr, {2, 3}}};
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    steps[i].first(0);
+    EXPECT_EQ(cursor(0), steps[i].second) << "step " << i;
+  }
   EXPECT_EQ(textline(0, 1), "abcd");  // never scrolled: line 1 is outside the area
 }
 
