@@ -56,14 +56,11 @@ TEST(ControlCodes, EveryCodeOfTheTable) {
 
 TEST(ControlCodes, InverseAndBeep) {
   t_Window& w = filledwindow();
-  t_PrintControl(0, 15);
-  EXPECT_TRUE(w.TextInverse);
-  t_PrintControl(0, 14);
-  EXPECT_FALSE(w.TextInverse);
-  t_PrintControl(0, 17);
-  EXPECT_TRUE(w.TextInverse);
-  t_PrintControl(0, 17);
-  EXPECT_FALSE(w.TextInverse);
+  // 15 sets inverse, 14 clears it, 17 toggles it.
+  for (auto [code, inverse] : {std::pair{15, true}, {14, false}, {17, true}, {17, false}}) {
+    t_PrintControl(0, code);
+    EXPECT_EQ(w.TextInverse, inverse) << code;
+  }
   const int64_t beeps = useHeadlessHost().beepcount();
   t_PrintControl(0, 7);
   EXPECT_EQ(useHeadlessHost().beepcount(), beeps + 1);
