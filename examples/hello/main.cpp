@@ -1,4 +1,5 @@
 // Opens a text window on the headless host, prints into it and shows the screen.
+#include <algorithm>
 #include <iostream>
 
 #include <vxtools.h>
@@ -10,5 +11,8 @@ int main() {
   vx::t_Print(0, "Hallo aus vxtools!");
   vx::t_Cr(0);
   vx::t_Print(0, "1024 = " + vx::inttostring(1024, 32, 1, true));
-  std::cout << vx::t_GetScreen(0, "\n") << '\n';
+  // Read back with CR line ends, which drops trailing blanks and empty lines.
+  std::string screen = vx::t_GetScreen(0, "\r");
+  std::replace(screen.begin(), screen.end(), '\r', '\n');
+  std::cout << screen << '\n';
 }
