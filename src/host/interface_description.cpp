@@ -1,5 +1,7 @@
 #include "host/interface_description.h"
 
+#include "runtime/app_delegate.h"
+
 namespace vx {
 
 namespace {
@@ -76,6 +78,19 @@ const SpecialWindowDescription& preferenceswindowdescription() {
 const SpecialWindowDescription& mainwindowdescription() {
   static const SpecialWindowDescription d{"Velmorandine", 480, 320, false, false};
   return d;
+}
+
+std::vector<SpecialWindowOutlets> specialwindowoutlets(AppDelegate& a) {
+  return {
+      {&pasteboardwindowdescription(), &a.PasteboardWindow, &a.PasteboardScrollView,
+       &a.PasteboardTextView, nullptr},
+      {&virtualprinterwindowdescription(), &a.VirtualPrinterWindow, &a.VirtualPrinterScrollView,
+       &a.VirtualPrinterTextView, &a.VirtualPrinterRuler},
+      {&systemconsolewindowdescription(), &a.SystemConsoleWindow, &a.SystemConsoleScrollView,
+       &a.SystemConsoleTextView, &a.SystemConsoleRuler},
+      {&preferenceswindowdescription(), &a.PreferencesWindow, nullptr, nullptr, nullptr},
+      {&mainwindowdescription(), &a.MainWindow, nullptr, nullptr, nullptr},
+  };
 }
 
 std::string slotwindowtitle(int slot) { return "Fenster " + std::to_string(slot); }

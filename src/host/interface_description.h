@@ -3,6 +3,7 @@
 // (menus, item titles, tags and key equivalents) and the special windows with
 // their initial frames. The headless and the desktop host both build from it.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,21 @@ struct SpecialWindowDescription {
   bool hasTextView;
   bool hasRuler;
 };
+
+class AppDelegate;
+
+// Where a host puts the interface objects it makes for one special window.
+struct SpecialWindowOutlets {
+  const SpecialWindowDescription* description;
+  std::optional<HostWindow>* window;
+  std::optional<HostView>* scrollView;  // the text view's scroll view (if it has one)
+  std::optional<HostView>* textView;
+  std::optional<HostView>* ruler;  // null when the window has no ruler
+};
+
+// The pasteboard, virtual printer, system console, preferences and main
+// window, in the order the hosts build them.
+std::vector<SpecialWindowOutlets> specialwindowoutlets(AppDelegate& delegate);
 
 const SpecialWindowDescription& pasteboardwindowdescription();
 const SpecialWindowDescription& virtualprinterwindowdescription();

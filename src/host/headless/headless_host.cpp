@@ -36,18 +36,17 @@ HostView HeadlessHost::addview(HostWindow window, Rect frame, int slot, bool tex
   return static_cast<HostView>(views_.size() - 1);
 }
 
-void HeadlessHost::buildspecialwindow(const SpecialWindowDescription& d,
-                                      std::optional<HostWindow>& window,
-                                      std::optional<HostView>* scroll,
-                                      std::optional<HostView>* text,
-                                      std::optional<HostView>* ruler) {
-  window = addwindow(d.title, d.width, d.height);
+void HeadlessHost::buildspecialwindow(const SpecialWindowOutlets& o) {
+  const SpecialWindowDescription& d = *o.description;
+  const HostWindow window = addwindow(d.title, d.width, d.height);
+  *o.window = window;
   if (!d.hasTextView) return;
   const double m = TextWindowMargin;
   const Rect inner{m, m, d.width - 2 * m, d.height - 2 * m};
-  *scroll = addview(*window, inner, -1, false);
-  *text = addview(*window, {0, 0, inner.width, inner.height}, -1, true);
-  if (d.hasRuler && ruler) *ruler = addview(*window, {m, d.height - 19, d.width - 48, 19}, -1, false);
+  *o.scrollView = addview(window, inner, -1, false);
+  *o.textView = addview(window, {0, 0, inner.width, inner.height}, -1, true);
+  if (d.hasRuler && o.ruler)
+    *o.ruler = addview(window, {m, d.height - 19, d.width - 48, 19}, -1, false);
 }
 
 void HeadlessHost::buildinterface() {
@@ -56,15 +55,7 @@ void HeadlessHost::buildinterface() {
     const HostWindow w = addwindow(slotwindowtitle(slot), 640, 480);
     a.setslotview(slot, addview(w, {0, 0, 640, 480}, slot, false));
   }
-  buildspecialwindow(pasteboardwindowdescription(), a.PasteboardWindow, &a.PasteboardScrollView,
-                     &a.PasteboardTextView, nullptr);
-  buildspecialwindow(virtualprinterwindowdescription(), a.VirtualPrinterWindow,
-                     &a.VirtualPrinterScrollView, &a.VirtualPrinterTextView,
-                     &a.VirtualPrinterRuler);
-  buildspecialwindow(systemconsolewindowdescription(), a.SystemConsoleWindow,
-                     &a.SystemConsoleScrollView, &a.SystemConsoleTextView, &a.SystemConsoleRuler);
-  buildspecialwindow(preferenceswindowdescription(), a.PreferencesWindow, nullptr, nullptr, nullptr);
-  buildspecialwindow(mainwindowdescription(), a.MainWindow, nullptr, nullptr, nullptr);
+  for (const SpecialWindowOutlets& outlets : specialwindowoutlets(a)) buildspecialwindow(outlets);
   for (const MenuDescription& m : menubardescription()) {
     Menu menu{m.title, {}, {}};
     for (const MenuItemDescription& d : m.items) {

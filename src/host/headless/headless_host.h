@@ -128,9 +128,7 @@ class HeadlessHost : public Host {
 
   HostWindow addwindow(const std::string& title, double width, double height);
   HostView addview(HostWindow window, Rect frame, int slot, bool textview);
-  void buildspecialwindow(const SpecialWindowDescription& description,
-                          std::optional<HostWindow>& window, std::optional<HostView>* scroll,
-                          std::optional<HostView>* text, std::optional<HostView>* ruler);
+  void buildspecialwindow(const SpecialWindowOutlets& outlets);
   void buildinterface();
   void drawview(ViewState& view);
   WindowState& windowref(HostWindow window);

@@ -85,23 +85,21 @@ HostView QtHost::addview(QWidget* widget) {
   return static_cast<HostView>(views_.size() - 1);
 }
 
-void QtHost::buildspecialwindow(const SpecialWindowDescription& d,
-                                std::optional<HostWindow>& window,
-                                std::optional<HostView>* scroll, std::optional<HostView>* text,
-                                std::optional<HostView>* ruler) {
+void QtHost::buildspecialwindow(const SpecialWindowOutlets& o) {
+  const SpecialWindowDescription& d = *o.description;
   ToolkitWindow* w = addwindow(d.title, d.width, d.height);
-  window = w->handle();
+  *o.window = w->handle();
   if (!d.hasTextView) return;
   const double m = TextWindowMargin;
   auto* scrollview = new TextScrollView(w->canvas());
   w->canvas()->place(scrollview, {m, m, d.width - 2 * m, d.height - 2 * m});
-  *scroll = addview(scrollview);
-  *text = addview(scrollview->text());
+  *o.scrollView = addview(scrollview);
+  *o.textView = addview(scrollview->text());
   w->setfocustarget(scrollview->text());
-  if (d.hasRuler && ruler) {
+  if (d.hasRuler && o.ruler) {
     auto* rulerview = new QWidget(w->canvas());
     w->canvas()->place(rulerview, {m, d.height - 19, d.width - 48, 19});
-    *ruler = addview(rulerview);
+    *o.ruler = addview(rulerview);
   }
 }
 
@@ -114,15 +112,7 @@ void QtHost::buildinterface() {
     w->setfocustarget(view);
     a.setslotview(slot, addview(view));
   }
-  buildspecialwindow(pasteboardwindowdescription(), a.PasteboardWindow, &a.PasteboardScrollView,
-                     &a.PasteboardTextView, nullptr);
-  buildspecialwindow(virtualprinterwindowdescription(), a.VirtualPrinterWindow,
-                     &a.VirtualPrinterScrollView, &a.VirtualPrinterTextView,
-                     &a.VirtualPrinterRuler);
-  buildspecialwindow(systemconsolewindowdescription(), a.SystemConsoleWindow,
-                     &a.SystemConsoleScrollView, &a.SystemConsoleTextView, &a.SystemConsoleRuler);
-  buildspecialwindow(preferenceswindowdescription(), a.PreferencesWindow, nullptr, nullptr, nullptr);
-  buildspecialwindow(mainwindowdescription(), a.MainWindow, nullptr, nullptr, nullptr);
+  for (const SpecialWindowOutlets& outlets : specialwindowoutlets(a)) buildspecialwindow(outlets);
 }
 
 ToolkitWindow* QtHost::window(HostWindow window) const {

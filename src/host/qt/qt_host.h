@@ -75,9 +75,7 @@ class QtHost final : public Host {
  private:
   ToolkitWindow* addwindow(const std::string& title, double width, double height);
   HostView addview(QWidget* widget);
-  void buildspecialwindow(const SpecialWindowDescription& description,
-                          std::optional<HostWindow>& window, std::optional<HostView>* scroll,
-                          std::optional<HostView>* text, std::optional<HostView>* ruler);
+  void buildspecialwindow(const SpecialWindowOutlets& outlets);
   QPlainTextEdit* textview(HostView view) const;
   QWidget* panelparent();
   void windowactivated(HostWindow window);
