@@ -60,6 +60,17 @@ t_Graphic compresspackedalpha(t_Graphic g, const char* from, const char* to) {
   return g;
 }
 
+using RunEncoder = std::vector<uint8_t> (*)(const std::vector<uint8_t>&);
+
+// The data run-length encoded, the format moved to its encoded code, and the
+// stage's line (if it has one) written.
+t_Graphic encoderuns(t_Graphic g, RunEncoder encoder, const char* line) {
+  g.Data = encoder(g.Data);
+  g.Format += g_FormatRLE;
+  if (line != nullptr) log(line);
+  return g;
+}
+
 bool lzwformat(int64_t f) {
   return (f >= 0 && f <= 5) || f == 10 || f == 11 || f == 14 || f == 15 ||
          (f >= 20 && f <= 25) || f == 30 || f == 31 || f == 34 || f == 35;
@@ -93,25 +104,16 @@ t_Graphic g_CompressRLE(t_Graphic g) {
     case g_FormatNibble:
     case g_FormatByte:
     case g_FormatPackedBit:
-    case g_FormatPackedNibble:
-      g.Data = binary8torle(g.Data);
-      g.Format += g_FormatRLE;
-      return g;
+    case g_FormatPackedNibble: return encoderuns(std::move(g), binary8torle, nullptr);
     case g_FormatRGBColor:
-      g.Data = binary24torle(g.Data);
-      g.Format += g_FormatRLE;
-      log("g_CompressRLE: g_FormatRGBColor --> g_FormatRLERGBColor");
-      return g;
+      return encoderuns(std::move(g), binary24torle,
+                        "g_CompressRLE: g_FormatRGBColor --> g_FormatRLERGBColor");
     case g_FormatAGrey:
-      g.Data = binary16torle(g.Data);
-      g.Format += g_FormatRLE;
-      log("g_CompressRLE: g_FormatAGrey --> g_FormatRLEAGrey");
-      return g;
+      return encoderuns(std::move(g), binary16torle,
+                        "g_CompressRLE: g_FormatAGrey --> g_FormatRLEAGrey");
     case g_FormatARGBColor:
-      g.Data = binary32torle(g.Data);
-      g.Format += g_FormatRLE;
-      log("g_CompressRLE: g_FormatARGBColor --> g_FormatRLEARGBColor");
-      return g;
+      return encoderuns(std::move(g), binary32torle,
+                        "g_CompressRLE: g_FormatARGBColor --> g_FormatRLEARGBColor");
     case g_FormatPackedAGrey:
       return compresspackedalpha(std::move(g), "g_FormatPackedAGrey", "g_FormatRLEPackedAGrey");
     case g_FormatPackedARGBColor:
