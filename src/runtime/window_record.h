@@ -71,7 +71,7 @@ struct t_Window {
   bool TextInverse = false;
   int64_t TextDisplayMode = 0;
   int64_t TextCursorLevel = 0;
-  int64_t TextRedirectOutput = 1;
+  Shared<int64_t> TextRedirectOutput = 1;  // also set from the main thread (Ctrl-keypad)
   std::string InputString;
   Shared<bool> InputFinished = false;
   int64_t InputMode = 0;
