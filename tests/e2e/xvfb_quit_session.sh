@@ -10,33 +10,8 @@ moment=$3
 mkdir -p "$out"
 log="$out/velmorandine-$moment.log"
 
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-eventually() {
-  local deadline=$((SECONDS + 60))
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  echo "gave up waiting for: $*" >&2
-  return 1
-}
-
-exec 3>"$out/display-$moment"
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-eventually test -s "$out/display-$moment"
-export DISPLAY=":$(head -n1 "$out/display-$moment")"
-
-QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
-app=$!
-eventually grep -q "t_InitWindow: GraphicWindow #0 End." "$log"
-eventually xdotool search --onlyvisible --name '^Velmorandine$'
-text=$(xdotool search --onlyvisible --name '^Velmorandine$' | head -n1)
+source "$(dirname "$0")/xvfb_common.sh"
+start_program "$program" "$log" "$out/display-$moment"
 xdotool windowfocus --sync "$text"
 
 if [ "$moment" = drawing ]; then

@@ -11,37 +11,8 @@ log="$out/velmorandine.log"
 shot="$out/velmorandine-screen.png"
 diameter=512
 
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-# Waits up to 60 s for a command to succeed, trying again every 0.1 s.
-eventually() {
-  local deadline=$((SECONDS + 60))
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  echo "gave up waiting for: $*" >&2
-  "$@" || true
-  return 1
-}
-
-exec 3>"$out/display"
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-eventually test -s "$out/display"
-export DISPLAY=":$(head -n1 "$out/display")"
-
-QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
-app=$!
-
-# The text window is ready for keys once it is initialised and on screen.
-eventually grep -q "t_InitWindow: GraphicWindow #0 End." "$log"
-eventually xdotool search --onlyvisible --name '^Velmorandine$'
-text=$(xdotool search --onlyvisible --name '^Velmorandine$' | head -n1)
+source "$(dirname "$0")/xvfb_common.sh"
+start_program "$program" "$log" "$out/display"
 
 type_into() {
   xdotool windowfocus --sync "$text"

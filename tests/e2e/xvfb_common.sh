@@ -1,0 +1,38 @@
+# Shared by the Xvfb sessions (sourced): waiting, cleaning up, and starting
+# the desktop program on a virtual display of its own.
+#   start_program <program> <log file> <display file>
+# sets $xvfb, $app, DISPLAY and $text (the text window, ready for keys).
+
+cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Waits up to 60 s for a command to succeed, trying again every 0.1 s.
+eventually() {
+  local deadline=$((SECONDS + 60))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  echo "gave up waiting for: $*" >&2
+  "$@" || true
+  return 1
+}
+
+start_program() {
+  local program=$1 log=$2 display=$3
+  exec 3>"$display"
+  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp >"$display.xvfb.log" 2>&1 &
+  xvfb=$!
+  eventually test -s "$display"
+  export DISPLAY=":$(head -n1 "$display")"
+
+  QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
+  app=$!
+  # The text window is ready for keys once it is initialised and on screen.
+  eventually grep -q "t_InitWindow: GraphicWindow #0 End." "$log"
+  eventually xdotool search --onlyvisible --name '^Velmorandine$'
+  text=$(xdotool search --onlyvisible --name '^Velmorandine$' | head -n1)
+}
