@@ -10,12 +10,12 @@ jobs=${JOBS:-2}
 scripts/install-deps.sh
 
 echo "== Build and test (warnings are errors)"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== Build and test under ASan + UBSan"
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON \
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_WERROR=ON \
   -DVX_BUILD_BENCHMARKS=OFF
 cmake --build build-sanitize -j "$jobs"
 # The Qt platform libraries keep some allocations until the process ends.
