@@ -130,6 +130,10 @@ t_Graphic g_CompressLZW(t_Graphic g) {
   return g;
 }
 
+t_Graphic g_EncodeGraphic(t_Graphic graphic) {
+  return g_CompressLZW(g_CompressRLE(g_Pack(std::move(graphic))));
+}
+
 std::vector<uint8_t> graphicfilebytes(const t_Graphic& g) {
   // The header is always the 16 bytes readers expect, whatever the record says.
   constexpr size_t headersize = 16;
@@ -155,7 +159,7 @@ void g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic) {
 
 void g_SaveGraphic() {
   const uint8_t window = t_FrontWindow();
-  const t_Graphic graphic = g_CompressLZW(g_CompressRLE(g_Pack(g_GetScreen(window))));
+  const t_Graphic graphic = g_EncodeGraphic(g_GetScreen(window));
   const std::string name = basenameofpath(t_WindowTitle(window)) + ".gr";
   const std::string path =
       t_SavePanel(name, "Grafik sichern unter", "Grafik sichern unter", "gr");

@@ -27,6 +27,8 @@ constexpr int64_t g_FormatLZW = 100;  // added to the format it encodes
 t_Graphic g_Pack(t_Graphic graphic);
 t_Graphic g_CompressRLE(t_Graphic graphic);
 t_Graphic g_CompressLZW(t_Graphic graphic);
+// The whole save pipeline: packed, run-length encoded, then LZW-coded.
+t_Graphic g_EncodeGraphic(t_Graphic graphic);
 // The 16-byte header and the data, written with setbinarytofile.
 std::vector<uint8_t> graphicfilebytes(const t_Graphic& graphic);
 void g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic);
