@@ -1,10 +1,13 @@
 # Shared by the Xvfb sessions (sourced): waiting, cleaning up, and starting
 # the desktop program on a virtual display of its own.
 #   start_program <program> <log file> <display file>
-# sets $xvfb, $app, DISPLAY and $text (the text window, ready for keys).
+# sets $xvfb, $wm, $app, DISPLAY and $text (the text window, ready for keys).
+# A window manager (openbox) runs on the display, as on a desktop: it frames,
+# places and focuses the windows.
 
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -28,6 +31,10 @@ start_program() {
   xvfb=$!
   eventually test -s "$display"
   export DISPLAY=":$(head -n1 "$display")"
+  openbox --sm-disable >"$display.openbox.log" 2>&1 &
+  wm=$!
+  # The window manager is up once it has announced itself on the root window.
+  eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 
   QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
   app=$!

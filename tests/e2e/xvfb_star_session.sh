@@ -34,7 +34,12 @@ xdotool key ctrl+KP_9
 
 eventually xdotool search --onlyvisible --name 'Grafik$'
 graphic=$(xdotool search --onlyvisible --name 'Grafik$' | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$graphic")"
+# xwininfo's absolute position is the client area's; xdotool's is off by the
+# window manager's frame.
+info=$(xwininfo -id "$graphic")
+X=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+Y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+HEIGHT=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
 
 # The picture sits in the window's content, 5 points from each edge, below
 # the menu bar; the menu bar's height is what the window holds beyond that.
