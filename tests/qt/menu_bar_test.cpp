@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
+#include "events/menu_table.h"
 #include "host/qt/qt_host.h"
 #include "qt_test_application.h"
 #include "runtime/app_delegate.h"
+#include "support/test_support.h"
 
 using namespace vx;
 using vx::qt::QtHost;
@@ -88,4 +92,26 @@ TEST(MenuBar, F10OpensTheFirstMenuWithItsFirstItemChosen) {
   QTest::keyClick(openmenu(), Qt::Key_Escape);
   ASSERT_TRUE(processuntil([] { return openmenu() == nullptr; }));
   EXPECT_EQ(QApplication::focusWidget(), view);
+}
+
+TEST(MenuBar, TheAboutItemShowsTheProgramItsVersionNoticeAndToolkit) {
+  vxtest::LogCapture log;
+  QtHost& h = qthost();
+  h.setabout({"Velmorandine", "1.2.3", "Sterntestbild in Schwarz-Weiß"});
+  const HostWindow window = *h.viewWindow(*appdelegate.slotview(TextSlot));
+  QString title, text;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+    }
+  });
+  h.menuaction(window, "Velmorandine", "Über Velmorandine")->trigger();
+  EXPECT_EQ(title, "Über Velmorandine");
+  for (const char* part : {"Velmorandine", "1.2.3", "Sterntestbild in Schwarz-Weiß", "vxtools"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << " missing from " << text.toStdString();
+  // The choice is still the program's menu event, as before.
+  ASSERT_EQ(MenuEventQueue.size(), 1);
+  EXPECT_EQ(MenuEventQueue.at(0)->MenuTitle, "Velmorandine");
 }

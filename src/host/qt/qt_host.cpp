@@ -144,6 +144,7 @@ void QtHost::menuchosen(const MenuItemInfo& item, const std::string& menuTitle, 
     return;
   }
   delivermenuchoice(item, menuTitle);
+  if (role == MenuRole::About) showaboutbox(item.title, about_, panelparent());
 }
 
 // ---- Threads ----------------------------------------------------------------

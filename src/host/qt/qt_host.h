@@ -2,7 +2,7 @@
 // The desktop host on Qt 6 Widgets: the eight slot windows with their views,
 // the pasteboard, virtual printer and system console windows with their text
 // views, the preferences and the main window, one menu bar in every window,
-// the clipboard, the file dialogs and the beep.
+// the clipboard, the file dialogs, the About box and the beep.
 #include <QObject>
 #include <memory>
 #include <thread>
@@ -10,6 +10,7 @@
 
 #include "host/host.h"
 #include "host/interface_description.h"
+#include "host/qt/about_box.h"
 #include "host/qt/main_thread_bridge.h"
 #include "host/qt/menu_bar_set.h"
 #include "host/qt/toolkit_window.h"
@@ -25,6 +26,8 @@ class QtHost final : public Host {
 
   // Makes the windows, views and menu bars and fills the delegate's outlets.
   void buildinterface();
+  // What the About item's box says.
+  void setabout(AboutText about) { about_ = std::move(about); }
   // From now on no hand-over runs and waiting threads are released.
   void beginquit() { bridge_.beginquit(); }
   bool quitting() const { return bridge_.quitting(); }
@@ -88,6 +91,7 @@ class QtHost final : public Host {
   std::vector<ToolkitWindow*> windows_;
   std::vector<QWidget*> views_;
   std::vector<HostWindow> keyorder_;  // most recently made key first
+  AboutText about_;
 };
 
 // The host that runQtApplication installed, if any.

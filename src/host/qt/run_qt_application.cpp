@@ -21,14 +21,20 @@ QApplication* makeapplication(int argc, char** argv) {
 }  // namespace
 
 int runQtApplication(int argc, char** argv, std::function<void()> program) {
-  return runQtApplication(argc, argv, std::move(program), {});
+  return runQtApplication(argc, argv, std::move(program), std::function<void()>{});
+}
+
+int runQtApplication(int argc, char** argv, std::function<void()> program, AboutText about) {
+  return runQtApplication(argc, argv, std::move(program), std::function<void()>{},
+                          std::move(about));
 }
 
 int runQtApplication(int argc, char** argv, std::function<void()> program,
-                     std::function<void()> launched) {
+                     std::function<void()> launched, AboutText about) {
   QApplication* application = makeapplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(appdelegate.applicationShouldTerminateAfterLastWindowClosed());
   auto* host = new qt::QtHost;
+  host->setabout(std::move(about));
   installhost(host);
   QObject::connect(application, &QCoreApplication::aboutToQuit, [host] { host->beginquit(); });
 
