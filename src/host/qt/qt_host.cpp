@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "host/bundle.h"
@@ -64,7 +65,7 @@ QtHost::QtHost()
 ToolkitWindow* QtHost::addwindow(const std::string& title, double width, double height) {
   const auto handle = static_cast<HostWindow>(windows_.size());
   ToolkitWindow::Callbacks callbacks{
-      [](HostWindow w) { delivercloserequest(w); },
+      [this](HostWindow w) { closeboxpressed(w); },
       [this](HostWindow w) { windowactivated(w); },
   };
   auto* window = new ToolkitWindow(handle, callbacks);
@@ -136,15 +137,27 @@ void QtHost::windowactivated(HostWindow window) {
   keyorder_.insert(keyorder_.begin(), window);
 }
 
+void QtHost::closeboxpressed(HostWindow window) {
+  delivercloserequest(window);
+  const bool anyvisible = std::any_of(windows_.begin(), windows_.end(),
+                                      [](const ToolkitWindow* w) { return w->isVisible(); });
+  if (!anyvisible) quitapplication();
+}
+
 void QtHost::menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role) {
   if (role == MenuRole::Quit) {
-    // Leaves the event loop at once. (Qt's quit() would first ask every
-    // window to close, and the windows only hide, so it would not end.)
-    QCoreApplication::exit(0);
+    quitapplication();
     return;
   }
   delivermenuchoice(item, menuTitle);
   if (role == MenuRole::About) showaboutbox(item.title, about_, panelparent());
+}
+
+void QtHost::quitapplication() {
+  quitrequested_ = true;
+  // Leaves the event loop at once. (Qt's quit() would first ask every
+  // window to close, and the windows only hide, so it would not end.)
+  QCoreApplication::exit(0);
 }
 
 // ---- Threads ----------------------------------------------------------------

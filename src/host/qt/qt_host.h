@@ -3,6 +3,10 @@
 // the pasteboard, virtual printer and system console windows with their text
 // views, the preferences and the main window, one menu bar in every window,
 // the clipboard, the file dialogs, the About box and the beep.
+//
+// This desktop has no global menu bar and no dock: a hidden window's menus
+// cannot be reached. Close boxes only hide windows, so the close box of the
+// last visible window quits the application, as its quit item does.
 #include <QObject>
 #include <memory>
 #include <thread>
@@ -31,6 +35,8 @@ class QtHost final : public Host {
   // From now on no hand-over runs and waiting threads are released.
   void beginquit() { bridge_.beginquit(); }
   bool quitting() const { return bridge_.quitting(); }
+  // Whether the quit item or the last window's close box asked to quit.
+  bool quitrequested() const { return quitrequested_; }
 
   ToolkitWindow* window(HostWindow window) const;
   QWidget* view(HostView view) const;
@@ -82,7 +88,9 @@ class QtHost final : public Host {
   QPlainTextEdit* textview(HostView view) const;
   QWidget* panelparent();
   void windowactivated(HostWindow window);
+  void closeboxpressed(HostWindow window);
   void menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role);
+  void quitapplication();
 
   std::thread::id mainthread_;
   std::unique_ptr<QObject> context_;  // lives on the main thread; hand-overs run through it
@@ -92,6 +100,7 @@ class QtHost final : public Host {
   std::vector<QWidget*> views_;
   std::vector<HostWindow> keyorder_;  // most recently made key first
   AboutText about_;
+  bool quitrequested_ = false;  // main thread only
 };
 
 // The host that runQtApplication installed, if any.
