@@ -135,6 +135,9 @@ TEST(QtHost, ThePasteboardHoldsTextAndImages) {
   h.pasteboardClear();
   h.pasteboardSetString("Grüße");
   EXPECT_EQ(h.pasteboardString(), "Grüße");
+  // The toolkit's CR line ends (and CR LF pairs) reach the clipboard as LF.
+  h.pasteboardSetString("eins\rzwei\r\ndrei\nvier\r\rfünf\r");
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "eins\nzwei\ndrei\nvier\n\nfünf\n");
   const HostImage image{2, 1, {255, 255, 0, 0, 255, 0, 0, 255}};
   h.pasteboardSetImage(image);
   EXPECT_EQ(qt::tohostimage(QApplication::clipboard()->image()), image);

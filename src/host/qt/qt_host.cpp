@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "host/bundle.h"
+#include "host/qt/clipboard_text.h"
 #include "host/qt/file_panels.h"
 #include "host/qt/slot_view_widget.h"
 #include "host/view_input.h"
@@ -331,7 +332,7 @@ void QtHost::deleteMenuItem(int menu, int position) { menubars_.remove(menu, pos
 void QtHost::pasteboardClear() { QGuiApplication::clipboard()->clear(); }
 
 void QtHost::pasteboardSetString(const std::string& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  QGuiApplication::clipboard()->setText(QString::fromStdString(withlinefeeds(text)));
 }
 
 void QtHost::pasteboardSetImage(const HostImage& image) {
