@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "host/qt/qt_host.h"
+#include "host/qt/translations.h"
 #include "host/qt/vxtools_qt.h"
 #include "runtime/app_delegate.h"
 
@@ -33,6 +34,7 @@ int runQtApplication(int argc, char** argv, std::function<void()> program,
                      std::function<void()> launched, AboutText about) {
   QApplication* application = makeapplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(appdelegate.applicationShouldTerminateAfterLastWindowClosed());
+  qt::loadqttranslations();
   auto* host = new qt::QtHost;
   host->setabout(std::move(about));
   installhost(host);
