@@ -365,6 +365,17 @@ std::string QtHost::precomposed(const std::string& text) {
   return QString::fromStdString(text).normalized(QString::NormalizationForm_C).toStdString();
 }
 
+void QtHost::setBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+  // The work that follows keeps the event loop from running: the new cursor
+  // must reach the window system now.
+  QGuiApplication::sync();
+}
+
 void QtHost::beep() { QApplication::beep(); }
 
 std::string QtHost::bundlePath() { return executablebundlepath(); }

@@ -2,7 +2,7 @@
 // The desktop host on Qt 6 Widgets: the eight slot windows with their views,
 // the pasteboard, virtual printer and system console windows with their text
 // views, the preferences and the main window, one menu bar in every window,
-// the clipboard, the file dialogs, the About box and the beep.
+// the clipboard, the file dialogs, the About box, the busy cursor and the beep.
 //
 // This desktop has no global menu bar and no dock: a hidden window's menus
 // cannot be reached. Close boxes only hide windows, so the close box of the
@@ -77,6 +77,7 @@ class QtHost final : public Host {
   std::vector<std::string> runOpenPanel(const OpenPanelRequest& request) override;
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
   std::string precomposed(const std::string& text) override;
+  void setBusy(bool busy) override;
   void beep() override;
   std::string bundlePath() override;
   std::string resourceDirectory() override;
