@@ -6,7 +6,9 @@
 #include "vxtools_qt.h"
 
 int main(int argc, char** argv) {
-  const int code = vx::runQtApplication(argc, argv, vx::velmorandine);
+  const vx::AboutText about{vx::velmorandinetext::ProgramName, VX_PROGRAM_VERSION,
+                            vx::velmorandinetext::Notice};
+  const int code = vx::runQtApplication(argc, argv, vx::velmorandine, about);
   // The program thread may still be running (the user can quit at any
   // prompt); end the process without static destructors running under it.
   std::fflush(nullptr);

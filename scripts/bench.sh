@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the codec benchmarks in a Release build (build-bench), runs them, and
-# times the Unix compress program on the very same 8 MiB inputs, printing the
-# LZW encoding speed of both side by side. Extra arguments go to the benchmark
+# Builds the benchmarks in a Release build (build-bench), runs them (the
+# codecs, and the save pipeline of an 8192 x 8192 star window), and times the
+# Unix compress program on the very same 8 MiB inputs, printing the LZW
+# encoding speed of both side by side. Extra arguments go to the benchmark
 # binary (for example --benchmark_filter=lzw).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,7 +31,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$bench" --write-inputs "$work"
 
-echo "== Encoding throughput of the toolkit's codecs"
+echo "== Encoding throughput of the toolkit's codecs, and the save pipeline"
 "$bench" --benchmark_min_time=1 "$@"
 
 # The best MiB/s of our LZW encoder over several short repetitions of one or

@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libfreetype-dev fonts-dejavu-core
-  xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress
+  xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress xclip
 )
 
 missing=()

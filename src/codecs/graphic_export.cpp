@@ -8,6 +8,7 @@
 #include "codecs/packing.h"
 #include "codecs/run_length.h"
 #include "graphics/screen_capture.h"
+#include "host/busy_scope.h"
 #include "runtime/conversions.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
@@ -78,6 +79,12 @@ bool lzwformat(int64_t f) {
 
 void putbigendian(std::array<uint8_t, 16>& out, size_t offset, uint64_t value, int bytes) {
   for (int i = bytes - 1; i >= 0; --i, value >>= 8) out[offset + i] = value & 0xFF;
+}
+
+// The front window's picture, encoded while the busy sign shows.
+t_Graphic encodedfrontwindow(uint8_t window) {
+  const BusyScope busy;
+  return g_EncodeGraphic(g_GetScreen(window));
 }
 
 }  // namespace
@@ -159,11 +166,13 @@ void g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic) {
 
 void g_SaveGraphic() {
   const uint8_t window = t_FrontWindow();
-  const t_Graphic graphic = g_EncodeGraphic(g_GetScreen(window));
+  const t_Graphic graphic = encodedfrontwindow(window);
   const std::string name = basenameofpath(t_WindowTitle(window)) + ".gr";
   const std::string path =
       t_SavePanel(name, "Grafik sichern unter", "Grafik sichern unter", "gr");
-  if (!path.empty()) g_WriteGraphicFile(path, graphic);
+  if (path.empty()) return;
+  const BusyScope busy;
+  g_WriteGraphicFile(path, graphic);
 }
 
 }  // namespace vx

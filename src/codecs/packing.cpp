@@ -1,4 +1,7 @@
 // Packing and unpacking of bits and nibbles, row by row.
+#include <algorithm>
+#include <bit>
+#include <cstring>
 #include <string>
 
 #include "codecs/packing.h"
@@ -23,30 +26,59 @@ uint8_t significant(const Layout& layout, uint8_t value) {
   return value & 0x0F;
 }
 
+// One byte of up to `perbyte` values, the first in the highest bits.
+uint8_t packgroup(const Layout& layout, const uint8_t* values, int64_t count) {
+  uint8_t byte = 0;
+  for (int64_t i = 0; i < count; ++i)
+    byte |= static_cast<uint8_t>(significant(layout, values[i]) << (8 - layout.bits * (i + 1)));
+  return byte;
+}
+
+// Eight truth values to one byte, the first in bit 7. Where the eight bytes
+// can be read as one little-endian word, the top bit of every non-zero byte
+// is set without a carry crossing into the next byte, and one multiplication
+// gathers the eight top bits, each to its own place, into the word's highest
+// byte (no two partial products meet, so nothing carries).
+uint8_t packeightbits(const uint8_t* v) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    uint64_t word = 0;
+    std::memcpy(&word, v, sizeof word);
+    const uint64_t tops = (word | ((word & low7) + low7)) & ~low7;
+    return static_cast<uint8_t>(((tops >> 7) * 0x8040201008040201ULL) >> 56);
+  } else {
+    uint8_t byte = 0;
+    for (int i = 0; i < 8; ++i) byte |= static_cast<uint8_t>((v[i] != 0) << (7 - i));
+    return byte;
+  }
+}
+
+// Packs row by row: the whole groups of a row, then its last, shorter group.
+// Without a usable width the input is one row that never ends.
 std::vector<uint8_t> pack(const Layout& layout, const std::vector<uint8_t>& values,
                           int64_t width) {
   std::vector<uint8_t> out;
   out.reserve(values.size() / static_cast<size_t>(layout.perbyte) + 1);
-  uint8_t current = 0;
-  int ingroup = 0;
-  int64_t inrow = 0;
-  for (uint8_t value : values) {
-    current |= static_cast<uint8_t>(significant(layout, value)
-                                    << (8 - layout.bits * (ingroup + 1)));
-    ++ingroup;
-    ++inrow;
-    const bool rowdone = inrow == width;
-    if (ingroup == layout.perbyte || rowdone) {
-      out.push_back(current);
-      current = 0;
-      ingroup = 0;
+  const auto total = static_cast<int64_t>(values.size());
+  const int64_t rowlength = width > 0 ? width : total;
+  for (int64_t start = 0; start < total; start += rowlength) {
+    const int64_t count = std::min(rowlength, total - start);
+    const uint8_t* row = values.data() + start;
+    const int64_t whole = count / layout.perbyte * layout.perbyte;
+    if (layout.perbyte == 8) {
+      const size_t first = out.size();
+      out.resize(first + static_cast<size_t>(whole / 8));
+      for (int64_t i = 0; i < whole; i += 8) out[first + static_cast<size_t>(i / 8)] = packeightbits(row + i);
+    } else {
+      for (int64_t i = 0; i < whole; i += layout.perbyte)
+        out.push_back(packgroup(layout, row + i, layout.perbyte));
     }
-    if (rowdone) inrow = 0;
-  }
-  if (ingroup > 0) {
-    // The input ended inside a row.
-    out.push_back(current);
-    log(std::string(layout.packer) + ": Appending one Byte = " + std::to_string(current));
+    if (whole == count) continue;
+    out.push_back(packgroup(layout, row + whole, count - whole));
+    if (width <= 0 || count < width) {
+      // The input ended inside a row.
+      log(std::string(layout.packer) + ": Appending one Byte = " + std::to_string(out.back()));
+    }
   }
   return out;
 }

@@ -2,6 +2,7 @@
 
 #include "codecs/file_panels.h"
 #include "console/screen_text.h"
+#include "host/busy_scope.h"
 #include "host/host.h"
 #include "host/main_thread.h"
 #include "runtime/app_delegate.h"
@@ -66,6 +67,7 @@ void putonpasteboard(const std::string& text) {
 }
 
 void copyimage() {
+  const BusyScope busy;
   const uint8_t front = t_FrontWindow();
   if (front < 8 && t_GetWindowView(front)) {
     if (const auto image = t_WindowNSImage(front)) {
@@ -88,6 +90,7 @@ void copytextview(const TextWindow& window) {
 }
 
 void copytext() {
+  const BusyScope busy;
   const uint8_t front = t_FrontWindow();
   if (front < 8) {
     putonpasteboard(pasteboardtext(t_GetScreen(front, "\r")));

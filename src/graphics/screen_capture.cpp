@@ -1,7 +1,9 @@
 #include "graphics/screen_capture.h"
 
+#include <array>
+#include <cstring>
+
 #include "graphics/graphic_window_check.h"
-#include "graphics/palette.h"
 #include "graphics/pixel_formats.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
@@ -25,36 +27,52 @@ CaptureFormat captureformat(int64_t depth) {
   }
 }
 
-// One pixel in the record's layout. An 8-bit pixel keeps its grey level: the
-// palette index of a grey pixel would be 0 for every one of them and the
-// captured picture would come out black.
-uint8_t* storepixel(const PixelSurface& s, int64_t x, int64_t y, uint8_t* out) {
+// The record's bytes of one pixel of every byte value of a one-bit row: the
+// palette index, 15 for a set bit and 0 for a clear one, leftmost pixel first.
+using BitExpansion = std::array<std::array<uint8_t, 8>, 256>;
+
+const BitExpansion& bitexpansion() {
+  static const BitExpansion table = [] {
+    BitExpansion t{};
+    for (size_t byte = 0; byte < 256; ++byte)
+      for (size_t bit = 0; bit < 8; ++bit) t[byte][bit] = (byte >> (7 - bit)) & 1 ? 15 : 0;
+    return t;
+  }();
+  return table;
+}
+
+// Pixels x0..x1 of a one-bit row: whole bytes through the table, the pixels
+// before the first and after the last whole byte one by one.
+uint8_t* capturebitrow(const PixelSurface& s, int64_t y, int64_t x0, int64_t x1, uint8_t* out) {
+  const uint8_t* row = s.row(y);
+  const BitExpansion& table = bitexpansion();
+  int64_t x = x0;
+  for (; x <= x1 && x % 8 != 0; ++x) *out++ = static_cast<uint8_t>(readpixelindex(s, x, y));
+  for (; x + 7 <= x1; x += 8) {
+    std::memcpy(out, table[row[x / 8]].data(), 8);
+    out += 8;
+  }
+  for (; x <= x1; ++x) *out++ = static_cast<uint8_t>(readpixelindex(s, x, y));
+  return out;
+}
+
+// Pixels x0..x1 of one row in the record's layout. At 8, 16, 24 and 32 bits
+// the record holds the stored bytes themselves: the grey level (an 8-bit
+// pixel keeps it, as its palette index would be 0 for every grey), alpha and
+// grey, red, green and blue, alpha and the three colours.
+uint8_t* capturerow(const PixelSurface& s, const CaptureFormat& format, int64_t y, int64_t x0,
+                    int64_t x1, uint8_t* out) {
   switch (s.depth) {
-    case 1: case 4: *out++ = static_cast<uint8_t>(readpixelindex(s, x, y)); break;
-    case 8: *out++ = readpixelcolor(s, x, y).Red; break;
-    case 16: {
-      const t_RGBColor c = readpixelcolor(s, x, y);
-      *out++ = c.Alpha;
-      *out++ = greylevel(c);
-      break;
-    }
-    case 24: {
-      const t_RGBColor c = readpixelcolor(s, x, y);
-      *out++ = c.Red;
-      *out++ = c.Green;
-      *out++ = c.Blue;
-      break;
-    }
+    case 1: return capturebitrow(s, y, x0, x1, out);
+    case 4:
+      for (int64_t x = x0; x <= x1; ++x) *out++ = static_cast<uint8_t>(readpixelindex(s, x, y));
+      return out;
     default: {
-      const t_RGBColor c = readpixelcolor(s, x, y);
-      *out++ = c.Alpha;
-      *out++ = c.Red;
-      *out++ = c.Green;
-      *out++ = c.Blue;
-      break;
+      const auto count = static_cast<size_t>((x1 - x0 + 1) * format.bytesperpixel);
+      std::memcpy(out, s.row(y) + x0 * format.bytesperpixel, count);
+      return out + count;
     }
   }
-  return out;
 }
 
 }  // namespace
@@ -88,8 +106,7 @@ t_Graphic g_GetScreenRect(uint8_t window, int64_t x0, int64_t y0, int64_t x1, in
   g.ParamLow = 1;
   g.Data.assign(static_cast<size_t>(g.Size * format.bytesperpixel), 0);
   uint8_t* out = g.Data.data();
-  for (int64_t y = y0; y <= y1; ++y)
-    for (int64_t x = x0; x <= x1; ++x) out = storepixel(s, x, y, out);
+  for (int64_t y = y0; y <= y1; ++y) out = capturerow(s, format, y, x0, x1, out);
   return g;
 }
 

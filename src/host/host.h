@@ -106,6 +106,10 @@ class Host {
   // library does it.
   virtual std::string precomposed(const std::string& text) = 0;
 
+  // A sign that the application is at work and does not answer meanwhile (a
+  // busy cursor), shown from true to false; calls may nest. Main thread only.
+  virtual void setBusy(bool busy) { (void)busy; }
+
   virtual void beep() = 0;
   // The absolute clock: seconds since 1 January 2001 00:00 UTC.
   virtual double absoluteTime();

@@ -39,9 +39,11 @@ std::vector<MenuItemDescription> windowmenuitems() {
 std::vector<MenuDescription> buildmenubar() {
   MenuItemDescription quit = item("Velmorandine beenden", 0, "q");
   quit.role = MenuRole::Quit;
+  MenuItemDescription about = item("Über Velmorandine", 0);
+  about.role = MenuRole::About;
   return {
       {"Velmorandine",
-       {item("Über Velmorandine", 0), separator(), item("Einstellungen …", 207, ","),
+       {about, separator(), item("Einstellungen …", 207, ","),
         separator(), quit}},
       {"Ablage",
        {item("Grafik sichern …", 113, "s"), separator(), item("Drucker leeren", 112),

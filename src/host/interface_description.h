@@ -15,6 +15,7 @@ namespace vx {
 enum class MenuRole {
   Handler,  // goes to the delegate's menu handler
   Quit,     // ends the application
+  About,    // goes to the menu handler, and the host shows its About box
 };
 
 struct MenuItemDescription {

@@ -56,3 +56,17 @@ TEST(Packing, ShortPackedDataIsRefused) {
   EXPECT_EQ(packedbooltobinarybool({0xFF, 0x80}, 0, 9), Bytes(9, 1));
   EXPECT_TRUE(packedbooltobinarybool({0xFF}, 8, -4).empty());
 }
+
+TEST(Packing, AnyNonZeroByteIsASetBit) {
+  codectest::SampleData sample(5);
+  for (int64_t width : {8, 13, 64, 333}) {
+    Bytes values = sample.random(static_cast<size_t>(width * 3));
+    // Zeros between, and the byte values whose bits lie at either end.
+    for (size_t i = 0; i < values.size(); i += 3) values[i] = 0;
+    values[1] = 0x80;
+    values[2] = 0x01;
+    Bytes truth(values.size());
+    for (size_t i = 0; i < values.size(); ++i) truth[i] = values[i] != 0;
+    EXPECT_EQ(binarybooltopackedbool(values, width), binarybooltopackedbool(truth, width));
+  }
+}

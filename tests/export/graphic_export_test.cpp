@@ -131,6 +131,18 @@ TEST_F(GraphicExport, ProposedNamesDropTheTitlesExtensionAndCancelWritesNothing)
   g_SaveGraphic();
   EXPECT_EQ(host_->lastsaverequest()->proposedName, "Bild.gr");
   EXPECT_TRUE(std::filesystem::is_empty(directory_));
+  // The busy sign showed while the picture was encoded, not over the panel.
+  EXPECT_EQ(host_->busyshown(), 1);
+  EXPECT_FALSE(host_->busyatlastpanel());
+  EXPECT_FALSE(host_->busy());
+}
+
+TEST_F(GraphicExport, TheBusySignShowsWhileEncodingAndWritingButNotOverThePanel) {
+  openwindow(1, 64, 64);
+  EXPECT_FALSE(save("stern.gr").empty());
+  EXPECT_EQ(host_->busyshown(), 2);
+  EXPECT_FALSE(host_->busyatlastpanel());
+  EXPECT_FALSE(host_->busy());
 }
 
 TEST_F(GraphicExport, AFrontWindowThatIsNoGraphicSavesAnEmptyGraphic) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "graphic_window.h"
 
 using namespace vx;
@@ -57,6 +59,48 @@ TEST(Capture, StoresEachDepthInItsOwnFormatRowByRow) {
     EXPECT_EQ(g_GetScreenRect(slot, 0, 0, 1, 1),
               (t_Graphic{.Format = c.format, .Size = 4, .Width = 2, .Height = 2, .ParamHigh = 1, .ParamLow = 1,
                          .Reserved = 0, .Data = data}));
+    ++slot;
+  }
+}
+
+namespace {
+
+// The record's bytes of one pixel, as the pixel reads back one at a time.
+std::vector<uint8_t> recordbytes(uint8_t slot, int64_t depth, int64_t x, int64_t y) {
+  const t_RGBColor c = g_Scrn(slot, x, y, ColorForm);
+  const auto grey = static_cast<uint8_t>((c.Red + c.Green + c.Blue) / 3);
+  switch (depth) {
+    case 1: case 4: return {static_cast<uint8_t>(g_Scrn(slot, x, y))};
+    case 8: return {c.Red};
+    case 16: return {c.Alpha, grey};
+    case 24: return {c.Red, c.Green, c.Blue};
+    default: return {c.Alpha, c.Red, c.Green, c.Blue};
+  }
+}
+
+}  // namespace
+
+TEST(Capture, EveryRectangleHoldsWhatItsPixelsReadBack) {
+  std::mt19937 random(7);
+  // Corners inside and on the edges of bytes, for the depths that share one.
+  const int64_t corners[][2] = {{0, 47}, {1, 46}, {3, 12}, {8, 15}, {7, 8}, {9, 9}, {17, 40}};
+  uint8_t slot = 0;
+  for (int64_t depth : {1, 4, 8, 16, 24, 32}) {
+    SCOPED_TRACE(depth);
+    opengraphicwindow(slot, depth, 48, 6);
+    const t_Window& w = WindowTable[slot];
+    for (int64_t i = w.MemoryStart; i <= w.MemoryEnd; ++i)
+      ToolkitMemory[static_cast<size_t>(i)] = static_cast<uint8_t>(random());
+    for (const auto& [x0, x1] : corners) {
+      SCOPED_TRACE(x0);
+      std::vector<uint8_t> expected;
+      for (int64_t y = 1; y <= 4; ++y)
+        for (int64_t x = x0; x <= x1; ++x) {
+          const std::vector<uint8_t> pixel = recordbytes(slot, depth, x, y);
+          expected.insert(expected.end(), pixel.begin(), pixel.end());
+        }
+      EXPECT_EQ(g_GetScreenRect(slot, x0, 1, x1, 4).Data, expected);
+    }
     ++slot;
   }
 }

@@ -82,6 +82,9 @@ TEST_F(MenuCommands, CopyGraphicPutsTheFrontWindowsImageOnThePasteboard) {
   EXPECT_FALSE(host_->pasteboardimage().has_value());
   EXPECT_EQ(host_->beepcount(), 1);
   EXPECT_EQ(MenuEventQueue.size(), 2);
+  // Each copy showed the busy sign while it worked.
+  EXPECT_EQ(host_->busyshown(), 2);
+  EXPECT_FALSE(host_->busy());
 }
 
 TEST_F(MenuCommands, CopyTextTakesTheScreenOrTheConsolesText) {
@@ -96,6 +99,8 @@ TEST_F(MenuCommands, CopyTextTakesTheScreenOrTheConsolesText) {
   t_WindowFront(PreferencesWindowNumber);
   choose(111);
   EXPECT_EQ(host_->beepcount(), 1);
+  EXPECT_EQ(host_->busyshown(), 3);
+  EXPECT_FALSE(host_->busy());
 }
 
 TEST_F(MenuCommands, SaveRunsTheInstalledProcedureOnlyForASlotInFront) {

@@ -94,12 +94,30 @@ TEST(QtHost, TheCloseBoxOnlyHidesTheWindow) {
   QtHost& h = qthost();
   const HostWindow w = slotwindow(h, 2);
   h.makeKeyAndOrderFront(w);
+  h.orderFront(slotwindow(h, 3));
   ASSERT_TRUE(h.isWindowVisible(w));
   h.window(w)->close();
   EXPECT_FALSE(h.isWindowVisible(w));
   h.orderFront(w);  // the same window, with its view, comes back
   EXPECT_TRUE(h.isWindowVisible(w));
   EXPECT_EQ(h.viewWindow(*appdelegate.slotview(2)), w);
+  EXPECT_FALSE(h.quitrequested());
+}
+
+TEST(QtHost, TheCloseBoxOfTheLastVisibleWindowQuits) {
+  QtHost& h = qthost();
+  const HostWindow text = slotwindow(h, 0), graphic = slotwindow(h, 1);
+  h.orderFront(text);
+  h.orderFront(graphic);
+  h.window(graphic)->close();
+  EXPECT_FALSE(h.quitrequested());  // the text window is still there
+  // Hiding by a menu command or by the program quits nothing...
+  h.orderOut(text);
+  EXPECT_FALSE(h.quitrequested());
+  // ...the close box of the last visible window does.
+  h.orderFront(text);
+  h.window(text)->close();
+  EXPECT_TRUE(h.quitrequested());
 }
 
 TEST(QtHost, TheMainWindowIsTheLastVisibleWindowMadeKey) {
@@ -117,6 +135,9 @@ TEST(QtHost, ThePasteboardHoldsTextAndImages) {
   h.pasteboardClear();
   h.pasteboardSetString("Grüße");
   EXPECT_EQ(h.pasteboardString(), "Grüße");
+  // The toolkit's CR line ends (and CR LF pairs) reach the clipboard as LF.
+  h.pasteboardSetString("eins\rzwei\r\ndrei\nvier\r\rfünf\r");
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "eins\nzwei\ndrei\nvier\n\nfünf\n");
   const HostImage image{2, 1, {255, 255, 0, 0, 255, 0, 0, 255}};
   h.pasteboardSetImage(image);
   EXPECT_EQ(qt::tohostimage(QApplication::clipboard()->image()), image);

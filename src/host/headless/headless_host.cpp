@@ -295,6 +295,7 @@ std::optional<SavePanelRequest> HeadlessHost::lastsaverequest() const { return l
 
 std::vector<std::string> HeadlessHost::runOpenPanel(const OpenPanelRequest& request) {
   lastopen_ = request;
+  busyatlastpanel_ = busy();
   if (openanswers_.empty()) return {};
   std::vector<std::string> answer = std::move(openanswers_.front());
   openanswers_.pop_front();
@@ -303,6 +304,7 @@ std::vector<std::string> HeadlessHost::runOpenPanel(const OpenPanelRequest& requ
 
 std::optional<std::string> HeadlessHost::runSavePanel(const SavePanelRequest& request) {
   lastsave_ = request;
+  busyatlastpanel_ = busy();
   if (saveanswers_.empty()) return std::nullopt;
   std::optional<std::string> answer = std::move(saveanswers_.front());
   saveanswers_.pop_front();
@@ -356,6 +358,15 @@ std::string HeadlessHost::precomposed(const std::string& text) {
     out.push_back(c);
   }
   return scalarstoutf8(out);
+}
+
+void HeadlessHost::setBusy(bool busy) {
+  if (busy) {
+    ++busyshown_;
+    ++busydepth_;
+  } else if (busydepth_ > 0) {
+    --busydepth_;
+  }
 }
 
 void HeadlessHost::beep() { ++beeps_; }

@@ -68,6 +68,11 @@ class HeadlessHost : public Host {
 
   // What tests inspect.
   int64_t beepcount() const { return beeps_; }
+  // How often the busy sign was shown, whether it shows now, and whether it
+  // showed while the last panel was up.
+  int64_t busyshown() const { return busyshown_; }
+  bool busy() const { return busydepth_ > 0; }
+  bool busyatlastpanel() const { return busyatlastpanel_; }
   WindowState windowstate(HostWindow window) const;
   ViewState viewstate(HostView view) const;
   std::vector<Menu> menus() const;
@@ -116,6 +121,7 @@ class HeadlessHost : public Host {
   std::vector<std::string> runOpenPanel(const OpenPanelRequest& request) override;
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
   std::string precomposed(const std::string& text) override;
+  void setBusy(bool busy) override;
   void beep() override;
   std::string bundlePath() override;
   std::string resourceDirectory() override;
@@ -155,6 +161,9 @@ class HeadlessHost : public Host {
   std::string bundlepath_;
   std::string resourcedirectory_;
   std::atomic<int64_t> beeps_{0};
+  int64_t busyshown_ = 0;
+  int64_t busydepth_ = 0;
+  bool busyatlastpanel_ = false;
 };
 
 }  // namespace vx

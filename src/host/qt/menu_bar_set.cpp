@@ -4,6 +4,8 @@
 #include <QKeySequence>
 #include <QMenuBar>
 
+#include "host/qt/menu_bar_style.h"
+
 namespace vx::qt {
 
 namespace {
@@ -27,6 +29,28 @@ MenuItemInfo info(const MenuItemDescription& item) {
   return {item.title, item.tag, item.keyEquivalent, item.keyModifiers, item.separator()};
 }
 
+// The titles as the bars show them, each with an Alt mnemonic: the first
+// letter of the title that no title before it took (a literal "&" doubled).
+std::vector<QString> mnemonictitles(const std::vector<MenuDescription>& menus) {
+  std::vector<QString> shown;
+  QString taken;
+  for (const MenuDescription& m : menus) {
+    const QString title = QString::fromStdString(m.title);
+    QString text;
+    bool marked = false;
+    for (const QChar c : title) {
+      if (!marked && c.isLetter() && !taken.contains(c.toLower())) {
+        text += '&';
+        taken += c.toLower();
+        marked = true;
+      }
+      text += c == '&' ? QStringLiteral("&&") : QString(c);
+    }
+    shown.push_back(text);
+  }
+  return shown;
+}
+
 }  // namespace
 
 MenuBarSet::MenuBarSet(const std::vector<MenuDescription>& menus, Chooser chooser)
@@ -46,12 +70,37 @@ QAction* MenuBarSet::makeaction(QMenu* menu, const MenuItemDescription& item,
 
 void MenuBarSet::attach(QMainWindow* window) {
   Bar bar{window, {}};
-  for (const MenuDescription& m : menus_) {
-    QMenu* menu = window->menuBar()->addMenu(QString::fromStdString(m.title));
-    for (const MenuItemDescription& item : m.items) makeaction(menu, item, m.title);
+  QMenuBar* menubar = window->menuBar();
+  menubar->setStyle(menubarstyle());
+  const std::vector<QString> titles = mnemonictitles(menus_);
+  for (size_t i = 0; i < menus_.size(); ++i) {
+    QMenu* menu = menubar->addMenu(titles[i]);
+    for (const MenuItemDescription& item : menus_[i].items) makeaction(menu, item, menus_[i].title);
     bar.menus.push_back(menu);
   }
+  addopenkey(window, bar);
   bars_.push_back(std::move(bar));
+}
+
+// F10 opens the first menu of the window's bar with its first item chosen,
+// as the Alt mnemonics do, so that Return takes that item.
+void MenuBarSet::addopenkey(QMainWindow* window, const Bar& bar) {
+  if (bar.menus.empty()) return;
+  auto* open = new QAction(window);
+  open->setShortcut(Qt::Key_F10);
+  open->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(open);
+  QMenu* first = bar.menus.front();
+  QObject::connect(open, &QAction::triggered, window, [window, first] {
+    QMenuBar* menubar = window->menuBar();
+    if (!menubar->isVisible()) return;
+    menubar->setActiveAction(first->menuAction());
+    for (QAction* item : first->actions()) {
+      if (item->isSeparator() || !item->isEnabled()) continue;
+      first->setActiveAction(item);
+      break;
+    }
+  });
 }
 
 std::optional<int> MenuBarSet::find(const std::string& title) const {

@@ -1,7 +1,8 @@
 #pragma once
 // The application's menu bar, shown by every top-level window (each Qt main
 // window has a bar of its own). One model is kept; every change to it, such
-// as deleting an item, is made in all the bars alike.
+// as deleting an item, is made in all the bars alike. The bars show their
+// titles with Alt mnemonics and open with F10; the model keeps the plain titles.
 #include <QMainWindow>
 #include <QMenu>
 #include <functional>
@@ -35,6 +36,7 @@ class MenuBarSet {
     std::vector<QMenu*> menus;
   };
   QAction* makeaction(QMenu* menu, const MenuItemDescription& item, const std::string& title);
+  static void addopenkey(QMainWindow* window, const Bar& bar);
 
   std::vector<MenuDescription> menus_;
   std::vector<Bar> bars_;

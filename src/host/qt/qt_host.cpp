@@ -7,9 +7,11 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "host/bundle.h"
+#include "host/qt/clipboard_text.h"
 #include "host/qt/file_panels.h"
 #include "host/qt/slot_view_widget.h"
 #include "host/view_input.h"
@@ -64,7 +66,7 @@ QtHost::QtHost()
 ToolkitWindow* QtHost::addwindow(const std::string& title, double width, double height) {
   const auto handle = static_cast<HostWindow>(windows_.size());
   ToolkitWindow::Callbacks callbacks{
-      [](HostWindow w) { delivercloserequest(w); },
+      [this](HostWindow w) { closeboxpressed(w); },
       [this](HostWindow w) { windowactivated(w); },
   };
   auto* window = new ToolkitWindow(handle, callbacks);
@@ -136,14 +138,27 @@ void QtHost::windowactivated(HostWindow window) {
   keyorder_.insert(keyorder_.begin(), window);
 }
 
+void QtHost::closeboxpressed(HostWindow window) {
+  delivercloserequest(window);
+  const bool anyvisible = std::any_of(windows_.begin(), windows_.end(),
+                                      [](const ToolkitWindow* w) { return w->isVisible(); });
+  if (!anyvisible) quitapplication();
+}
+
 void QtHost::menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role) {
   if (role == MenuRole::Quit) {
-    // Leaves the event loop at once. (Qt's quit() would first ask every
-    // window to close, and the windows only hide, so it would not end.)
-    QCoreApplication::exit(0);
+    quitapplication();
     return;
   }
   delivermenuchoice(item, menuTitle);
+  if (role == MenuRole::About) showaboutbox(item.title, about_, panelparent());
+}
+
+void QtHost::quitapplication() {
+  quitrequested_ = true;
+  // Leaves the event loop at once. (Qt's quit() would first ask every
+  // window to close, and the windows only hide, so it would not end.)
+  QCoreApplication::exit(0);
 }
 
 // ---- Threads ----------------------------------------------------------------
@@ -317,7 +332,7 @@ void QtHost::deleteMenuItem(int menu, int position) { menubars_.remove(menu, pos
 void QtHost::pasteboardClear() { QGuiApplication::clipboard()->clear(); }
 
 void QtHost::pasteboardSetString(const std::string& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  QGuiApplication::clipboard()->setText(QString::fromStdString(withlinefeeds(text)));
 }
 
 void QtHost::pasteboardSetImage(const HostImage& image) {
@@ -348,6 +363,17 @@ std::optional<std::string> QtHost::runSavePanel(const SavePanelRequest& request)
 
 std::string QtHost::precomposed(const std::string& text) {
   return QString::fromStdString(text).normalized(QString::NormalizationForm_C).toStdString();
+}
+
+void QtHost::setBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+  // The work that follows keeps the event loop from running: the new cursor
+  // must reach the window system now.
+  QGuiApplication::sync();
 }
 
 void QtHost::beep() { QApplication::beep(); }

@@ -2,7 +2,11 @@
 // The desktop host on Qt 6 Widgets: the eight slot windows with their views,
 // the pasteboard, virtual printer and system console windows with their text
 // views, the preferences and the main window, one menu bar in every window,
-// the clipboard, the file dialogs and the beep.
+// the clipboard, the file dialogs, the About box, the busy cursor and the beep.
+//
+// This desktop has no global menu bar and no dock: a hidden window's menus
+// cannot be reached. Close boxes only hide windows, so the close box of the
+// last visible window quits the application, as its quit item does.
 #include <QObject>
 #include <memory>
 #include <thread>
@@ -10,6 +14,7 @@
 
 #include "host/host.h"
 #include "host/interface_description.h"
+#include "host/qt/about_box.h"
 #include "host/qt/main_thread_bridge.h"
 #include "host/qt/menu_bar_set.h"
 #include "host/qt/toolkit_window.h"
@@ -25,9 +30,13 @@ class QtHost final : public Host {
 
   // Makes the windows, views and menu bars and fills the delegate's outlets.
   void buildinterface();
+  // What the About item's box says.
+  void setabout(AboutText about) { about_ = std::move(about); }
   // From now on no hand-over runs and waiting threads are released.
   void beginquit() { bridge_.beginquit(); }
   bool quitting() const { return bridge_.quitting(); }
+  // Whether the quit item or the last window's close box asked to quit.
+  bool quitrequested() const { return quitrequested_; }
 
   ToolkitWindow* window(HostWindow window) const;
   QWidget* view(HostView view) const;
@@ -68,6 +77,7 @@ class QtHost final : public Host {
   std::vector<std::string> runOpenPanel(const OpenPanelRequest& request) override;
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
   std::string precomposed(const std::string& text) override;
+  void setBusy(bool busy) override;
   void beep() override;
   std::string bundlePath() override;
   std::string resourceDirectory() override;
@@ -79,7 +89,9 @@ class QtHost final : public Host {
   QPlainTextEdit* textview(HostView view) const;
   QWidget* panelparent();
   void windowactivated(HostWindow window);
+  void closeboxpressed(HostWindow window);
   void menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role);
+  void quitapplication();
 
   std::thread::id mainthread_;
   std::unique_ptr<QObject> context_;  // lives on the main thread; hand-overs run through it
@@ -88,6 +100,8 @@ class QtHost final : public Host {
   std::vector<ToolkitWindow*> windows_;
   std::vector<QWidget*> views_;
   std::vector<HostWindow> keyorder_;  // most recently made key first
+  AboutText about_;
+  bool quitrequested_ = false;  // main thread only
 };
 
 // The host that runQtApplication installed, if any.

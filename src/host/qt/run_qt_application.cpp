@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "host/qt/qt_host.h"
+#include "host/qt/translations.h"
 #include "host/qt/vxtools_qt.h"
 #include "runtime/app_delegate.h"
 
@@ -21,14 +22,21 @@ QApplication* makeapplication(int argc, char** argv) {
 }  // namespace
 
 int runQtApplication(int argc, char** argv, std::function<void()> program) {
-  return runQtApplication(argc, argv, std::move(program), {});
+  return runQtApplication(argc, argv, std::move(program), std::function<void()>{});
+}
+
+int runQtApplication(int argc, char** argv, std::function<void()> program, AboutText about) {
+  return runQtApplication(argc, argv, std::move(program), std::function<void()>{},
+                          std::move(about));
 }
 
 int runQtApplication(int argc, char** argv, std::function<void()> program,
-                     std::function<void()> launched) {
+                     std::function<void()> launched, AboutText about) {
   QApplication* application = makeapplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(appdelegate.applicationShouldTerminateAfterLastWindowClosed());
+  qt::loadqttranslations();
   auto* host = new qt::QtHost;
+  host->setabout(std::move(about));
   installhost(host);
   QObject::connect(application, &QCoreApplication::aboutToQuit, [host] { host->beginquit(); });
 

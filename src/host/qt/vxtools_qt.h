@@ -2,6 +2,8 @@
 // The desktop host: runs a user program as a Qt 6 Widgets application.
 #include <functional>
 
+#include "host/qt/about_box.h"
+
 namespace vx {
 
 // Creates the application, builds the windows and menus, runs the launch
@@ -12,9 +14,12 @@ namespace vx {
 // end the process without running static destructors (std::_Exit).
 int runQtApplication(int argc, char** argv, std::function<void()> program);
 
+// The same, with what the About box of the application menu says.
+int runQtApplication(int argc, char** argv, std::function<void()> program, AboutText about);
+
 // The same; `launched` runs on the main thread right after the launch
 // sequence (in-process tests drive the application from there).
 int runQtApplication(int argc, char** argv, std::function<void()> program,
-                     std::function<void()> launched);
+                     std::function<void()> launched, AboutText about = {});
 
 }  // namespace vx

@@ -1,0 +1,126 @@
+// The file dialogs as a user meets them: in German, opening where the last
+// file was chosen, and adding the offered extension to a bare name.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QTreeView>
+#include <filesystem>
+
+#include "host/qt/file_panels.h"
+#include "host/qt/translations.h"
+#include "qt_test_application.h"
+
+using namespace vx;
+
+namespace {
+
+// A home folder of the test's own, so that the dialogs' first folder is known.
+class FileDialogs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home_ = std::filesystem::temp_directory_path() / ("vx-dialogs-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home_);
+    qputenv("HOME", QByteArray::fromStdString(home_.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home_ / "config").string()));
+    vxtest::qtapplication();
+  }
+  void TearDown() override { std::filesystem::remove_all(home_); }
+
+  QString folder(const std::string& name) {
+    std::filesystem::create_directories(home_ / name);
+    return QString::fromStdString((home_ / name).string());
+  }
+
+  std::filesystem::path home_;
+};
+
+// Runs `answer` on the file dialog once it shows, from the dialog's own loop.
+void whenshown(std::function<void(QFileDialog&)> answer) {
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, [timer, answer = std::move(answer)] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      timer->deleteLater();
+      timer->stop();
+      answer(*dialog);
+    }
+  });
+  timer->start(5);
+}
+
+// Types `name` into the dialog's name field and accepts, as Return would.
+void typeandaccept(QFileDialog& dialog, const QString& name) {
+  dialog.findChild<QLineEdit*>("fileNameEdit")->setText(name);
+  QMetaObject::invokeMethod(&dialog, "accept");
+}
+
+std::string savepanel(QString* shownin, const QString& typed) {
+  SavePanelRequest request;
+  request.proposedName = "Velmorandine-Grafik.gr";
+  request.fileTypes = {"gr"};
+  whenshown([=](QFileDialog& dialog) {
+    *shownin = dialog.directory().absolutePath();
+    typeandaccept(dialog, typed);
+  });
+  return qt::runsavepanel(request, nullptr).value_or("");
+}
+
+// Every text the dialog shows: labels, buttons and the file list's columns.
+QStringList shownwords(QFileDialog& dialog) {
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) texts << button->text();
+  if (const auto* list = dialog.findChild<QTreeView*>()) {
+    for (int column = 0; column < list->model()->columnCount(); ++column)
+      texts << list->model()->headerData(column, Qt::Horizontal).toString();
+  }
+  return texts;
+}
+
+}  // namespace
+
+TEST_F(FileDialogs, TheSaveDialogSpeaksGerman) {
+  ASSERT_TRUE(qt::loadqttranslations()) << "the package qt6-translations-l10n is missing";
+  QStringList texts;
+  whenshown([&](QFileDialog& dialog) {
+    texts = shownwords(dialog);
+    dialog.reject();
+  });
+  SavePanelRequest request;
+  request.fileTypes = {"gr"};
+  request.buttonTitle = "Sichern";
+  request.nameFieldLabel = "Sichern unter:";
+  EXPECT_FALSE(qt::runsavepanel(request, nullptr).has_value());
+  for (const char* german : {"Suchen in:", "Dateien des Typs:", "Abbrechen", "Größe", "Sichern"})
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(german))) << german;
+  for (const char* english : {"Look in:", "Files of type:", "Cancel", "Size", "Date Modified"})
+    EXPECT_FALSE(texts.contains(english)) << english;
+}
+
+TEST_F(FileDialogs, ABareNameGetsTheOfferedExtensionAndAnyOtherStays) {
+  QString shownin;
+  const QString pictures = folder("Pictures");
+  EXPECT_EQ(savepanel(&shownin, "stern"), qt::fileurl(pictures + "/stern.gr"));
+  EXPECT_EQ(savepanel(&shownin, "stern.txt"), qt::fileurl(pictures + "/stern.txt"));
+}
+
+TEST_F(FileDialogs, TheFirstOpensInThePicturesFolderThenWhereTheLastFileWasChosen) {
+  EXPECT_EQ(qt::firstpanelfolder(), QDir::homePath());  // no pictures folder yet
+  const QString pictures = folder("Pictures");
+  const QString elsewhere = folder("anderswo");
+  EXPECT_EQ(qt::firstpanelfolder(), pictures);
+  QString shownin;
+  EXPECT_EQ(savepanel(&shownin, elsewhere + "/eins"), qt::fileurl(elsewhere + "/eins.gr"));
+  EXPECT_EQ(shownin, pictures);
+  EXPECT_EQ(savepanel(&shownin, "zwei"), qt::fileurl(elsewhere + "/zwei.gr"));
+  EXPECT_EQ(shownin, elsewhere);
+  // A cancelled dialog leaves the folder as it was.
+  whenshown([](QFileDialog& dialog) { dialog.reject(); });
+  EXPECT_FALSE(qt::runsavepanel({}, nullptr).has_value());
+  EXPECT_EQ(qt::panelfolder(), elsewhere);
+}

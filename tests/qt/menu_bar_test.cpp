@@ -1,0 +1,117 @@
+// The menu bars by keyboard: Alt mnemonics and F10 open the menus, and once a
+// menu closes the keys go to the slot view again.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "events/menu_table.h"
+#include "host/qt/qt_host.h"
+#include "qt_test_application.h"
+#include "runtime/app_delegate.h"
+#include "support/test_support.h"
+
+using namespace vx;
+using vx::qt::QtHost;
+
+namespace {
+
+constexpr int TextSlot = 0;
+
+QtHost& qthost() {
+  vxtest::qtapplication();
+  static QtHost* host = [] {
+    auto* h = new QtHost;
+    installhost(h);
+    h->buildinterface();
+    return h;
+  }();
+  return *host;
+}
+
+// Runs the event loop until `done` holds; false after 30 s.
+bool processuntil(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  return true;
+}
+
+// Slot 0's window, shown and key, with the keyboard at its view.
+QWidget* textview() {
+  QtHost& h = qthost();
+  QWidget* view = h.view(*appdelegate.slotview(TextSlot));
+  h.makeKeyAndOrderFront(*h.viewWindow(*appdelegate.slotview(TextSlot)));
+  EXPECT_TRUE(processuntil([view] { return QApplication::focusWidget() == view; }));
+  return view;
+}
+
+QMenuBar* menubarof(QWidget* view) { return static_cast<QMainWindow*>(view->window())->menuBar(); }
+
+QMenu* openmenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+}  // namespace
+
+TEST(MenuBar, TitlesCarryAltMnemonicsWhileTheMenusKeepTheirNames) {
+  QWidget* view = textview();
+  QStringList shown;
+  for (const QAction* title : menubarof(view)->actions()) shown << title->text();
+  EXPECT_EQ(shown, (QStringList{"&Velmorandine", "&Ablage", "&Bearbeiten", "&Fenster"}));
+  EXPECT_EQ(qthost().findMenu("Bearbeiten"), 2);
+  // Alt+B opens the edit menu.
+  QTest::keyClick(view, Qt::Key_B, Qt::AltModifier);
+  ASSERT_TRUE(processuntil([] { return openmenu() != nullptr; }));
+  EXPECT_EQ(openmenu()->title(), "&Bearbeiten");
+  openmenu()->close();
+}
+
+TEST(MenuBar, KeysReachTheViewAgainOnceEscClosedAMenu) {
+  QWidget* view = textview();
+  QMenuBar* bar = menubarof(view);
+  bar->setActiveAction(bar->actions().at(1));  // as a click on the title does
+  ASSERT_TRUE(processuntil([] { return openmenu() != nullptr; }));
+  QTest::keyClick(openmenu(), Qt::Key_Escape);
+  ASSERT_TRUE(processuntil([] { return openmenu() == nullptr; }));
+  EXPECT_FALSE(bar->hasFocus());
+  EXPECT_EQ(QApplication::focusWidget(), view);
+}
+
+TEST(MenuBar, F10OpensTheFirstMenuWithItsFirstItemChosen) {
+  QWidget* view = textview();
+  QTest::keyClick(view, Qt::Key_F10);
+  ASSERT_TRUE(processuntil([] { return openmenu() != nullptr; }));
+  EXPECT_EQ(openmenu()->title(), "&Velmorandine");
+  ASSERT_NE(openmenu()->activeAction(), nullptr);
+  EXPECT_EQ(openmenu()->activeAction()->text(), "Über Velmorandine");
+  QTest::keyClick(openmenu(), Qt::Key_Escape);
+  ASSERT_TRUE(processuntil([] { return openmenu() == nullptr; }));
+  EXPECT_EQ(QApplication::focusWidget(), view);
+}
+
+TEST(MenuBar, TheAboutItemShowsTheProgramItsVersionNoticeAndToolkit) {
+  vxtest::LogCapture log;
+  QtHost& h = qthost();
+  h.setabout({"Velmorandine", "1.2.3", "Sterntestbild in Schwarz-Weiß"});
+  const HostWindow window = *h.viewWindow(*appdelegate.slotview(TextSlot));
+  QString title, text;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+    }
+  });
+  h.menuaction(window, "Velmorandine", "Über Velmorandine")->trigger();
+  EXPECT_EQ(title, "Über Velmorandine");
+  for (const char* part : {"Velmorandine", "1.2.3", "Sterntestbild in Schwarz-Weiß", "vxtools"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << " missing from " << text.toStdString();
+  // The choice is still the program's menu event, as before.
+  ASSERT_EQ(MenuEventQueue.size(), 1);
+  EXPECT_EQ(MenuEventQueue.at(0)->MenuTitle, "Velmorandine");
+}
