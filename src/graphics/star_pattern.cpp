@@ -1,5 +1,6 @@
 #include "graphics/star_pattern.h"
 
+#include <barrier>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -209,18 +210,23 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   const size_t threads = work >= ThreadedWork && std::thread::hardware_concurrency() > 1 ? 2 : 1;
   const std::vector<Part> parts = splitranges(ranges, RimWalk(g, angles), threads);
   std::vector<PartResult> results(threads);
+  std::vector<const TouchMask*> masks;
+  for (const PartResult& r : results) masks.push_back(&r.mask);
+  // Each thread marks its own mask; once all are marked, each writes its
+  // share of the rows of the picture from all masks.
+  std::barrier marked(static_cast<std::ptrdiff_t>(threads));
+  auto run = [&](size_t t) {
+    drawpart(parts[t], g, angles, centre, s, marks, results[t]);
+    if (!marks) return;
+    marked.arrive_and_wait();
+    applymasks(s, c, masks.data(), masks.size(), s.height * static_cast<int64_t>(t) / static_cast<int64_t>(threads),
+               s.height * static_cast<int64_t>(t + 1) / static_cast<int64_t>(threads));
+  };
   {
     std::vector<std::thread> helpers;
-    for (size_t t = 1; t < threads; ++t)
-      helpers.emplace_back(drawpart, std::cref(parts[t]), std::cref(g), std::cref(angles), centre,
-                           std::cref(s), marks, std::ref(results[t]));
-    drawpart(parts[0], g, angles, centre, s, marks, results[0]);
+    for (size_t t = 1; t < threads; ++t) helpers.emplace_back(run, t);
+    run(0);
     for (std::thread& h : helpers) h.join();
-  }
-  if (marks) {
-    std::vector<const TouchMask*> masks;
-    for (const PartResult& r : results) masks.push_back(&r.mask);
-    applymasks(s, c, masks.data(), masks.size(), 0, s.height);
   }
   for (size_t t = threads; t-- > 0;)
     if (results[t].hit) {

@@ -1,5 +1,7 @@
 #include "graphics/star_raster.h"
 
+#include <new>
+
 #include "graphics/drawing_modes.h"
 #include "graphics/palette.h"
 
@@ -21,12 +23,137 @@ bool middleinside(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width,
 
 TouchMask::TouchMask(int64_t width, int64_t height)
     : width_(width), height_(height), rowwords_((width + 63) / 64),
-      words_(static_cast<size_t>(rowwords_ * height), 0) {}
+      words_(static_cast<uint64_t*>(std::calloc(static_cast<size_t>(std::max<int64_t>(rowwords_ * height, 1)), 8))) {
+  if (!words_) throw std::bad_alloc();
+}
+
+namespace {
+
+// Eight lines at a time: the lanes of one vector hold the running sums of
+// eight lines along the same major axis and direction, so the sums advance
+// independently of one another.
+constexpr int Lanes = 8;
+typedef double Sums __attribute__((vector_size(8 * Lanes)));
+typedef int32_t Cells __attribute__((vector_size(4 * Lanes)));
+typedef uint64_t Words __attribute__((vector_size(8 * Lanes)));
+
+// The bitwise or of all lanes.
+template <class V>
+[[gnu::always_inline]] inline auto orlanes(V v) {
+  v |= __builtin_shufflevector(v, v, 4, 5, 6, 7, 0, 1, 2, 3);
+  v |= __builtin_shufflevector(v, v, 2, 3, 0, 1, 6, 7, 4, 5);
+  v |= __builtin_shufflevector(v, v, 1, 0, 3, 2, 5, 4, 7, 6);
+  return v[0];
+}
+
+// Marks points 1 .. count of eight lines from a common start: the major
+// coordinate is major0 + k x sign for all of them, the minor one lane l's
+// running sum from minor0 by inc[l]. Every point lies on the mask. Leaves
+// each lane's next sum in sums[l].
+//
+// Compiled for AVX-512, for AVX2 and for any x86-64, chosen when the program
+// loads; each adds and truncates exactly as the scalar code does.
+[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
+void markeight(uint64_t* words, int64_t rowwords, bool xmajor, int64_t major0, int64_t sign, double minor0,
+               const double* inc, int64_t count, double* sums) {
+  Sums m, d, half;
+  for (int l = 0; l < Lanes; ++l) {
+    d[l] = inc[l];
+    m[l] = minor0 + inc[l];
+    half[l] = 0.5;
+  }
+  int64_t major = major0 + sign;
+  if (xmajor) {
+    // One column, eight rows: near the start the rows coincide.
+    const auto stride = static_cast<int32_t>(rowwords);
+    for (int64_t k = 0; k < count; ++k, major += sign, m += d) {
+      const Cells rows = __builtin_convertvector(m + half, Cells);
+      uint64_t* column = words + (major >> 6);
+      const uint64_t bit = uint64_t{1} << ((major & 63) ^ 7);
+      const Cells at = rows * stride;
+      if (orlanes(rows ^ rows[0]) == 0) {
+        column[at[0]] |= bit;
+        continue;
+      }
+      for (int l = 0; l < Lanes; ++l) column[at[l]] |= bit;
+    }
+  } else {
+    // One row, eight columns: mostly within one word.
+    for (int64_t k = 0; k < count; ++k, major += sign, m += d) {
+      const Cells columns = __builtin_convertvector(m + half, Cells);
+      uint64_t* row = words + major * rowwords;
+      const Cells word = columns >> 6;
+      const Words bits = (Words{} + 1) << __builtin_convertvector((columns & 63) ^ 7, Words);
+      if (orlanes(word ^ word[0]) == 0) {
+        row[word[0]] |= orlanes(bits);
+        continue;
+      }
+      for (int l = 0; l < Lanes; ++l) row[word[l]] |= bits[l];
+    }
+  }
+  for (int l = 0; l < Lanes; ++l) sums[l] = m[l];
+}
+
+// A run of lines whose middle points can go through markeight together.
+struct Batch {
+  bool xmajor = false;
+  int64_t sign = 0;
+  int count = 0;
+  const RimPoint* ends[Lanes];
+  int64_t steps[Lanes];
+  double inc[Lanes];
+};
+
+void markbatch(TouchMask& mask, RimPoint centre, Batch& b) {
+  int64_t common = b.steps[0];
+  for (int l = 1; l < b.count; ++l) common = std::min(common, b.steps[l]);
+  for (int l = b.count; l < Lanes; ++l) {  // spare lanes repeat the first line
+    b.steps[l] = b.steps[0];
+    b.inc[l] = b.inc[0];
+  }
+  const double minor0 = static_cast<double>(b.xmajor ? centre.y : centre.x);
+  const int64_t major0 = b.xmajor ? centre.x : centre.y;
+  double sums[Lanes];
+  const int64_t rowwords = (mask.width() + 63) / 64;
+  markeight(mask.row(0), rowwords, b.xmajor, major0, b.sign, minor0, b.inc, common - 1, sums);
+  // Each line's remaining middle points, its first point and its end point.
+  for (int l = 0; l < b.count; ++l) {
+    double m = sums[l];
+    for (int64_t k = common, major = major0 + common * b.sign; k < b.steps[l]; ++k, major += b.sign, m += b.inc[l]) {
+      if (b.xmajor) mask.mark(major, lineround(m)); else mask.mark(lineround(m), major);
+    }
+    const RimPoint& e = *b.ends[l];
+    if (e.x >= 0 && e.y >= 0 && e.x < mask.width() && e.y < mask.height()) mask.mark(e.x, e.y);
+  }
+  const int64_t fx = lineround(static_cast<double>(centre.x)), fy = lineround(static_cast<double>(centre.y));
+  if (fx >= 0 && fy >= 0 && fx < mask.width() && fy < mask.height()) mask.mark(fx, fy);
+  b.count = 0;
+}
+
+}  // namespace
 
 void marklines(TouchMask& mask, RimPoint centre, const RimPoint* ends, size_t count) {
-  for (size_t i = 0; i < count; ++i)
-    traceline(centre.x, centre.y, ends[i].x, ends[i].y, mask.width(), mask.height(),
-              [&](int64_t x, int64_t y) { mask.mark(x, y); });
+  Batch batch;
+  for (size_t i = 0; i < count; ++i) {
+    const RimPoint& e = ends[i];
+    const int64_t dx = e.x - centre.x, dy = e.y - centre.y;
+    const int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
+    if (steps < 2 || !middleinside(centre.x, centre.y, e.x, e.y, mask.width(), mask.height())) {
+      traceline(centre.x, centre.y, e.x, e.y, mask.width(), mask.height(),
+                [&](int64_t x, int64_t y) { mask.mark(x, y); });
+      continue;
+    }
+    const bool xmajor = std::llabs(dx) >= std::llabs(dy);
+    const int64_t sign = (xmajor ? dx : dy) > 0 ? 1 : -1;
+    if (batch.count > 0 && (batch.xmajor != xmajor || batch.sign != sign)) markbatch(mask, centre, batch);
+    batch.xmajor = xmajor;
+    batch.sign = sign;
+    batch.ends[batch.count] = &e;
+    batch.steps[batch.count] = steps;
+    batch.inc[batch.count] = static_cast<double>(xmajor ? dy : dx) / static_cast<double>(steps);
+    if (++batch.count == Lanes) markbatch(mask, centre, batch);
+  }
+  if (batch.count > 0) markbatch(mask, centre, batch);
 }
 
 namespace {
@@ -58,12 +185,15 @@ void applymasks(const PixelSurface& s, const PlotColor& c, const TouchMask* cons
     case 1: {
       // The mask's bytes line up with the picture's, so whole bytes combine.
       const bool set = c.textcolor >= 144;
+      const int64_t n = s.rowbytes;
       for (int64_t y = ylo; y < yhi; ++y) {
         uint8_t* row = s.row(y);
-        for (int64_t i = 0; i < s.rowbytes; ++i) {
-          uint8_t bits = 0;
-          for (size_t m = 0; m < count; ++m) bits |= reinterpret_cast<const uint8_t*>(masks[m]->row(y))[i];
-          row[i] = set ? row[i] | bits : row[i] & ~bits;
+        const auto* a = reinterpret_cast<const uint8_t*>(masks[0]->row(y));
+        const auto* b = reinterpret_cast<const uint8_t*>(masks[count > 1 ? 1 : 0]->row(y));
+        if (set) {
+          for (int64_t i = 0; i < n; ++i) row[i] |= static_cast<uint8_t>(a[i] | b[i]);
+        } else {
+          for (int64_t i = 0; i < n; ++i) row[i] &= static_cast<uint8_t>(~(a[i] | b[i]));
         }
       }
       break;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "graphics/pixel_formats.h"
@@ -74,13 +75,16 @@ class TouchMask {
   TouchMask(int64_t width, int64_t height);
   int64_t width() const { return width_; }
   int64_t height() const { return height_; }
-  uint64_t* row(int64_t y) { return words_.data() + y * rowwords_; }
-  const uint64_t* row(int64_t y) const { return words_.data() + y * rowwords_; }
+  uint64_t* row(int64_t y) { return words_.get() + y * rowwords_; }
+  const uint64_t* row(int64_t y) const { return words_.get() + y * rowwords_; }
   void mark(int64_t x, int64_t y) { row(y)[x >> 6] |= uint64_t{1} << ((x & 63) ^ 7); }
 
  private:
+  struct Free {
+    void operator()(uint64_t* p) const { std::free(p); }
+  };
   int64_t width_, height_, rowwords_;
-  std::vector<uint64_t> words_;
+  std::unique_ptr<uint64_t[], Free> words_;  // calloc: fresh pages need no clearing
 };
 
 // Marks every point of the lines from `centre` to each of `ends` that lies on
