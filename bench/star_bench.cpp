@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <string>
 
 #include "graphics/colors.h"
 #include "graphics/primitives.h"
@@ -42,15 +41,14 @@ void star(benchmark::State& state, Draw draw) {
 void registerall() {
   for (int64_t size : {1024, 2048, 4096, 8192})
     for (int64_t segments : {1, 36, 360}) {
-      const std::string name = "/" + std::to_string(size) + "/" + std::to_string(segments);
       // The literal sweep takes seconds at 8192: a few runs of it.
       const int64_t literalruns = size >= 8192 ? 2 : size >= 4096 ? 3 : 5;
-      benchmark::RegisterBenchmark(("star/fast" + name).c_str(), star, vx::g_DrawVelmorandine)
+      benchmark::RegisterBenchmark("star/fast", star, vx::g_DrawVelmorandine)
           ->Args({size, segments})
           ->Iterations(size >= 4096 ? 20 : 100)
           ->UseManualTime()
           ->Unit(benchmark::kMillisecond);
-      benchmark::RegisterBenchmark(("star/reference" + name).c_str(), star, vx::g_DrawVelmorandineReference)
+      benchmark::RegisterBenchmark("star/reference", star, vx::g_DrawVelmorandineReference)
           ->Args({size, segments})
           ->Iterations(literalruns)
           ->UseManualTime()

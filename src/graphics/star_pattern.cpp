@@ -33,7 +33,7 @@ constexpr size_t LineBatch = size_t{1} << 16;
 
 // From about this many plotted points on (rmax^2 per filled half turn) a
 // second thread saves more than it costs.
-constexpr double ThreadedWork = 200'000;
+constexpr double ThreadedWork = 40000;
 
 // The filled angle indexes of one thread, and the rim pixel that the sweep
 // last drew a line to before them.
