@@ -1,5 +1,6 @@
 #include "graphics/star_raster.h"
 
+#include <atomic>
 #include <cstring>
 #include <new>
 
@@ -52,11 +53,11 @@ template <class V>
 // running sum from minor0 by inc[l]. Every point lies on the mask. Leaves
 // each lane's next sum in sums[l].
 //
-// Compiled for AVX-512, for AVX2 and for any x86-64, chosen when the program
-// loads; each adds and truncates exactly as the scalar code does.
-[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
-void markeight(uint64_t* words, int64_t rowwords, bool xmajor, int64_t major0, int64_t sign, double minor0,
-               const double* inc, int64_t count, double* sums) {
+// Compiled for AVX-512, for AVX2 and for any x86-64 (see MarkingVariants);
+// each adds and truncates exactly as the scalar code does.
+[[gnu::always_inline]] inline void markeight(uint64_t* words, int64_t rowwords, bool xmajor, int64_t major0,
+                                             int64_t sign, double minor0, const double* inc, int64_t count,
+                                             double* sums) {
   Sums m, d, half;
   for (int l = 0; l < Lanes; ++l) {
     d[l] = inc[l];
@@ -95,6 +96,56 @@ void markeight(uint64_t* words, int64_t rowwords, bool xmajor, int64_t major0, i
   for (int l = 0; l < Lanes; ++l) sums[l] = m[l];
 }
 
+using MarkEight = void (*)(uint64_t*, int64_t, bool, int64_t, int64_t, double, const double*, int64_t, double*);
+
+#if defined(__x86_64__)
+[[gnu::target("arch=x86-64-v4")]] void markeightv4(uint64_t* words, int64_t rowwords, bool xmajor,
+                                                    int64_t major0, int64_t sign, double minor0,
+                                                    const double* inc, int64_t count, double* sums) {
+  markeight(words, rowwords, xmajor, major0, sign, minor0, inc, count, sums);
+}
+[[gnu::target("arch=x86-64-v3")]] void markeightv3(uint64_t* words, int64_t rowwords, bool xmajor,
+                                                    int64_t major0, int64_t sign, double minor0,
+                                                    const double* inc, int64_t count, double* sums) {
+  markeight(words, rowwords, xmajor, major0, sign, minor0, inc, count, sums);
+}
+#endif
+void markeightplain(uint64_t* words, int64_t rowwords, bool xmajor, int64_t major0, int64_t sign, double minor0,
+                    const double* inc, int64_t count, double* sums) {
+  markeight(words, rowwords, xmajor, major0, sign, minor0, inc, count, sums);
+}
+
+struct Variant {
+  const char* name;
+  MarkEight mark;
+};
+
+// The variants this processor can run, best first.
+const std::vector<Variant>& variants() {
+  static const std::vector<Variant> list = [] {
+    std::vector<Variant> all;
+#if defined(__x86_64__)
+    __builtin_cpu_init();
+    const bool v3 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&
+                    __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2");
+    const bool v4 = v3 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                    __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
+    if (v4) all.push_back({"x86-64-v4", markeightv4});
+    if (v3) all.push_back({"x86-64-v3", markeightv3});
+#endif
+    all.push_back({"plain", markeightplain});
+    return all;
+  }();
+  return list;
+}
+
+std::atomic<MarkEight> chosen{nullptr};
+
+MarkEight marker() {
+  MarkEight m = chosen.load(std::memory_order_relaxed);
+  return m != nullptr ? m : variants().front().mark;
+}
+
 // A run of lines whose middle points can go through markeight together.
 struct Batch {
   bool xmajor = false;
@@ -116,7 +167,7 @@ void markbatch(TouchMask& mask, RimPoint centre, Batch& b) {
   const int64_t major0 = b.xmajor ? centre.x : centre.y;
   double sums[Lanes];
   const int64_t rowwords = (mask.width() + 63) / 64;
-  markeight(mask.row(0), rowwords, b.xmajor, major0, b.sign, minor0, b.inc, common - 1, sums);
+  marker()(mask.row(0), rowwords, b.xmajor, major0, b.sign, minor0, b.inc, common - 1, sums);
   // Each line's remaining middle points, its first point and its end point.
   for (int l = 0; l < b.count; ++l) {
     double m = sums[l];
@@ -132,6 +183,21 @@ void markbatch(TouchMask& mask, RimPoint centre, Batch& b) {
 }
 
 }  // namespace
+
+std::vector<std::string> markingvariants() {
+  std::vector<std::string> names;
+  for (const Variant& v : variants()) names.push_back(v.name);
+  return names;
+}
+
+bool usemarkingvariant(const std::string& name) {
+  for (const Variant& v : variants())
+    if (name == v.name) {
+      chosen.store(v.mark, std::memory_order_relaxed);
+      return true;
+    }
+  return false;
+}
 
 void marklines(TouchMask& mask, RimPoint centre, const RimPoint* ends, size_t count) {
   Batch batch;

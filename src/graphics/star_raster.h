@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "graphics/pixel_formats.h"
@@ -86,6 +87,13 @@ class TouchMask {
   int64_t width_, height_, rowwords_;
   std::unique_ptr<uint64_t[], Free> words_;  // calloc: fresh pages need no clearing
 };
+
+// The instruction sets the marking of lines can use on this processor, best
+// first: "x86-64-v4" (AVX-512), "x86-64-v3" (AVX2) and "plain" (any
+// x86-64). All give the same marks; the best is used unless a test picks
+// another by name (false for a name that is not there).
+std::vector<std::string> markingvariants();
+bool usemarkingvariant(const std::string& name);
 
 // Marks every point of the lines from `centre` to each of `ends` that lies on
 // the mask. The order of lines does not matter to a mask.

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "graphic_window.h"
+#include "graphics/star_raster.h"
 #include "graphics/star_sweep.h"
 
 using namespace vx;
@@ -104,6 +105,7 @@ TEST(StarDifferential, RandomCasesMatchTheLiteralSweep) {
   const int64_t depths[] = {1, 4, 8, 16, 24, 32};
   const int64_t segmentchoices[] = {1, 2, 3, 4, 5, 36, 90, 180, 359, 360};
   double budget = 60e6;  // angles of the literal sweep over all cases
+  const std::vector<std::string> variants = markingvariants();
   int cases = 0;
   for (int config = 0; config < 60; ++config) {
     const int64_t depth = depths[config % 6];
@@ -127,21 +129,25 @@ TEST(StarDifferential, RandomCasesMatchTheLiteralSweep) {
       const int64_t segments = pick < 10 ? segmentchoices[pick] : pick < 18 ? uniform(1, 360) : pick == 18 ? 0 : 361;
       // Mostly slot 1; sometimes one never initialised, or no slot at all.
       const uint8_t window = k == 7 ? 5 : k == 13 ? static_cast<uint8_t>(uniform(8, 255)) : 1;
+      // Each case on one of the processor's variants of the line marking.
+      ASSERT_TRUE(usemarkingvariant(variants[static_cast<size_t>(cases) % variants.size()]));
       const Outcome ref = drawfrom(g_DrawVelmorandineReference, start, window, r, segments);
       const Outcome fast = drawfrom(g_DrawVelmorandine, start, window, r, segments);
       EXPECT_EQ(difference(ref, fast), "")
           << "window " << int{window} << " depth " << depth << " " << w.Width << "x" << w.Height << " mode "
           << w.DrawingMode << " colour " << int{w.TextColor} << " rectangle " << r[0] << "," << r[1] << " "
-          << r[2] << "," << r[3] << " segments " << segments;
+          << r[2] << "," << r[3] << " segments " << segments << " on " << variants[static_cast<size_t>(cases) % variants.size()];
       ++cases;
     }
   }
   EXPECT_EQ(cases, 1200);
+  usemarkingvariant(variants.front());
 }
 
 // The star program's call: a cleared white one-bit window, black, the whole
-// square.
+// square; fast on each variant of the line marking.
 TEST(StarDifferential, TheStarProgramsCallsMatchTheLiteralSweep) {
+  const std::vector<std::string> variants = markingvariants();
   for (int64_t d : {32, 45, 256, 1000, 2048})
     for (int64_t segments : {1, 36, 360}) {
       if (d == 2048 && segments != 36) continue;  // the literal sweep's work
@@ -151,9 +157,12 @@ TEST(StarDifferential, TheStarProgramsCallsMatchTheLiteralSweep) {
       t_Window& w = WindowTable[1];
       const std::vector<uint8_t> start(ToolkitMemory.begin() + w.MemoryStart, ToolkitMemory.begin() + w.MemoryEnd + 1);
       const int64_t r[4] = {0, 0, d - 1, d - 1};
-      EXPECT_EQ(difference(drawfrom(g_DrawVelmorandineReference, start, 1, r, segments),
-                           drawfrom(g_DrawVelmorandine, start, 1, r, segments)),
-                "")
-          << "D " << d << " segments " << segments;
+      const Outcome ref = drawfrom(g_DrawVelmorandineReference, start, 1, r, segments);
+      for (const std::string& variant : variants) {
+        ASSERT_TRUE(usemarkingvariant(variant));
+        EXPECT_EQ(difference(ref, drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+            << "D " << d << " segments " << segments << " on " << variant;
+      }
     }
+  usemarkingvariant(variants.front());
 }
