@@ -104,7 +104,7 @@ TEST(StarDifferential, RandomCasesMatchTheLiteralSweep) {
   };
   const int64_t depths[] = {1, 4, 8, 16, 24, 32};
   const int64_t segmentchoices[] = {1, 2, 3, 4, 5, 36, 90, 180, 359, 360};
-  double budget = 60e6;  // angles of the literal sweep over all cases
+  double budget = 150e6;  // angles of the literal sweep over all cases
   const std::vector<std::string> variants = markingvariants();
   int cases = 0;
   for (int config = 0; config < 60; ++config) {
