@@ -80,17 +80,19 @@ template <class V>
       for (int l = 0; l < Lanes; ++l) column[at[l]] |= bit;
     }
   } else {
-    // One row, eight columns: mostly within one word.
+    // One row, eight columns: mostly within one 32-bit word (the row's
+    // bytes in the same order as in its 64-bit words).
+    typedef uint32_t Word32 __attribute__((may_alias));
     for (int64_t k = 0; k < count; ++k, major += sign, m += d) {
       const Cells columns = __builtin_convertvector(m + half, Cells);
-      uint64_t* row = words + major * rowwords;
-      const Cells word = columns >> 6;
-      const Words bits = (Words{} + 1) << __builtin_convertvector((columns & 63) ^ 7, Words);
+      Word32* row = reinterpret_cast<Word32*>(words + major * rowwords);
+      const Cells word = columns >> 5;
+      const Cells bits = 1 << ((columns & 31) ^ 7);
       if (orlanes(word ^ word[0]) == 0) {
-        row[word[0]] |= orlanes(bits);
+        row[word[0]] |= static_cast<uint32_t>(orlanes(bits));
         continue;
       }
-      for (int l = 0; l < Lanes; ++l) row[word[l]] |= bits[l];
+      for (int l = 0; l < Lanes; ++l) row[word[l]] |= static_cast<uint32_t>(bits[l]);
     }
   }
   for (int l = 0; l < Lanes; ++l) sums[l] = m[l];
