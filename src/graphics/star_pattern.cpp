@@ -3,7 +3,9 @@
 #include <barrier>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -80,8 +82,9 @@ bool lastpoint(RimPoint centre, RimPoint end, const PixelSurface& s, RimPoint& a
                    [&](int64_t x, int64_t y) { at = {x, y}; });
 }
 
-// What one thread leaves: the pixels its lines touch, and the last point
-// plotted by its last line that reached the surface.
+// What one thread leaves: the pixels its lines touch (its mask is made before
+// the thread starts), and the last point plotted by its last line that
+// reached the surface.
 struct PartResult {
   TouchMask mask{0, 0};
   bool hit = false;
@@ -90,7 +93,6 @@ struct PartResult {
 
 void drawpart(const Part& part, const StarGeometry& g, const AngleSequence& angles, RimPoint centre,
               const PixelSurface& s, bool marks, PartResult& result) {
-  if (marks) result.mask = TouchMask(s.width, s.height);
   RimWalk walk(g, angles);
   std::vector<RimPoint> batch;
   auto flush = [&] {
@@ -178,7 +180,8 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   }
 
   const PlotColor c = plotcolorof(w);
-  if (!orderfree(s, c)) {
+  // Every plot in the sweep's order, on this thread.
+  auto drawinorder = [&] {
     RimWalk walk(g, angles);
     std::vector<RimPoint> batch;
     int64_t lastx = 0, lasty = 0;
@@ -198,6 +201,9 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
       w.PositionX = lastx;
       w.PositionY = lasty;
     }
+  };
+  if (!orderfree(s, c)) {
+    drawinorder();
     return;
   }
 
@@ -211,22 +217,44 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   const std::vector<Part> parts = splitranges(ranges, RimWalk(g, angles), threads);
   std::vector<PartResult> results(threads);
   std::vector<const TouchMask*> masks;
-  for (const PartResult& r : results) masks.push_back(&r.mask);
-  // Each thread marks its own mask; once all are marked, each writes its
-  // share of the rows of the picture from all masks.
-  std::barrier marked(static_cast<std::ptrdiff_t>(threads));
-  auto run = [&](size_t t) {
-    drawpart(parts[t], g, angles, centre, s, marks, results[t]);
-    if (!marks) return;
-    marked.arrive_and_wait();
-    applymasks(s, c, masks.data(), masks.size(), s.height * static_cast<int64_t>(t) / static_cast<int64_t>(threads),
-               s.height * static_cast<int64_t>(t + 1) / static_cast<int64_t>(threads));
+  for (PartResult& r : results) {
+    if (marks) {
+      r.mask = TouchMask(s.width, s.height);
+      if (!r.mask.ok()) {  // no memory for a mask: plot point by point instead
+        drawinorder();
+        return;
+      }
+    }
+    masks.push_back(&r.mask);
+  }
+  auto writerows = [&](size_t share, size_t shares) {
+    const auto rows = [&](size_t k) { return s.height * static_cast<int64_t>(k) / static_cast<int64_t>(shares); };
+    if (marks) applymasks(s, c, masks.data(), masks.size(), rows(share), rows(share + 1));
   };
-  {
-    std::vector<std::thread> helpers;
-    for (size_t t = 1; t < threads; ++t) helpers.emplace_back(run, t);
-    run(0);
-    for (std::thread& h : helpers) h.join();
+  // A helper thread marks the second part's mask; once both are marked, each
+  // thread writes half the rows of the picture from both masks. Should the
+  // helper not start, this thread does all of it.
+  std::optional<std::barrier<>> marked;
+  std::thread helper;
+  if (threads == 2) {
+    marked.emplace(2);
+    try {
+      helper = std::thread([&] {
+        drawpart(parts[1], g, angles, centre, s, marks, results[1]);
+        marked->arrive_and_wait();
+        writerows(1, 2);
+      });
+    } catch (const std::system_error&) {
+    }
+  }
+  drawpart(parts[0], g, angles, centre, s, marks, results[0]);
+  if (helper.joinable()) {
+    marked->arrive_and_wait();
+    writerows(0, 2);
+    helper.join();
+  } else {
+    for (size_t t = 1; t < threads; ++t) drawpart(parts[t], g, angles, centre, s, marks, results[t]);
+    writerows(0, 1);
   }
   for (size_t t = threads; t-- > 0;)
     if (results[t].hit) {

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <cstring>
-#include <new>
 
 #include "graphics/drawing_modes.h"
 #include "graphics/palette.h"
@@ -25,9 +24,7 @@ bool middleinside(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width,
 
 TouchMask::TouchMask(int64_t width, int64_t height)
     : width_(width), height_(height), rowwords_((width + 63) / 64),
-      words_(static_cast<uint64_t*>(std::calloc(static_cast<size_t>(std::max<int64_t>(rowwords_ * height, 1)), 8))) {
-  if (!words_) throw std::bad_alloc();
-}
+      words_(static_cast<uint64_t*>(std::calloc(static_cast<size_t>(std::max<int64_t>(rowwords_ * height, 1)), 8))) {}
 
 namespace {
 
@@ -343,6 +340,16 @@ bool draworderedas(const PixelSurface& s, const PlotColor& c, RimPoint centre, c
 
 bool drawordered(const PixelSurface& s, const PlotColor& c, RimPoint centre, const RimPoint* ends,
                  size_t count, int64_t& lastx, int64_t& lasty) {
+  if (orderfree(s, c)) {  // any other colour: each plot as g_Plot writes it
+    bool any = false;
+    for (size_t i = 0; i < count; ++i)
+      any |= traceline(centre.x, centre.y, ends[i].x, ends[i].y, s.width, s.height, [&](int64_t x, int64_t y) {
+        writepixel(s, x, y, c);
+        lastx = x;
+        lasty = y;
+      });
+    return any;
+  }
   const bool deep = s.depth == 32;
   switch (c.mode) {
     case 1: return deep ? draworderedas<32, 1>(s, c, centre, ends, count, lastx, lasty)

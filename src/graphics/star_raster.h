@@ -73,7 +73,8 @@ bool traceline(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width, in
 // that the bytes of a row read like a one-bit picture row.
 class TouchMask {
  public:
-  TouchMask(int64_t width, int64_t height);
+  TouchMask(int64_t width, int64_t height);  // all clear; ok() false when there was no memory
+  bool ok() const { return words_ != nullptr; }
   int64_t width() const { return width_; }
   int64_t height() const { return height_; }
   uint64_t* row(int64_t y) { return words_.get() + y * rowwords_; }
@@ -110,8 +111,9 @@ void applymasks(const PixelSurface& s, const PlotColor& c, const TouchMask* cons
 // bits.
 bool orderfree(const PixelSurface& s, const PlotColor& c);
 
-// Draws the lines in order, every plot applied as g_Plot applies it; returns
-// whether any point landed, and leaves the last one in (lastx, lasty).
+// Draws the lines in order, every plot applied as g_Plot applies it (needed
+// for the blending, averaging and XOR modes, and right for any colour);
+// returns whether any point landed, and leaves the last one in (lastx, lasty).
 bool drawordered(const PixelSurface& s, const PlotColor& c, RimPoint centre, const RimPoint* ends,
                  size_t count, int64_t& lastx, int64_t& lasty);
 
