@@ -86,13 +86,14 @@ bool lastpoint(RimPoint centre, RimPoint end, const PixelSurface& s, RimPoint& a
 // the thread starts), and the last point plotted by its last line that
 // reached the surface.
 struct PartResult {
-  TouchMask mask{0, 0};
+  TouchMask mask;
   bool hit = false;
   RimPoint last{0, 0};
 };
 
 void drawpart(const Part& part, const StarGeometry& g, const AngleSequence& angles, RimPoint centre,
               const PixelSurface& s, bool marks, PartResult& result) {
+  if (marks) result.mask.clear();
   RimWalk walk(g, angles);
   std::vector<RimPoint> batch;
   auto flush = [&] {

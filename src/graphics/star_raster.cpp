@@ -1,6 +1,9 @@
 #include "graphics/star_raster.h"
 
 #include <atomic>
+#include <mutex>
+#include <tuple>
+#include <utility>
 #include <cstring>
 
 #include "graphics/drawing_modes.h"
@@ -22,9 +25,68 @@ bool middleinside(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width,
   return steps < (int64_t{1} << 24) && size < (int64_t{1} << 24);
 }
 
+namespace {
+
+// Mask memory between calls: at most two blocks (one per thread), the
+// largest asked for. Never destroyed, like the toolkit's other process-wide
+// state.
+struct MaskPool {
+  std::mutex lock;
+  std::vector<std::pair<uint64_t*, size_t>> blocks;
+};
+
+MaskPool& maskpool() {
+  static MaskPool* pool = new MaskPool;
+  return *pool;
+}
+
+}  // namespace
+
 TouchMask::TouchMask(int64_t width, int64_t height)
-    : width_(width), height_(height), rowwords_((width + 63) / 64),
-      words_(static_cast<uint64_t*>(std::calloc(static_cast<size_t>(std::max<int64_t>(rowwords_ * height, 1)), 8))) {}
+    : width_(width), height_(height), rowwords_((width + 63) / 64) {
+  const size_t need = static_cast<size_t>(std::max<int64_t>(rowwords_ * height, 1));
+  {
+    MaskPool& pool = maskpool();
+    const std::lock_guard<std::mutex> hold(pool.lock);
+    for (auto it = pool.blocks.begin(); it != pool.blocks.end(); ++it)
+      if (it->second >= need) {
+        std::tie(words_, capacity_) = *it;
+        pool.blocks.erase(it);
+        return;
+      }
+  }
+  words_ = new (std::nothrow) uint64_t[need];
+  capacity_ = words_ != nullptr ? need : 0;
+}
+
+TouchMask& TouchMask::operator=(TouchMask&& other) noexcept {
+  if (this != &other) {
+    release();
+    width_ = other.width_;
+    height_ = other.height_;
+    rowwords_ = other.rowwords_;
+    words_ = std::exchange(other.words_, nullptr);
+    capacity_ = std::exchange(other.capacity_, 0);
+  }
+  return *this;
+}
+
+TouchMask::~TouchMask() { release(); }
+
+void TouchMask::release() {
+  if (words_ == nullptr) return;
+  MaskPool& pool = maskpool();
+  const std::lock_guard<std::mutex> hold(pool.lock);
+  pool.blocks.emplace_back(std::exchange(words_, nullptr), capacity_);
+  // Keep the two largest.
+  std::sort(pool.blocks.begin(), pool.blocks.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  while (pool.blocks.size() > 2) {
+    delete[] pool.blocks.back().first;
+    pool.blocks.pop_back();
+  }
+}
+
+void TouchMask::clear() { std::fill_n(words_, rowwords_ * height_, uint64_t{0}); }
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/pixel_formats.h"
@@ -70,23 +71,32 @@ bool traceline(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width, in
 
 // One bit per pixel of a surface, marking the pixels some line has touched.
 // Rows are whole 64-bit words; within a word, pixel x is bit (x % 64) ^ 7, so
-// that the bytes of a row read like a one-bit picture row.
+// that the bytes of a row read like a one-bit picture row. The memory is kept
+// for the next mask when this one goes: fresh pages would cost a page fault
+// each, a noticeable share of the drawing at the largest sizes.
 class TouchMask {
  public:
-  TouchMask(int64_t width, int64_t height);  // all clear; ok() false when there was no memory
+  TouchMask() = default;
+  // Not yet cleared; ok() is false when there was no memory.
+  TouchMask(int64_t width, int64_t height);
+  TouchMask(TouchMask&& other) noexcept { *this = std::move(other); }
+  TouchMask& operator=(TouchMask&& other) noexcept;
+  ~TouchMask();
+
   bool ok() const { return words_ != nullptr; }
+  void clear();
   int64_t width() const { return width_; }
   int64_t height() const { return height_; }
-  uint64_t* row(int64_t y) { return words_.get() + y * rowwords_; }
-  const uint64_t* row(int64_t y) const { return words_.get() + y * rowwords_; }
+  uint64_t* row(int64_t y) { return words_ + y * rowwords_; }
+  const uint64_t* row(int64_t y) const { return words_ + y * rowwords_; }
   void mark(int64_t x, int64_t y) { row(y)[x >> 6] |= uint64_t{1} << ((x & 63) ^ 7); }
 
  private:
-  struct Free {
-    void operator()(uint64_t* p) const { std::free(p); }
-  };
-  int64_t width_, height_, rowwords_;
-  std::unique_ptr<uint64_t[], Free> words_;  // calloc: fresh pages need no clearing
+  void release();  // the memory back to the pool
+
+  int64_t width_ = 0, height_ = 0, rowwords_ = 0;
+  uint64_t* words_ = nullptr;
+  size_t capacity_ = 0;  // words
 };
 
 // The instruction sets the marking of lines can use on this processor, best
