@@ -45,7 +45,7 @@ void registerall() {
       const int64_t literalruns = size >= 8192 ? 2 : size >= 4096 ? 3 : 5;
       benchmark::RegisterBenchmark("star/fast", star, vx::g_DrawVelmorandine)
           ->Args({size, segments})
-          ->Iterations(size >= 4096 ? 20 : 100)
+          ->Iterations(size >= 4096 ? 50 : 200)
           ->UseManualTime()
           ->Unit(benchmark::kMillisecond);
       benchmark::RegisterBenchmark("star/reference", star, vx::g_DrawVelmorandineReference)
