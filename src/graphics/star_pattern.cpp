@@ -1,10 +1,21 @@
 #include "graphics/star_pattern.h"
 
+#include <barrier>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
+#include "graphics/pixel_formats.h"
+#include "graphics/pixel_surface.h"
 #include "graphics/primitives.h"
+#include "graphics/star_raster.h"
+#include "graphics/star_sweep.h"
 #include "runtime/log.h"
+#include "runtime/memory.h"
 
 namespace vx {
 namespace {
@@ -18,11 +29,240 @@ constexpr int64_t StarCoordinateLimit = int64_t{1} << 30;
 
 bool starcoordinateok(int64_t v) { return v > -StarCoordinateLimit && v < StarCoordinateLimit; }
 
+// Rim pixels are drawn in batches of this many lines, so that memory stays
+// bounded whatever the size of the star.
+constexpr size_t LineBatch = size_t{1} << 16;
+
+// From about this many plotted points on (rmax^2 per filled half turn) a
+// second thread saves more than it costs.
+constexpr double ThreadedWork = 40000;
+
+// The filled angle indexes of one thread, and the rim pixel that the sweep
+// last drew a line to before them.
+struct Part {
+  std::vector<IndexRange> ranges;
+  RimPoint last{-1, -1};
+};
+
+// Cuts the filled ranges into `count` parts of about equal numbers of angles.
+std::vector<Part> splitranges(const std::vector<IndexRange>& ranges, const RimWalk& walk, size_t count) {
+  int64_t total = 0;
+  for (const IndexRange& r : ranges) total += r.hi - r.lo;
+  std::vector<Part> parts(count);
+  int64_t done = 0;
+  size_t p = 0;
+  for (const IndexRange& r : ranges) {
+    for (int64_t lo = r.lo; lo < r.hi;) {
+      const int64_t room = p + 1 == count ? r.hi - lo : total * static_cast<int64_t>(p + 1) / static_cast<int64_t>(count) - done;
+      if (room <= 0) {
+        ++p;
+        continue;
+      }
+      const int64_t hi = std::min(r.hi, lo + room);
+      parts[p].ranges.push_back({lo, hi});
+      done += hi - lo;
+      lo = hi;
+    }
+  }
+  int64_t previous = -1;  // the last filled index before the part
+  for (Part& part : parts) {
+    if (previous >= 0) part.last = walk.at(previous);
+    if (!part.ranges.empty()) previous = part.ranges.back().hi - 1;
+  }
+  return parts;
+}
+
+// The last point g_Line(centre, end) plots on the surface, if any.
+bool lastpoint(RimPoint centre, RimPoint end, const PixelSurface& s, RimPoint& at) {
+  if (s.contains(end.x, end.y)) {
+    at = end;
+    return true;
+  }
+  return traceline(centre.x, centre.y, end.x, end.y, s.width, s.height,
+                   [&](int64_t x, int64_t y) { at = {x, y}; });
+}
+
+// What one thread leaves: the pixels its lines touch (its mask is made before
+// the thread starts), and the last point plotted by its last line that
+// reached the surface.
+struct PartResult {
+  TouchMask mask;
+  bool hit = false;
+  RimPoint last{0, 0};
+};
+
+void drawpart(const Part& part, const StarGeometry& g, const AngleSequence& angles, RimPoint centre,
+              const PixelSurface& s, bool marks, PartResult& result) {
+  if (marks) result.mask.clear();
+  RimWalk walk(g, angles);
+  std::vector<RimPoint> batch;
+  auto flush = [&] {
+    if (marks) marklines(result.mask, centre, batch.data(), batch.size());
+    for (size_t i = batch.size(); i-- > 0;)
+      if (lastpoint(centre, batch[i], s, result.last)) {
+        result.hit = true;
+        break;
+      }
+    batch.clear();
+  };
+  RimPoint last = part.last;
+  for (const IndexRange& r : part.ranges)
+    walk.walk(r, last, [&](RimPoint p) {
+      batch.push_back(p);
+      if (batch.size() == LineBatch) flush();
+    });
+  flush();
+}
+
 }  // namespace
 
+// The sweep without visiting every angle (see star_sweep.h), and the lines
+// drawn as g_Line draws them with the window looked up once. Where plotting
+// is idempotent and order-free, lines only mark a mask of touched pixels
+// (two threads, a mask each, for a large star), which is then written in the
+// drawing colour; otherwise every plot is applied in the sweep's order.
 void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
                         int64_t segments) {
-  g_DrawVelmorandineReference(window, x0, y0, x1, y1, segments);
+  if (window >= 8) {
+    log("g_DrawVelmorandine: Window is not a graphic window.");
+    return;
+  }
+  if (segments < 1 || segments > 360) {
+    log("g_DrawVelmorandine: Illegal segment count.");
+    return;
+  }
+  if (!starcoordinateok(x0) || !starcoordinateok(y0) || !starcoordinateok(x1) || !starcoordinateok(y1))
+    return;
+  const double rx = static_cast<double>(std::llabs(x1 - x0) + 1) * 0.5;
+  const double ry = static_cast<double>(std::llabs(y1 - y0) + 1) * 0.5;
+  const double cx = static_cast<double>(x0) + rx;
+  const double cy = static_cast<double>(y0) + ry;
+  const RimPoint centre{static_cast<int64_t>(cx), static_cast<int64_t>(cy)};
+  const double rmax = rx > ry ? rx : ry;
+  const double step = rmax == 0 ? 0.5 : 0.5 / (rmax * rmax);
+  const double period = (360.0 / static_cast<double>(segments)) * DegreesToRadians;
+  const double half = (180.0 / static_cast<double>(segments)) * DegreesToRadians;
+  // 360 / N is exactly twice 180 / N, so period is exactly twice half; the
+  // sector test relies on it.
+  if (period != 2 * half) {
+    g_DrawVelmorandineReference(window, x0, y0, x1, y1, segments);
+    return;
+  }
+
+  t_Window& w = WindowTable[window];
+  const bool ready = MemoryReady && w.Initialized;
+  PixelSurface s;
+  if (ready) {
+    s = pixelsurface(window);
+    if (s.data == nullptr) {
+      // A depth that is none of the six makes every plot on the window log a
+      // line; that rare state is left to the literal sweep. A picture that
+      // may not be touched has no points at all.
+      if (!isSupportedBitDepth(s.depth) && s.width > 0 && s.height > 0)
+        g_DrawVelmorandineReference(window, x0, y0, x1, y1, segments);
+      return;
+    }
+    // Every point lies within a pixel or two of the rectangle.
+    if (std::max(x0, x1) + 3 < 0 || std::max(y0, y1) + 3 < 0 || std::min(x0, x1) - 3 >= s.width ||
+        std::min(y0, y1) - 3 >= s.height)
+      return;
+  }
+
+  const AngleSequence angles(step, FullTurn);
+  const StarGeometry g{cx, cy, rx, ry};
+  const std::vector<IndexRange> ranges = filledranges(angles, half);
+
+  if (!ready) {  // g_Line reports the window once per line
+    const std::string line = "g_Line: Graphic window #" + std::to_string(window) + " not initialized.";
+    RimWalk walk(g, angles);
+    RimPoint last{-1, -1};
+    for (const IndexRange& r : ranges) walk.walk(r, last, [&](RimPoint) { log(line); });
+    return;
+  }
+
+  const PlotColor c = plotcolorof(w);
+  // Every plot in the sweep's order, on this thread.
+  auto drawinorder = [&] {
+    RimWalk walk(g, angles);
+    std::vector<RimPoint> batch;
+    int64_t lastx = 0, lasty = 0;
+    bool hit = false;
+    auto flush = [&] {
+      hit |= drawordered(s, c, centre, batch.data(), batch.size(), lastx, lasty);
+      batch.clear();
+    };
+    RimPoint last{-1, -1};
+    for (const IndexRange& r : ranges)
+      walk.walk(r, last, [&](RimPoint p) {
+        batch.push_back(p);
+        if (batch.size() == LineBatch) flush();
+      });
+    flush();
+    if (hit) {
+      w.PositionX = lastx;
+      w.PositionY = lasty;
+    }
+  };
+  if (!orderfree(s, c)) {
+    drawinorder();
+    return;
+  }
+
+  // Modes 8 and above leave 24- and 32-bit pixels as they are; only the
+  // position moves.
+  const bool marks = !((s.depth == 24 || s.depth == 32) && (c.mode < 0 || c.mode > 7));
+  int64_t filled = 0;
+  for (const IndexRange& r : ranges) filled += r.hi - r.lo;
+  const double work = rmax * rmax * static_cast<double>(filled) / static_cast<double>(std::max<int64_t>(angles.size(), 1));
+  const size_t threads = work >= ThreadedWork && std::thread::hardware_concurrency() > 1 ? 2 : 1;
+  const std::vector<Part> parts = splitranges(ranges, RimWalk(g, angles), threads);
+  std::vector<PartResult> results(threads);
+  std::vector<const TouchMask*> masks;
+  for (PartResult& r : results) {
+    if (marks) {
+      r.mask = TouchMask(s.width, s.height);
+      if (!r.mask.ok()) {  // no memory for a mask: plot point by point instead
+        drawinorder();
+        return;
+      }
+    }
+    masks.push_back(&r.mask);
+  }
+  auto writerows = [&](size_t share, size_t shares) {
+    const auto rows = [&](size_t k) { return s.height * static_cast<int64_t>(k) / static_cast<int64_t>(shares); };
+    if (marks) applymasks(s, c, masks.data(), masks.size(), rows(share), rows(share + 1));
+  };
+  // A helper thread marks the second part's mask; once both are marked, each
+  // thread writes half the rows of the picture from both masks. Should the
+  // helper not start, this thread does all of it.
+  std::optional<std::barrier<>> marked;
+  std::thread helper;
+  if (threads == 2) {
+    marked.emplace(2);
+    try {
+      helper = std::thread([&] {
+        drawpart(parts[1], g, angles, centre, s, marks, results[1]);
+        marked->arrive_and_wait();
+        writerows(1, 2);
+      });
+    } catch (const std::system_error&) {
+    }
+  }
+  drawpart(parts[0], g, angles, centre, s, marks, results[0]);
+  if (helper.joinable()) {
+    marked->arrive_and_wait();
+    writerows(0, 2);
+    helper.join();
+  } else {
+    for (size_t t = 1; t < threads; ++t) drawpart(parts[t], g, angles, centre, s, marks, results[t]);
+    writerows(0, 1);
+  }
+  for (size_t t = threads; t-- > 0;)
+    if (results[t].hit) {
+      w.PositionX = results[t].last.x;
+      w.PositionY = results[t].last.y;
+      break;
+    }
 }
 
 void g_DrawVelmorandineReference(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,

@@ -1,0 +1,258 @@
+#include "graphics/star_sweep.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vx {
+namespace {
+
+// The first j in [0, limit] for which pred(j) holds, pred being false and then
+// true; limit + 1 when none does. `guess` is where to start looking.
+template <class Pred>
+int64_t firstof(int64_t limit, int64_t guess, Pred pred) {
+  guess = std::clamp<int64_t>(guess, 0, limit);
+  int64_t lo = -1, hi = limit + 1;
+  if (pred(guess)) {
+    hi = guess;
+    for (int64_t d = 1; hi - d > lo; d *= 2) {
+      if (!pred(hi - d)) {
+        lo = hi - d;
+        break;
+      }
+      hi -= d;
+    }
+  } else {
+    lo = guess;
+    for (int64_t d = 1; lo + d < hi; d *= 2) {
+      if (pred(lo + d)) {
+        hi = lo + d;
+        break;
+      }
+      lo += d;
+    }
+  }
+  while (hi - lo > 1) {
+    const int64_t mid = lo + (hi - lo) / 2;
+    if (pred(mid)) hi = mid; else lo = mid;
+  }
+  return hi;
+}
+
+// A guess at j for start + j x inc = target.
+int64_t stepsto(double start, double inc, double target) {
+  const double j = std::ceil((target - start) / inc);
+  if (!(j > 0)) return 0;
+  return j < 9.0e15 ? static_cast<int64_t>(j) : int64_t{9'000'000'000'000'000};
+}
+
+}  // namespace
+
+AngleSequence::AngleSequence(double step, double end) {
+  // Walk point by point where the increment may vary (a = 0, the first step
+  // into each binade and the one after it), and jump over the runs where it
+  // cannot. `settled` says that the current angle came from a step inside its
+  // own binade: from there on every step inside the binade adds the same.
+  int64_t n = 0;
+  double a = 0.0;
+  bool settled = false;
+  while (a < end) {
+    if (!settled) {
+      runs_.push_back({n, 1, a, 0.0});
+      ++n;
+      const double b = a + step;
+      if (b == a) {
+        stalls_ = true;
+        break;
+      }
+      settled = a > 0 && std::ilogb(a) == std::ilogb(b);
+      a = b;
+      continue;
+    }
+    const double inc = (a + step) - a;  // exact: both are multiples of a's ulp
+    if (inc == 0) {
+      runs_.push_back({n, 1, a, 0.0});
+      ++n;
+      stalls_ = true;
+      break;
+    }
+    // The run a + j x inc lasts while the exact sum a_j + step stays below the
+    // binade's top; point k is the last one reached by a step inside it.
+    const double top = std::ldexp(1.0, std::ilogb(a) + 1);
+    const int64_t k = firstof(int64_t{1} << 53, stepsto(a, inc, top - step),
+                              [&](int64_t j) { return step >= top - (a + static_cast<double>(j) * inc); });
+    const int64_t below = firstof(k, stepsto(a, inc, end),
+                                  [&](int64_t j) { return a + static_cast<double>(j) * inc >= end; });
+    if (below <= k) {
+      runs_.push_back({n, below, a, inc});
+      n += below;
+      break;
+    }
+    runs_.push_back({n, k + 1, a, inc});
+    n += k + 1;
+    a = (a + static_cast<double>(k) * inc) + step;
+    settled = false;
+  }
+  size_ = n;
+}
+
+double AngleSequence::operator[](int64_t n) const {
+  auto it = std::upper_bound(runs_.begin(), runs_.end(), n,
+                             [](int64_t i, const Run& r) { return i < r.first; });
+  const Run& r = *(it - 1);
+  return r.start + static_cast<double>(n - r.first) * r.inc;
+}
+
+int64_t AngleSequence::guess(double theta) const {
+  if (size_ == 0) return 0;
+  auto it = std::upper_bound(runs_.begin(), runs_.end(), theta,
+                             [](double t, const Run& r) { return t < r.start; });
+  if (it == runs_.begin()) return 0;
+  const Run& r = *(it - 1);
+  const int64_t j = r.inc > 0 ? std::min(stepsto(r.start, r.inc, theta), r.count) : 0;
+  return std::min(r.first + j, size_ - 1);
+}
+
+std::vector<IndexRange> filledranges(const AngleSequence& angles, double half) {
+  // a >= m x half, decided exactly: the fused product and difference is
+  // rounded once, which keeps its sign.
+  auto boundary = [&](int64_t m) {
+    if (m == 0) return int64_t{0};
+    const double dm = static_cast<double>(m);
+    return angles.first(dm * half, [&](double a) { return std::fma(-dm, half, a) >= 0; });
+  };
+  std::vector<IndexRange> ranges;
+  for (int64_t m = 0;; m += 2) {
+    const int64_t lo = boundary(m);
+    if (lo >= angles.size()) break;
+    const int64_t hi = boundary(m + 1);
+    if (hi > lo) ranges.push_back({lo, hi});
+    if (hi >= angles.size()) break;
+  }
+  return ranges;
+}
+
+namespace {
+
+constexpr double HalfPi = 1.5707963267948966;
+constexpr double Pi = 3.141592653589793;
+constexpr double ThreeHalvesPi = 4.71238898038469;
+constexpr double TwoPi = 6.283185307179586;
+
+// Below this many angles a range is simply evaluated angle by angle.
+constexpr int64_t ShortRange = 8;
+
+}  // namespace
+
+RimWalk::RimWalk(const StarGeometry& g, const AngleSequence& angles) : g_(g), angles_(angles) {
+  // |computed - exact| for cx + rx cos(a) + 0.5: the cosine within one ulp,
+  // then a product and two sums each rounded once; 2^-51 of the magnitudes
+  // bounds it, and the factor 32 leaves a wide margin.
+  epsx_ = (std::fabs(g.cx) + 3 * g.rx + 2) * 0x1p-46;
+  epsy_ = (std::fabs(g.cy) + 3 * g.ry + 2) * 0x1p-46;
+}
+
+RimPoint RimWalk::at(int64_t n) const {
+  const double a = angles_[n];
+  return {static_cast<int64_t>(g_.cx + g_.rx * std::cos(a) + 0.5),
+          static_cast<int64_t>(g_.cy + g_.ry * std::sin(a) + 0.5)};
+}
+
+double RimWalk::value(Axis axis, int64_t n) const {
+  const double a = angles_[n];
+  return axis == Axis::X ? g_.cx + g_.rx * std::cos(a) + 0.5 : g_.cy + g_.ry * std::sin(a) + 0.5;
+}
+
+int64_t RimWalk::firstat(double extreme) const {
+  return angles_.first(extreme, [&](double a) { return a >= extreme; });
+}
+
+void RimWalk::addzones(IndexRange r) {
+  zones_.clear();
+  if (r.hi - r.lo <= ShortRange) {
+    zones_.push_back({r.lo, r.hi - 1});
+    return;
+  }
+  zones_.push_back({r.lo, r.lo});
+  // The cosine falls on [0, pi] and rises on [pi, 2 pi]; the sine rises,
+  // falls and rises with turns at pi/2 and 3 pi/2. An angle index at a turn
+  // and its neighbours are evaluated outright; between them each value is
+  // monotonic.
+  auto pieces = [&](Axis axis, std::initializer_list<double> turns, int direction) {
+    int64_t lo = r.lo;
+    int quarter = 0;
+    for (double turn : turns) {
+      const int64_t t = firstat(turn);
+      if (t - 1 > r.hi) break;
+      addpiece(axis, lo, std::min(t - 1, r.hi), direction, quarter);
+      const int64_t from = std::max(t - 1, r.lo), to = std::min(t + 1, r.hi - 1);
+      if (from <= to) zones_.push_back({from, to});
+      lo = std::max(t + 2, r.lo);
+      direction = -direction;
+      ++quarter;
+      if (lo >= r.hi) return;
+    }
+    addpiece(axis, lo, r.hi, direction, quarter);
+  };
+  pieces(Axis::X, {Pi}, -1);
+  pieces(Axis::Y, {HalfPi, ThreeHalvesPi}, +1);
+
+  std::sort(zones_.begin(), zones_.end(), [](const Zone& a, const Zone& b) { return a.lo < b.lo; });
+  size_t out = 0;
+  for (const Zone& z : zones_) {
+    if (out > 0 && z.lo <= zones_[out - 1].hi + 1) {
+      zones_[out - 1].hi = std::max(zones_[out - 1].hi, z.hi);
+    } else {
+      zones_[out++] = z;
+    }
+  }
+  zones_.resize(out);
+}
+
+// Adds the zones of one monotonic piece [lo, hi) of one coordinate: for every
+// integer the value may cross, the indexes between the last angle certainly
+// before it and the first angle certainly past it.
+void RimWalk::addpiece(Axis axis, int64_t lo, int64_t hi, int direction, int quarter) {
+  if (hi <= lo) return;
+  if (hi - lo <= ShortRange) {
+    zones_.push_back({lo, hi - 1});
+    return;
+  }
+  zones_.push_back({lo, lo});
+  const double eps = axis == Axis::X ? epsx_ : epsy_;
+  const double v0 = value(axis, lo), v1 = value(axis, hi - 1);
+  const double vlow = std::min(v0, v1) - 3 * eps, vhigh = std::max(v0, v1) + 3 * eps;
+  const double first = direction > 0 ? std::floor(vlow) : std::ceil(vhigh);
+  const double last = direction > 0 ? std::ceil(vhigh) : std::floor(vlow);
+  const double centre = axis == Axis::X ? g_.cx : g_.cy;
+  const double radius = axis == Axis::X ? g_.rx : g_.ry;
+  for (double b = first; direction > 0 ? b <= last : b >= last; b += direction) {
+    // Where the exact value meets b, as an angle in this piece.
+    const double c = std::clamp((b - 0.5 - centre) / radius, -1.0, 1.0);
+    double theta;
+    if (axis == Axis::X) {
+      theta = quarter == 0 ? std::acos(c) : TwoPi - std::acos(c);
+    } else {
+      theta = quarter == 0 ? std::asin(c) : quarter == 1 ? Pi - std::asin(c) : TwoPi + std::asin(c);
+    }
+    const int64_t guess = std::clamp(angles_.guess(theta), lo, hi - 1);
+    auto before = [&](int64_t n) {
+      const double v = value(axis, n);
+      return direction > 0 ? v < b - 2 * eps : v > b + 2 * eps;
+    };
+    auto past = [&](int64_t n) {
+      const double v = value(axis, n);
+      return direction > 0 ? v > b + 2 * eps : v < b - 2 * eps;
+    };
+    // The zone starts after an index certainly before b and ends at one
+    // certainly past it (or at the piece's ends). Rounding may make either
+    // test flicker near b; any index the searches settle on is still certain.
+    const int64_t zonelo = lo + firstof(hi - 1 - lo, guess - lo, [&](int64_t j) { return !before(lo + j); });
+    if (zonelo >= hi) continue;
+    const int64_t beyond =
+        zonelo + firstof(hi - 1 - zonelo, guess - zonelo, [&](int64_t j) { return past(zonelo + j); });
+    const int64_t zonehi = std::min(beyond, hi - 1);
+    if (zonelo <= zonehi) zones_.push_back({zonelo, zonehi});
+  }
+}
+
+}  // namespace vx

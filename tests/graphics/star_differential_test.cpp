@@ -1,0 +1,168 @@
+// The fast star against the literal sweep: pixels, position and diagnostic
+// lines, over random windows, rectangles, depths, modes and colours, and the
+// star program's own calls.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <sstream>
+
+#include "graphic_window.h"
+#include "graphics/star_raster.h"
+#include "graphics/star_sweep.h"
+
+using namespace vx;
+
+namespace {
+
+constexpr double DegreesToRadians = 0.017453292519943295;
+
+struct Outcome {
+  std::vector<uint8_t> picture;
+  int64_t x = 0, y = 0;
+  std::string log;
+};
+
+using Draw = void (*)(uint8_t, int64_t, int64_t, int64_t, int64_t, int64_t);
+
+// Draws on slot 1 from the given picture and position; `window` may name
+// another slot or none.
+Outcome drawfrom(Draw draw, const std::vector<uint8_t>& start, uint8_t window, const int64_t (&r)[4],
+                 int64_t segments) {
+  t_Window& w = WindowTable[1];
+  std::copy(start.begin(), start.end(), ToolkitMemory.begin() + w.MemoryStart);
+  w.PositionX = -7;
+  w.PositionY = -9;
+  vxtest::LogCapture capture;
+  draw(window, r[0], r[1], r[2], r[3], segments);
+  return {{ToolkitMemory.begin() + w.MemoryStart, ToolkitMemory.begin() + w.MemoryStart + static_cast<long>(start.size())},
+          w.PositionX, w.PositionY, vxtest::withoutrefreshlines(capture.take())};
+}
+
+// Empty when both agree, else what differs first.
+std::string difference(const Outcome& ref, const Outcome& fast) {
+  std::ostringstream out;
+  if (ref.x != fast.x || ref.y != fast.y)
+    out << "position " << ref.x << "," << ref.y << " vs " << fast.x << "," << fast.y << "; ";
+  if (ref.log != fast.log) out << "log " << ref.log.size() << " vs " << fast.log.size() << " bytes; ";
+  const auto [a, b] = std::mismatch(ref.picture.begin(), ref.picture.end(), fast.picture.begin());
+  if (a != ref.picture.end())
+    out << "byte " << (a - ref.picture.begin()) << ": " << int{*a} << " vs " << int{*b};
+  return out.str();
+}
+
+// The number of angles the literal sweep visits, a measure of its work.
+double sweepsteps(const int64_t (&r)[4]) {
+  const double rmax = static_cast<double>(std::max(std::llabs(r[2] - r[0]), std::llabs(r[3] - r[1])) + 1) / 2;
+  return 4 * M_PI * rmax * rmax;
+}
+
+}  // namespace
+
+// The computed angles, sector ranges and their stall are those of the running
+// sum, index for index.
+TEST(StarSweep, AnglesAndSectorsMatchTheRunningSum) {
+  for (double rmax : {0.5, 1.0, 2.5, 7.0, 16.5, 64.0, 100.5, 255.0, 511.5}) {
+    const double step = 0.5 / (rmax * rmax);
+    const AngleSequence angles(step, 6.283185307179586);
+    for (int64_t segments : {1, 7, 36, 360}) {
+      SCOPED_TRACE(::testing::Message() << "rmax " << rmax << ", segments " << segments);
+      const double period = (360.0 / static_cast<double>(segments)) * DegreesToRadians;
+      const double half = (180.0 / static_cast<double>(segments)) * DegreesToRadians;
+      const std::vector<IndexRange> ranges = filledranges(angles, half);
+      size_t range = 0;
+      int64_t n = 0, wrong = 0;
+      for (double a = 0.0; a < 6.283185307179586; a += step, ++n) {
+        while (range < ranges.size() && ranges[range].hi <= n) ++range;
+        const bool inrange = range < ranges.size() && ranges[range].lo <= n;
+        wrong += n >= angles.size() || angles[n] != a || inrange != (std::fmod(a, period) < half);
+      }
+      EXPECT_EQ(angles.size(), n);
+      EXPECT_EQ(wrong, 0);
+      EXPECT_FALSE(angles.stalls());
+    }
+  }
+  // A step below half an ulp of the angle stops the sum: the sequence ends
+  // with the angle that would repeat.
+  const AngleSequence stuck(1e-17, 6.283185307179586);
+  ASSERT_TRUE(stuck.stalls());
+  const double last = stuck[stuck.size() - 1];
+  EXPECT_EQ(stuck[stuck.size() - 2] + 1e-17, last);
+  EXPECT_EQ(last + 1e-17, last);
+}
+
+TEST(StarDifferential, RandomCasesMatchTheLiteralSweep) {
+  vxtest::opengraphicwindow(2, 8, 40, 40);  // a neighbour block the surface must respect
+  std::mt19937_64 random(20240917);
+  auto uniform = [&](int64_t lo, int64_t hi) { return std::uniform_int_distribution<int64_t>(lo, hi)(random); };
+  // Sizes mostly small, a few up to 2048, with the literal sweep's work bounded.
+  auto size = [&] {
+    const int64_t bucket = uniform(0, 99);
+    return bucket < 70 ? uniform(1, 40) : bucket < 92 ? uniform(41, 200) : bucket < 99 ? uniform(201, 700)
+                                                                                        : uniform(701, 2048);
+  };
+  const int64_t depths[] = {1, 4, 8, 16, 24, 32};
+  const int64_t segmentchoices[] = {1, 2, 3, 4, 5, 36, 90, 180, 359, 360};
+  double budget = 150e6;  // angles of the literal sweep over all cases
+  const std::vector<std::string> variants = markingvariants();
+  int cases = 0;
+  for (int config = 0; config < 60; ++config) {
+    const int64_t depth = depths[config % 6];
+    const int64_t cap = depth == 1 ? 1024 : depth <= 8 ? 512 : 256;
+    const int64_t width = uniform(32, config % 5 == 0 ? cap : 200), height = uniform(32, config % 5 == 0 ? cap : 200);
+    vxtest::opengraphicwindow(1, depth, width, height);
+    t_Window& w = WindowTable[1];
+    std::vector<uint8_t> start(static_cast<size_t>(w.MemoryEnd - w.MemoryStart + 1));
+    for (int k = 0; k < 20; ++k) {
+      for (uint8_t& b : start) b = static_cast<uint8_t>(random());
+      t_Color(1, uniform(0, 15), uniform(0, 15));
+      w.DrawingMode = uniform(0, 9);
+      const int64_t sw = uniform(0, 3) == 0 ? 1 : size(), sh = uniform(0, 1) == 0 ? sw : size();
+      const int64_t left = uniform(-sw, w.Width), top = uniform(-sh, w.Height);
+      int64_t r[4] = {left, top, left + sw - 1, top + sh - 1};
+      if (uniform(0, 1) == 1) std::swap(r[0], r[2]);
+      if (uniform(0, 1) == 1) std::swap(r[1], r[3]);
+      if (sweepsteps(r) > budget) r[2] = r[0], r[3] = r[1];  // the work is spent: a one-pixel star
+      budget -= sweepsteps(r);
+      const int64_t pick = uniform(0, 19);
+      const int64_t segments = pick < 10 ? segmentchoices[pick] : pick < 18 ? uniform(1, 360) : pick == 18 ? 0 : 361;
+      // Mostly slot 1; sometimes one never initialised, or no slot at all.
+      const uint8_t window = k == 7 ? 5 : k == 13 ? static_cast<uint8_t>(uniform(8, 255)) : 1;
+      // Each case on one of the processor's variants of the line marking.
+      ASSERT_TRUE(usemarkingvariant(variants[static_cast<size_t>(cases) % variants.size()]));
+      const Outcome ref = drawfrom(g_DrawVelmorandineReference, start, window, r, segments);
+      const Outcome fast = drawfrom(g_DrawVelmorandine, start, window, r, segments);
+      EXPECT_EQ(difference(ref, fast), "")
+          << "window " << int{window} << " depth " << depth << " " << w.Width << "x" << w.Height << " mode "
+          << w.DrawingMode << " colour " << int{w.TextColor} << " rectangle " << r[0] << "," << r[1] << " "
+          << r[2] << "," << r[3] << " segments " << segments << " on " << variants[static_cast<size_t>(cases) % variants.size()];
+      ++cases;
+    }
+  }
+  EXPECT_EQ(cases, 1200);
+  usemarkingvariant(variants.front());
+}
+
+// The star program's call: a cleared white one-bit window, black, the whole
+// square; fast on each variant of the line marking.
+TEST(StarDifferential, TheStarProgramsCallsMatchTheLiteralSweep) {
+  const std::vector<std::string> variants = markingvariants();
+  for (int64_t d : {32, 45, 256, 1000, 2048})
+    for (int64_t segments : {1, 36, 360}) {
+      if (d == 2048 && segments != 36) continue;  // the literal sweep's work
+      vxtest::opengraphicwindow(1, 1, d, d);
+      g_ClearScreen(1, 15, -1);
+      t_Color(1, 0, 15);
+      t_Window& w = WindowTable[1];
+      const std::vector<uint8_t> start(ToolkitMemory.begin() + w.MemoryStart, ToolkitMemory.begin() + w.MemoryEnd + 1);
+      const int64_t r[4] = {0, 0, d - 1, d - 1};
+      const Outcome ref = drawfrom(g_DrawVelmorandineReference, start, 1, r, segments);
+      for (const std::string& variant : variants) {
+        ASSERT_TRUE(usemarkingvariant(variant));
+        EXPECT_EQ(difference(ref, drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+            << "D " << d << " segments " << segments << " on " << variant;
+      }
+    }
+  usemarkingvariant(variants.front());
+}
