@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  libfreetype-dev fonts-dejavu-core
+  libfreetype-dev fonts-dejavu-core libpng-dev
   xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress
 )
 
