@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libfreetype-dev fonts-dejavu-core libpng-dev
   xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress
+  desktop-file-utils shared-mime-info man-db groff-base dpkg-dev file
 )
 
 missing=()
