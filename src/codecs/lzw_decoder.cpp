@@ -104,15 +104,18 @@ Decoded pass(const std::vector<int64_t>& codes, int64_t limit, TextBuilder& text
   return {};
 }
 
+Decoded textofotherlength(uint64_t length, int64_t exact) {
+  return {{}, DecodeProblem::ShortOfEnd, "lzwunpackedtotext",
+          "Text of " + std::to_string(length) + " Bytes instead of " + std::to_string(exact) + "."};
+}
+
 }  // namespace
 
 Decoded lzwdecoded(const std::vector<int64_t>& codes, int64_t limit, int64_t exact) {
-  if (codes.empty()) return {};
+  if (codes.empty()) return exact > 0 ? textofotherlength(0, exact) : Decoded{};
   TextBuilder measure(codes.size(), limit, nullptr);
   if (Decoded problem = pass(codes, limit, measure); !problem.ok()) return problem;
-  if (exact >= 0 && measure.length() != static_cast<uint64_t>(exact))
-    return {{}, DecodeProblem::ShortOfEnd, "lzwunpackedtotext",
-            "Text of " + std::to_string(measure.length()) + " Bytes instead of " + std::to_string(exact) + "."};
+  if (exact >= 0 && measure.length() != static_cast<uint64_t>(exact)) return textofotherlength(measure.length(), exact);
   Decoded decoded{{}, DecodeProblem::None, "lzwunpackedtotext", {}};
   decoded.Bytes.reserve(measure.length());
   TextBuilder text(codes.size(), limit, &decoded.Bytes);

@@ -27,10 +27,7 @@ std::vector<uint8_t> texttolzwstored(const std::vector<uint8_t>& data) {
 }
 
 Decoded lzwstoreddecoded(const std::vector<uint8_t>& stored, int64_t limit, int64_t exact) {
-  if (stored.empty()) {
-    if (exact <= 0) return {};
-    return {{}, DecodeProblem::ShortOfEnd, "lzwunpackedtotext", "Text of 0 Bytes instead of " + std::to_string(exact) + "."};
-  }
+  if (stored.empty()) return lzwdecoded({}, limit, exact);
   const int64_t width = stored[0];
   if (width < 1 || width > 64)
     return {{}, DecodeProblem::Invalid, "lzwpackedtounpacked",

@@ -129,6 +129,7 @@ TEST(GraphicRoundTrip, EachKindOfMalformedFileHasItsOwnError) {
       {grfile(102, 2, 2, lzw({65, 256, 256})), GraphicFault::DecodesPastPicture, "Text longer than 4 Bytes."},
       {grfile(22, 2, 2, {0, 9, 9, 9}), GraphicFault::DecodesShortOfPicture, "Data gives 3 bytes instead of 4."},
       {grfile(102, 2, 2, lzw({65, 66, 67})), GraphicFault::DecodesShortOfPicture, "Text of 3 Bytes instead of 4."},
+      {grfile(102, 2, 2, {9}), GraphicFault::DecodesShortOfPicture, "Text of 0 Bytes instead of 4."},
   };
   vxtest::LogCapture log;
   for (const auto& c : cases) {

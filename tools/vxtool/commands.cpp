@@ -34,7 +34,8 @@ namespace {
 std::string lastreason(ToolkitSession& session) {
   std::string lines = session.diagnostics();
   while (!lines.empty() && lines.back() == '\n') lines.pop_back();
-  std::string last = lines.substr(lines.rfind('\n') == std::string::npos ? 0 : lines.rfind('\n') + 1);
+  const size_t lastline = lines.rfind('\n');
+  const std::string last = lastline == std::string::npos ? lines : lines.substr(lastline + 1);
   const size_t colon = last.find(": ");
   return colon == std::string::npos ? last : last.substr(colon + 2);
 }
