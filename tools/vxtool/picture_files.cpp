@@ -110,18 +110,19 @@ PictureType picturetypeof(const std::string& path) {
 }
 
 bool picturebytes(const vx::t_Graphic& decoded, PictureType type, std::vector<uint8_t>& out, std::string& error) {
-  const vx::GraphicPixels pixels = vx::graphicpixels(decoded);
-  if (pixels.Width == 0 || pixels.Height == 0) {
+  if (decoded.Width <= 0 || decoded.Height <= 0) {
     error = "the picture is empty (" + std::to_string(decoded.Width) + " x " + std::to_string(decoded.Height) +
             " pixels): there is nothing to write";
     return false;
   }
+  if (type == PictureType::Png) return pngbytes(pngpicture(decoded), out, error);
+  // The netpbm types take their pixels as colours.
+  const vx::GraphicPixels pixels = vx::graphicpixels(decoded);
   switch (type) {
-    case PictureType::Png: return pngbytes(pngpicture(decoded), out, error);
     case PictureType::Pbm: return pbmbytes(pixels, out, error);
     case PictureType::Pgm: out = pgmbytes(pixels); return true;
     case PictureType::Ppm: out = ppmbytes(pixels); return true;
-    case PictureType::Unknown: break;
+    default: break;
   }
   error = "unknown picture type";
   return false;
