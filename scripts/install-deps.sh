@@ -7,8 +7,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-translations-l10n
-  libfreetype-dev fonts-dejavu-core
+  libfreetype-dev fonts-dejavu-core libpng-dev
   xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress xclip
+  desktop-file-utils shared-mime-info man-db groff-base dpkg-dev file
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in a
-# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer, and
-# builds the example program against the installed package.
+# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer;
+# builds the example program against the installed package, checks the install
+# tree, and builds the Debian package and checks what it holds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -29,3 +30,9 @@ cmake --install build --prefix "$root/build/install"
 cmake -S examples/hello -B build/example-hello -G Ninja -DCMAKE_PREFIX_PATH="$root/build/install"
 cmake --build build/example-hello
 build/example-hello/hello
+
+echo "== The install tree and the Debian package hold the desktop programs"
+scripts/check-install.sh build/install
+rm -f build/vxtools_*.deb
+(cd build && cpack -G DEB)
+scripts/check-install.sh --deb build/vxtools_*.deb

@@ -4,6 +4,7 @@
 
 #include "codecs/file_access.h"
 #include "codecs/file_panels.h"
+#include "codecs/graphic_formats.h"
 #include "codecs/lzw.h"
 #include "codecs/packing.h"
 #include "codecs/run_length.h"
@@ -72,10 +73,8 @@ t_Graphic encoderuns(t_Graphic g, RunEncoder encoder, const char* line) {
   return g;
 }
 
-bool lzwformat(int64_t f) {
-  return (f >= 0 && f <= 5) || f == 10 || f == 11 || f == 14 || f == 15 ||
-         (f >= 20 && f <= 25) || f == 30 || f == 31 || f == 34 || f == 35;
-}
+// The formats the LZW stage codes: those of the table that are not LZW-coded yet.
+bool lzwformat(int64_t f) { return f < g_FormatLZW && isgraphicformat(f); }
 
 void putbigendian(std::array<uint8_t, 16>& out, size_t offset, uint64_t value, int bytes) {
   for (int i = bytes - 1; i >= 0; --i, value >>= 8) out[offset + i] = value & 0xFF;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "codecs/decoded.h"
+
 namespace vx {
 
 struct LZWCodes {
@@ -23,7 +25,8 @@ inline constexpr int64_t LZWTextLimit = int64_t{1} << 30;
 // progress line now and then ("texttolzwunpacked: 37% of 8.388.608 Bytes.").
 LZWCodes texttolzwunpacked(const std::vector<uint8_t>& data);
 // The bytes the codes stand for, or an empty array when a code is invalid or
-// the text would be longer than `limit` (both reported with one line).
+// the text would be longer than `limit` (both reported with one line, and
+// found before any byte is written).
 std::vector<uint8_t> lzwunpackedtotext(const std::vector<int64_t>& codes,
                                        int64_t limit = LZWTextLimit);
 
@@ -39,5 +42,12 @@ std::vector<int64_t> lzwpackedtounpacked(const std::vector<uint8_t>& bytes, int6
 std::vector<uint8_t> texttolzwstored(const std::vector<uint8_t>& data);
 std::vector<uint8_t> lzwstoredtotext(const std::vector<uint8_t>& stored,
                                      int64_t limit = LZWTextLimit);
+
+// The decoders answering the problem instead of writing it, for callers that
+// report it in their own words. A text longer than `limit`, or, when `exact`
+// is not negative, of another length than `exact`, is refused before any of it
+// is written (a ShortOfEnd problem for a text that ends early).
+Decoded lzwdecoded(const std::vector<int64_t>& codes, int64_t limit, int64_t exact = -1);
+Decoded lzwstoreddecoded(const std::vector<uint8_t>& stored, int64_t limit, int64_t exact = -1);
 
 }  // namespace vx

@@ -2,6 +2,12 @@
 // output: the code defined at step k is the string decoded at step k - 1 plus
 // one more byte, and that byte begins the string of step k. So an entry is just
 // a place in the output, and decoding a code copies bytes from there.
+//
+// The codes are read twice. The first pass only measures: it checks each code
+// and where its string would begin, and so learns the text's length without
+// writing a byte. Only a sound list within the limit is then written, into
+// room made once; a few hostile codes that describe a gigabyte cost neither
+// the time nor the memory to write it.
 #include <cstring>
 #include <string>
 
@@ -16,21 +22,25 @@ enum class Step { Decoded, InvalidCode, TooLong };
 
 class TextBuilder {
  public:
-  TextBuilder(size_t codecount, int64_t limit) : limit_(limit) { starts_.reserve(codecount); }
+  // Measures only, unless `out` is given.
+  TextBuilder(size_t codecount, int64_t limit, std::vector<uint8_t>* out) : limit_(limit), out_(out) {
+    starts_.reserve(codecount);
+  }
 
   Step begin(uint8_t byte) {
     if (limit_ < 1) return Step::TooLong;
     starts_.push_back(0);
-    out_.push_back(byte);
+    length_ = 1;
+    if (out_ != nullptr) out_->push_back(byte);
     return Step::Decoded;
   }
 
   // Decodes the code of step `step` (1, 2, ...).
   Step add(size_t step, int64_t code) {
-    const size_t position = out_.size();
-    const size_t previous = starts_[step - 1];
-    size_t from = 0;
-    size_t length = 0;
+    const uint64_t position = length_;
+    const uint64_t previous = starts_[step - 1];
+    uint64_t from = 0;
+    uint64_t length = 0;
     const int64_t defining = 255 + static_cast<int64_t>(step);
     if (code >= 0 && code < 256) {
       length = 1;
@@ -48,46 +58,75 @@ class TextBuilder {
     }
     if (length > static_cast<uint64_t>(limit_) - position) return Step::TooLong;
     starts_.push_back(position);
-    if (code < 256) {
-      out_.push_back(static_cast<uint8_t>(code));
-    } else {
-      // All but the last byte lie before the current end; the last one may be
-      // the first byte just copied.
-      out_.resize(position + length);
-      std::memcpy(out_.data() + position, out_.data() + from, length - 1);
-      out_[position + length - 1] = out_[from + length - 1];
-    }
+    length_ = position + length;
+    if (out_ != nullptr) write(code, from, length);
     return Step::Decoded;
   }
 
-  std::vector<uint8_t> take() { return std::move(out_); }
+  uint64_t length() const { return length_; }
 
  private:
+  void write(int64_t code, uint64_t from, uint64_t length) {
+    std::vector<uint8_t>& out = *out_;
+    if (code < 256) {
+      out.push_back(static_cast<uint8_t>(code));
+      return;
+    }
+    // All but the last byte lie before the current end; the last one may be
+    // the first byte just copied.
+    const size_t position = out.size();
+    out.resize(position + length);
+    std::memcpy(out.data() + position, out.data() + from, length - 1);
+    out[position + length - 1] = out[from + length - 1];
+  }
+
   int64_t limit_;
-  std::vector<uint8_t> out_;
-  std::vector<size_t> starts_;  // where the string of each step begins
+  std::vector<uint8_t>* out_;
+  uint64_t length_ = 0;
+  std::vector<uint64_t> starts_;  // where the string of each step begins
 };
 
-bool reported(Step step, const std::vector<int64_t>& codes, size_t index, int64_t limit) {
-  if (step == Step::Decoded) return false;
-  if (step == Step::TooLong) {
-    log("lzwunpackedtotext: Text longer than " + inttostring(limit, 32, 1, true) + " Bytes.");
-  } else {
-    log("lzwunpackedtotext: Invalid code " + std::to_string(codes[index]) + " at position " +
-        std::to_string(index) + ".");
-  }
-  return true;
+Decoded refusal(Step step, const std::vector<int64_t>& codes, size_t index, int64_t limit) {
+  if (step == Step::TooLong)
+    return {{}, DecodeProblem::PastEnd, "lzwunpackedtotext",
+            "Text longer than " + inttostring(limit, 32, 1, true) + " Bytes."};
+  return {{}, DecodeProblem::Invalid, "lzwunpackedtotext",
+          "Invalid code " + std::to_string(codes[index]) + " at position " + std::to_string(index) + "."};
+}
+
+// One pass over the codes; the first code's low 8 bits are its byte.
+Decoded pass(const std::vector<int64_t>& codes, int64_t limit, TextBuilder& text) {
+  if (const Step step = text.begin(static_cast<uint8_t>(codes[0] & 0xFF)); step != Step::Decoded)
+    return refusal(step, codes, 0, limit);
+  for (size_t index = 1; index < codes.size(); ++index)
+    if (const Step step = text.add(index, codes[index]); step != Step::Decoded)
+      return refusal(step, codes, index, limit);
+  return {};
+}
+
+Decoded textofotherlength(uint64_t length, int64_t exact) {
+  return {{}, DecodeProblem::ShortOfEnd, "lzwunpackedtotext",
+          "Text of " + std::to_string(length) + " Bytes instead of " + std::to_string(exact) + "."};
 }
 
 }  // namespace
 
+Decoded lzwdecoded(const std::vector<int64_t>& codes, int64_t limit, int64_t exact) {
+  if (codes.empty()) return exact > 0 ? textofotherlength(0, exact) : Decoded{};
+  TextBuilder measure(codes.size(), limit, nullptr);
+  if (Decoded problem = pass(codes, limit, measure); !problem.ok()) return problem;
+  if (exact >= 0 && measure.length() != static_cast<uint64_t>(exact)) return textofotherlength(measure.length(), exact);
+  Decoded decoded{{}, DecodeProblem::None, "lzwunpackedtotext", {}};
+  decoded.Bytes.reserve(measure.length());
+  TextBuilder text(codes.size(), limit, &decoded.Bytes);
+  pass(codes, limit, text);
+  return decoded;
+}
+
 std::vector<uint8_t> lzwunpackedtotext(const std::vector<int64_t>& codes, int64_t limit) {
-  if (codes.empty()) return {};
-  TextBuilder text(codes.size(), limit);
-  if (reported(text.begin(static_cast<uint8_t>(codes[0] & 0xFF)), codes, 0, limit)) return {};
-  for (size_t step = 1; step < codes.size(); ++step)
-    if (reported(text.add(step, codes[step]), codes, step, limit)) return {};
-  return text.take();
+  Decoded decoded = lzwdecoded(codes, limit);
+  if (!decoded.ok()) log(std::string(decoded.Routine) + ": " + decoded.Detail);
+  return std::move(decoded.Bytes);
 }
 
 }  // namespace vx

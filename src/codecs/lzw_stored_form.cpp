@@ -1,6 +1,11 @@
 // The stored form: the code width in one byte, then the packed codes.
+#include <algorithm>
+#include <string>
+
 #include "codecs/lzw.h"
 #include "codecs/lzw_internal.h"
+#include "runtime/conversions.h"
+#include "runtime/log.h"
 
 namespace vx {
 
@@ -21,10 +26,26 @@ std::vector<uint8_t> texttolzwstored(const std::vector<uint8_t>& data) {
   return stored;
 }
 
-std::vector<uint8_t> lzwstoredtotext(const std::vector<uint8_t>& stored, int64_t limit) {
-  if (stored.empty()) return {};
+Decoded lzwstoreddecoded(const std::vector<uint8_t>& stored, int64_t limit, int64_t exact) {
+  if (stored.empty()) return lzwdecoded({}, limit, exact);
+  const int64_t width = stored[0];
+  if (width < 1 || width > 64)
+    return {{}, DecodeProblem::Invalid, "lzwpackedtounpacked",
+            "Code width " + std::to_string(width) + " is not between 1 and 64."};
+  // Every code stands for at least one byte: more codes than the limit allows
+  // are refused before they are unpacked, so that their list stays in bounds.
+  const uint64_t codecount = (stored.size() - 1) * 8 / static_cast<uint64_t>(width);
+  if (limit < 0 || codecount > static_cast<uint64_t>(limit))
+    return {{}, DecodeProblem::PastEnd, "lzwunpackedtotext",
+            "Text longer than " + inttostring(std::max<int64_t>(limit, 0), 32, 1, true) + " Bytes."};
   const std::vector<uint8_t> packed(stored.begin() + 1, stored.end());
-  return lzwunpackedtotext(lzwpackedtounpacked(packed, stored[0]), limit);
+  return lzwdecoded(lzwpackedtounpacked(packed, width), limit, exact);
+}
+
+std::vector<uint8_t> lzwstoredtotext(const std::vector<uint8_t>& stored, int64_t limit) {
+  Decoded decoded = lzwstoreddecoded(stored, limit);
+  if (!decoded.ok()) log(std::string(decoded.Routine) + ": " + decoded.Detail);
+  return std::move(decoded.Bytes);
 }
 
 }  // namespace vx

@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "codecs/decoded.h"
+
 namespace vx {
 
 std::vector<uint8_t> binary8torle(const std::vector<uint8_t>& data);
@@ -28,10 +30,15 @@ bool rleencodes(int64_t length, int64_t width);
 // The decoders need the decoded length, which a reader knows from its own
 // header: only that tells encoded data from data the encoder left alone. A
 // stream that is malformed, cut short or decodes to another length gives an
-// empty array and one diagnostic line.
+// empty array and one diagnostic line; it is refused before anything is
+// written, so that the work and memory a stream costs never exceed the length
+// the caller expects.
 std::vector<uint8_t> rle8tobinary(const std::vector<uint8_t>& stream, int64_t length);
 std::vector<uint8_t> rle16tobinary(const std::vector<uint8_t>& stream, int64_t length);
 std::vector<uint8_t> rle24tobinary(const std::vector<uint8_t>& stream, int64_t length);
 std::vector<uint8_t> rle32tobinary(const std::vector<uint8_t>& stream, int64_t length);
+// The same for elements of `width` bytes (1 to 4), answering the problem
+// instead of writing it: for callers that report it in their own words.
+Decoded runlengthdecoded(const std::vector<uint8_t>& stream, int width, int64_t length);
 
 }  // namespace vx

@@ -1,7 +1,8 @@
-// The four run-length decoders. They read only what the stream holds and
-// write only up to the length the caller expects, so no count, however large,
-// can make them overrun or allocate without bound.
-#include <algorithm>
+// The four run-length decoders. A stream is read twice: the first pass checks
+// every item and adds up the runs, the second writes them. So nothing is
+// written, and nothing beyond the expected length is allocated, unless the
+// whole stream is sound and gives exactly that length; a count, however large,
+// can neither overrun the output nor make the decoder write before refusing.
 #include <string>
 
 #include "codecs/run_length.h"
@@ -11,55 +12,43 @@
 namespace vx {
 namespace {
 
-class RunReader {
+// Reads the items of a stream one run at a time.
+class RunWalker {
  public:
-  RunReader(const std::vector<uint8_t>& stream, int width, uint64_t length)
-      : in_(stream), width_(width), length_(length) {
-    // A length from a damaged header may be far beyond what the stream gives,
-    // so only a moderate part is reserved ahead.
-    out_.reserve(std::min<uint64_t>(length, uint64_t{1} << 26));
+  RunWalker(const std::vector<uint8_t>& stream, int width) : in_(stream), width_(width) {
+    if (!element(marker_)) fail(DecodeProblem::CutShort, "Data is cut short.");
   }
 
-  // Empty text when the stream decodes cleanly, else what went wrong.
-  std::string decode() {
-    uint32_t marker = 0;
-    if (!element(marker)) return "Data is cut short.";
-    while (at_ < in_.size()) {
-      uint32_t value = 0;
-      if (!element(value)) return "Data is cut short.";
-      std::string problem = value == marker ? markeditem(marker) : repeat(value, 1);
-      if (!problem.empty()) return problem;
-    }
-    if (out_.size() != length_)
-      return "Data gives " + std::to_string(out_.size()) + " bytes instead of " +
-             std::to_string(length_) + ".";
-    return {};
+  // The next run; false at the end of the stream or at a problem.
+  bool next(uint32_t& value, uint64_t& count) {
+    if (problem_ != DecodeProblem::None || at_ == in_.size()) return false;
+    if (!element(value)) return fail(DecodeProblem::CutShort, "Data is cut short.");
+    count = 1;
+    return value != marker_ || markeditem(value, count);
   }
 
-  std::vector<uint8_t> take() { return std::move(out_); }
+  DecodeProblem problem() const { return problem_; }
+  const std::string& detail() const { return detail_; }
 
  private:
-  std::string markeditem(uint32_t marker) {
-    uint64_t count = 0;
-    if (!number(1, count)) return "Data is cut short.";
-    if (count >= 1 && count <= rledetail::LongestShortRun) return repeat(marker, count);
+  bool markeditem(uint32_t& value, uint64_t& count) {
+    if (!number(1, count)) return fail(DecodeProblem::CutShort, "Data is cut short.");
+    if (count >= 1 && count <= rledetail::LongestShortRun) return true;  // copies of the marker
     if (count == rledetail::WordCount) {
-      if (!number(2, count)) return "Data is cut short.";
+      if (!number(2, count)) return fail(DecodeProblem::CutShort, "Data is cut short.");
     } else if (count == rledetail::LongCount) {
-      if (!number(4, count)) return "Data is cut short.";
+      if (!number(4, count)) return fail(DecodeProblem::CutShort, "Data is cut short.");
     } else if (count < 4 || count > rledetail::LongestByteCount) {
-      return "Invalid count " + std::to_string(count) + " after the marker.";
+      return fail(DecodeProblem::Invalid, "Invalid count " + std::to_string(count) + " after the marker.");
     }
-    uint32_t value = 0;
-    if (!element(value)) return "Data is cut short.";
-    return repeat(value, count);
+    if (!element(value)) return fail(DecodeProblem::CutShort, "Data is cut short.");
+    return true;
   }
 
-  std::string repeat(uint32_t value, uint64_t count) {
-    if (count > (length_ - out_.size()) / static_cast<uint64_t>(width_))
-      return "Data gives more than " + std::to_string(length_) + " bytes.";
-    for (uint64_t i = 0; i < count; ++i) rledetail::appendbigendian(out_, value, width_);
-    return {};
+  bool fail(DecodeProblem problem, std::string detail) {
+    problem_ = problem;
+    detail_ = std::move(detail);
+    return false;
   }
 
   bool number(int bytes, uint64_t& value) {
@@ -78,46 +67,92 @@ class RunReader {
 
   const std::vector<uint8_t>& in_;
   int width_;
-  uint64_t length_;
   size_t at_ = 0;
-  std::vector<uint8_t> out_;
+  uint32_t marker_ = 0;
+  DecodeProblem problem_ = DecodeProblem::None;
+  std::string detail_;
 };
 
-std::vector<uint8_t> decodewith(const char* routine, const std::vector<uint8_t>& stream,
-                                int width, int64_t length) {
-  const auto complain = [routine](const std::string& problem) {
-    log(std::string(routine) + ": " + problem);
-    return std::vector<uint8_t>{};
-  };
-  if (length < 0) return complain("Length " + std::to_string(length) + " is negative.");
-  if (!rleencodes(length, width)) {
-    // The encoder left such data as it was.
-    if (stream.size() == static_cast<uint64_t>(length)) return stream;
-    return complain("Data of " + std::to_string(stream.size()) + " bytes instead of " +
-                    std::to_string(length) + ".");
+Decoded refused(const char* routine, DecodeProblem problem, std::string detail) {
+  return {{}, problem, routine, std::move(detail)};
+}
+
+// First pass: every item sound and the runs adding up to `length` bytes.
+Decoded checkruns(const char* routine, const std::vector<uint8_t>& stream, int width, uint64_t length) {
+  RunWalker walker(stream, width);
+  uint64_t total = 0;
+  uint32_t value = 0;
+  uint64_t count = 0;
+  while (walker.next(value, count)) {
+    if (count > (length - total) / static_cast<uint64_t>(width))
+      return refused(routine, DecodeProblem::PastEnd, "Data gives more than " + std::to_string(length) + " bytes.");
+    total += count * static_cast<uint64_t>(width);
   }
-  RunReader reader(stream, width, static_cast<uint64_t>(length));
-  const std::string problem = reader.decode();
-  if (!problem.empty()) return complain(problem);
-  return reader.take();
+  if (walker.problem() != DecodeProblem::None) return refused(routine, walker.problem(), walker.detail());
+  if (total != length)
+    return refused(routine, DecodeProblem::ShortOfEnd,
+                   "Data gives " + std::to_string(total) + " bytes instead of " + std::to_string(length) + ".");
+  return {};
+}
+
+std::vector<uint8_t> writeruns(const std::vector<uint8_t>& stream, int width, uint64_t length) {
+  std::vector<uint8_t> out;
+  out.reserve(length);
+  RunWalker walker(stream, width);
+  uint32_t value = 0;
+  uint64_t count = 0;
+  while (walker.next(value, count))
+    for (uint64_t i = 0; i < count; ++i) rledetail::appendbigendian(out, value, width);
+  return out;
+}
+
+std::vector<uint8_t> logged(Decoded decoded) {
+  if (!decoded.ok()) log(std::string(decoded.Routine) + ": " + decoded.Detail);
+  return std::move(decoded.Bytes);
+}
+
+const char* routinename(int width) {
+  switch (width) {
+    case 1: return "rle8tobinary";
+    case 2: return "rle16tobinary";
+    case 3: return "rle24tobinary";
+    default: return "rle32tobinary";
+  }
 }
 
 }  // namespace
 
+Decoded runlengthdecoded(const std::vector<uint8_t>& stream, int width, int64_t length) {
+  const char* routine = routinename(width);
+  if (width < 1 || width > 4)
+    return refused(routine, DecodeProblem::Invalid, "Element width " + std::to_string(width) + " is not 1 to 4.");
+  if (length < 0)
+    return refused(routine, DecodeProblem::Invalid, "Length " + std::to_string(length) + " is negative.");
+  if (!rleencodes(length, width)) {
+    // The encoder left such data as it was.
+    if (stream.size() == static_cast<uint64_t>(length)) return {stream, DecodeProblem::None, routine, {}};
+    return refused(routine, stream.size() < static_cast<uint64_t>(length) ? DecodeProblem::CutShort : DecodeProblem::PastEnd,
+                   "Data of " + std::to_string(stream.size()) + " bytes instead of " + std::to_string(length) + ".");
+  }
+  Decoded checked = checkruns(routine, stream, width, static_cast<uint64_t>(length));
+  if (!checked.ok()) return checked;
+  return {writeruns(stream, width, static_cast<uint64_t>(length)), DecodeProblem::None, routine, {}};
+}
+
 std::vector<uint8_t> rle8tobinary(const std::vector<uint8_t>& stream, int64_t length) {
-  return decodewith("rle8tobinary", stream, 1, length);
+  return logged(runlengthdecoded(stream, 1, length));
 }
 
 std::vector<uint8_t> rle16tobinary(const std::vector<uint8_t>& stream, int64_t length) {
-  return decodewith("rle16tobinary", stream, 2, length);
+  return logged(runlengthdecoded(stream, 2, length));
 }
 
 std::vector<uint8_t> rle24tobinary(const std::vector<uint8_t>& stream, int64_t length) {
-  return decodewith("rle24tobinary", stream, 3, length);
+  return logged(runlengthdecoded(stream, 3, length));
 }
 
 std::vector<uint8_t> rle32tobinary(const std::vector<uint8_t>& stream, int64_t length) {
-  return decodewith("rle32tobinary", stream, 4, length);
+  return logged(runlengthdecoded(stream, 4, length));
 }
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 #include "console/font_resource.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -57,10 +58,18 @@ t_Font fontfromheader(const std::vector<uint8_t>& file, int64_t headersize) {
   return font;
 }
 
+// The most glyph data a font can use: printing draws the codes up to End, and
+// the glyph of code c lies c x Width x Height bytes into the data. No font
+// needs more, 256 x 255 x 255 bytes (16.6 MB) at the very most; expanding
+// stops there, so a few hostile codes cannot describe a gigabyte.
+int64_t glyphdatalimit(const t_Font& font) {
+  const auto byte = [](int64_t v) { return std::clamp<int64_t>(v, 0, 255); };
+  return (byte(font.End) + 1) * byte(font.Width) * byte(font.Height);
+}
+
 }  // namespace
 
-t_Font t_LoadFontResource(const std::string& name) {
-  const std::vector<uint8_t> file = readwholefile(resourcedirectory() + "/" + name);
+t_Font fontfromfilebytes(const std::vector<uint8_t>& file, const std::string& name) {
   if (file.empty()) {
     log(std::string(caller) + ": Could not load file \u201E" + name + "\u201C");
     return t_Font{};
@@ -78,7 +87,11 @@ t_Font t_LoadFontResource(const std::string& name) {
     log(std::string(caller) + ": Invalid file type");
     return rejectedfont(headersize, std::move(identifier));
   }
-  return t_ExpandFont(fontfromheader(file, headersize));
+  return fontfromheader(file, headersize);
+}
+
+t_Font t_LoadFontResource(const std::string& name) {
+  return t_ExpandFont(fontfromfilebytes(readwholefile(resourcedirectory() + "/" + name), name));
 }
 
 t_Font t_ExpandFont(const t_Font& font) {
@@ -86,7 +99,7 @@ t_Font t_ExpandFont(const t_Font& font) {
     return font;
   }
   t_Font expanded = font;
-  if (!font.Data.empty()) expanded.Data = lzwstoredtotext(font.Data);
+  if (!font.Data.empty()) expanded.Data = lzwstoredtotext(font.Data, glyphdatalimit(font));
   expanded.Format = font.Format == FontFormatGreyCompressed ? FontFormatGrey : FontFormatPlain;
   return expanded;
 }

@@ -9,6 +9,7 @@
 // and the glyph data follows from offset HeaderSize to the end of the file.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "runtime/window_record.h"
 
@@ -24,7 +25,14 @@ constexpr int64_t FontFormatGreyCompressed = 102;
 // Any failure logs one line and answers a font without Data.
 t_Font t_LoadFontResource(const std::string& name);
 
-// Turns the compressed formats 100 and 102 into 0 and 2; other fonts pass unchanged.
+// The font that a font file's bytes hold, not yet expanded, checked as
+// t_LoadFontResource checks it and with its lines; `name` is the file's name
+// for the line about an empty (unreadable) file.
+t_Font fontfromfilebytes(const std::vector<uint8_t>& file, const std::string& name);
+
+// Turns the compressed formats 100 and 102 into 0 and 2; other fonts pass
+// unchanged. Expanding stops, with an empty Data and the decoder's line, once
+// the glyphs would pass (End + 1) x Width x Height bytes: printing uses no more.
 t_Font t_ExpandFont(const t_Font& font);
 
 // Replaces the whole font of a window. The text geometry and the characters

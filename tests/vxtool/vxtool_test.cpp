@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include <png.h>
+
 #include "command.h"
+#include "vxtools.h"
 
 namespace {
 
@@ -16,17 +19,17 @@ struct Result {
   std::string err;
 };
 
-Result vxtool(std::vector<std::string> arguments) {
+Result runtool(std::vector<std::string> arguments) {
   std::ostringstream out, err;
   const int status = vxtool::runvxtool(arguments, out, err);
   return {status, out.str(), err.str()};
 }
 
 TEST(Vxtool, HelpDescribesTheCommandsAndTheirOptions) {
-  const Result general = vxtool({"--help"});
+  const Result general = runtool({"--help"});
   EXPECT_EQ(general.status, 0);
   EXPECT_NE(general.out.find("star"), std::string::npos);
-  const Result star = vxtool({"star", "--help"});
+  const Result star = runtool({"star", "--help"});
   EXPECT_EQ(star.status, 0);
   EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--out FILE]"), std::string::npos);
 }
@@ -47,10 +50,10 @@ TEST(Vxtool, RefusesArgumentsThatDoNotFit) {
       {{"star", "--size", "64", "--segments", "3", "--colour", "red"}, "unknown option '--colour'"},
       {{"star", "--size", "64", "--segments", "3", "extra"}, "unexpected argument 'extra'"},
       {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast or reference"},
-      {{"star", "--size", "64", "--segments", "3", "--out", "star.png"}, "--out must name a .pbm or .gr file"},
+      {{"star", "--size", "64", "--segments", "3", "--out", "star.jpg"}, "--out must name a .gr, .png, .pbm, .pgm or .ppm file"},
   };
   for (const auto& [arguments, message] : cases) {
-    const Result run = vxtool(arguments);
+    const Result run = runtool(arguments);
     EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "") << testing::PrintToString(arguments);
@@ -68,7 +71,7 @@ std::vector<char> filebytes(const std::filesystem::path& path) {
 TEST(Vxtool, StarWritesTheTimeAndThePicture) {
   const auto folder = std::filesystem::path(testing::TempDir()) / "vxtool-star";
   std::filesystem::create_directories(folder);
-  const Result run = vxtool({"star", "--size=64", "--segments=1", "--impl=reference", "--out", (folder / "s.pbm").string()});
+  const Result run = runtool({"star", "--size=64", "--segments=1", "--impl=reference", "--out", (folder / "s.pbm").string()});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find(" ms"), std::string::npos);
   const std::vector<char> pbm = filebytes(folder / "s.pbm");
@@ -80,10 +83,184 @@ TEST(Vxtool, StarWritesTheTimeAndThePicture) {
   EXPECT_EQ(byte(40, 33), 0xFF);
   EXPECT_EQ(byte(8, 20), 0x00);  // above the centre, left: an empty half
 
-  ASSERT_EQ(vxtool({"star", "--size", "64", "--segments", "1", "--out", (folder / "s.gr").string()}).status, 0);
+  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "1", "--out", (folder / "s.gr").string()}).status, 0);
   const std::vector<char> gr = filebytes(folder / "s.gr");
   ASSERT_GE(gr.size(), 16u);
   EXPECT_EQ(std::string(gr.begin(), gr.begin() + 5), "\x10vxgr");
 }
 
 }  // namespace
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+std::filesystem::path folder(const std::string& name) {
+  const auto path = std::filesystem::path(testing::TempDir()) / ("vxtool-" + name);
+  std::filesystem::remove_all(path);
+  std::filesystem::create_directories(path);
+  return path;
+}
+
+void writefile(const std::filesystem::path& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes readbytes(const std::filesystem::path& path) {
+  const std::vector<char> chars = filebytes(path);
+  return {chars.begin(), chars.end()};
+}
+
+// A 2 x 2 capture of `format` saved through the pipeline.
+Bytes savedgraphic(int64_t format, const Bytes& data) {
+  vx::t_Graphic g;
+  g.Format = format;
+  g.Width = g.Height = 2;
+  g.Size = 4;
+  g.ParamHigh = g.ParamLow = 1;
+  g.Data = data;
+  return vx::graphicfilebytes(vx::g_EncodeGraphic(g));
+}
+
+// A PNG's bit depth and colour type, and its pixels as R, G, B, A.
+struct Png {
+  int depth = 0, colourtype = 0;
+  Bytes rgba;
+};
+
+Png readpng(const Bytes& file) {
+  Png png;
+  if (file.size() < 33) return png;
+  png.depth = file[24];
+  png.colourtype = file[25];
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, file.data(), file.size())) return png;
+  image.format = PNG_FORMAT_RGBA;
+  png.rgba.resize(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, png.rgba.data(), 0, nullptr)) png.rgba.clear();
+  return png;
+}
+
+}  // namespace
+
+// Each capture format as PNG: one-bit stays one-bit, nibbles keep the palette,
+// alpha is kept, and every pixel has its colour.
+TEST(VxtoolGr, ConvertsEveryCaptureFormatToPng) {
+  const auto dir = folder("png");
+  const struct {
+    int64_t format;
+    Bytes data;
+    int depth, colourtype;
+    Bytes rgba;
+  } cases[] = {
+      {0, {15, 0, 0, 15}, 1, 0, {255, 255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255, 255}},
+      {1, {0, 1, 9, 15}, 4, 3, {0, 0, 0, 255, 255, 0, 0, 255, 255, 128, 0, 255, 255, 255, 255, 255}},
+      {2, {0, 85, 170, 255}, 8, 0, {0, 0, 0, 255, 85, 85, 85, 255, 170, 170, 170, 255, 255, 255, 255, 255}},
+      {3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 8, 2, {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255}},
+      {4, {255, 10, 128, 20, 0, 30, 255, 40}, 8, 4, {10, 10, 10, 255, 20, 20, 20, 128, 30, 30, 30, 0, 40, 40, 40, 255}},
+      {5, {9, 1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12}, 8, 6, {1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12, 9}},
+  };
+  for (const auto& c : cases) {
+    const auto gr = dir / ("f" + std::to_string(c.format) + ".gr");
+    const auto png = dir / ("f" + std::to_string(c.format) + ".png");
+    writefile(gr, savedgraphic(c.format, c.data));
+    const Result run = runtool({"gr", "convert", gr.string(), "--out", png.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Png read = readpng(readbytes(png));
+    EXPECT_EQ(std::make_pair(read.depth, read.colourtype), std::make_pair(c.depth, c.colourtype)) << c.format;
+    EXPECT_EQ(read.rgba, c.rgba) << c.format;
+  }
+}
+
+TEST(VxtoolGr, WritesNetpbmByTheExtension) {
+  const auto dir = folder("netpbm");
+  writefile(dir / "rgb.gr", savedgraphic(3, {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3}));
+  writefile(dir / "bits.gr", savedgraphic(0, {15, 0, 0, 15}));
+  const auto text = [](const std::string& header, const Bytes& body) {
+    Bytes out(header.begin(), header.end());
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
+  };
+  const struct {
+    const char* in;
+    const char* out;
+    Bytes expected;
+  } cases[] = {
+      {"rgb.gr", "rgb.ppm", text("P6\n2 2\n255\n", {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3})},
+      {"rgb.gr", "rgb.pgm", text("P5\n2 2\n255\n", {255, 0, 60, 1})},
+      {"bits.gr", "bits.pbm", text("P4\n2 2\n", {0x40, 0x80})},  // PBM's 1 is black
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(runtool({"gr", "convert", (dir / c.in).string(), "--out", (dir / c.out).string()}).status, 0);
+    EXPECT_EQ(readbytes(dir / c.out), c.expected) << c.out;
+  }
+}
+
+// Failures go to standard error with status 1 and leave OUT as it was.
+TEST(VxtoolGr, RefusesWhatItCannotConvertAndWritesNothing) {
+  const auto dir = folder("refusals");
+  Bytes cut = savedgraphic(3, Bytes(12, 7));
+  cut.resize(cut.size() - 1);
+  writefile(dir / "cut.gr", cut);
+  writefile(dir / "rgb.gr", savedgraphic(3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+  writefile(dir / "old.png", {'o', 'l', 'd'});
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    std::string message;
+  } cases[] = {
+      {{"gr", "convert", (dir / "none.gr").string(), "--out", (dir / "old.png").string()}, 1, "No such file or directory"},
+      {{"gr", "convert", (dir / "cut.gr").string(), "--out", (dir / "old.png").string()}, 1, "Run-length data of format 23 (g_FormatRLERGBColor) ends early"},
+      {{"gr", "convert", (dir / "rgb.gr").string(), "--out", (dir / "new.pbm").string()}, 1, "black and white only"},
+      {{"gr", "convert", (dir / "rgb.gr").string(), "--out", (dir / "new.jpg").string()}, 2, "--out must name a .png"},
+      {{"gr", "info", (dir / "cut.gr").string()}, 1, "cut.gr: Run-length data of format 23"},
+  };
+  for (const auto& c : cases) {
+    const Result run = runtool(c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(readbytes(dir / "old.png"), (Bytes{'o', 'l', 'd'}));
+  EXPECT_FALSE(std::filesystem::exists(dir / "new.pbm"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);  // no temporary file left
+}
+
+TEST(VxtoolGr, InfoDescribesTheHeaderAndTheCompression) {
+  const auto dir = folder("info");
+  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "4", "--out", (dir / "s.gr").string()}).status, 0);
+  const Result run = runtool({"gr", "info", (dir / "s.gr").string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* line : {"identifier:   vxgr\n", "format:       130 g_FormatLZWRLEPackedBit\n", "width:        64\n",
+                           "pixel count:  4096\n", "parameters:   1 1\n", "against 512 bytes at 1 bit per pixel\n"})
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+}
+
+TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
+  const auto dir = folder("font");
+  const std::string font = std::string(VX_TEST_RESOURCES) + "/MenloRegular 16x32.font";
+  const Result info = runtool({"font", "info", font});
+  ASSERT_EQ(info.status, 0) << info.err;
+  for (const char* line : {"format:        102 LZW-compressed grey\n", "characters:    0 to 255\n",
+                           "glyph size:    16 x 32 pixels\n", "glyph data:    131072 bytes, 256 glyphs\n",
+                           "printable:     yes\n"})
+    EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
+
+  ASSERT_EQ(runtool({"font", "sheet", font, "--out", (dir / "sheet.png").string(), "--scale", "1"}).status, 0);
+  const Png sheet = readpng(readbytes(dir / "sheet.png"));
+  ASSERT_EQ(sheet.rgba.size(), size_t{(16 * 17 + 1) * (16 * 33 + 1) * 4});
+  // The cell of "I" (code 73): white around the ink, black down its stem.
+  const auto grey = [&](size_t x, size_t y) { return sheet.rgba[(y * (16 * 17 + 1) + x) * 4]; };
+  const size_t left = 1 + 9 * 17, top = 1 + 4 * 33;
+  EXPECT_EQ(grey(left, top + 16), 255);
+  EXPECT_EQ(grey(left + 8, top + 16), 0);
+
+  // A font that claims more glyphs than its data expands to is described, then refused.
+  Bytes hostile{16, 'v', 'x', 'f', 'n', 102, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 9};
+  const Bytes codes = vx::lzwunpackedtopacked({97, 256, 257, 258}, 9);
+  hostile.insert(hostile.end(), codes.begin(), codes.end());
+  writefile(dir / "hostile.font", hostile);
+  const Result refused = runtool({"font", "info", (dir / "hostile.font").string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Text longer than 1 Bytes."), std::string::npos) << refused.err;
+}

@@ -12,7 +12,7 @@
 #include "graphics/primitives.h"
 #include "graphics/screen_capture.h"
 #include "graphics/star_pattern.h"
-#include "runtime/memory.h"
+#include "picture_files.h"
 #include "windows/window_init.h"
 
 namespace vxtool {
@@ -24,27 +24,17 @@ bool endswith(const std::string& text, std::string_view suffix) {
   return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-// Binary PBM: one bit per pixel, 1 for black, rows padded to whole bytes. The
-// window's one-bit memory stores 1 for white, so each byte is inverted.
-std::vector<uint8_t> pbmbytes(uint8_t window) {
-  const vx::t_Window& w = vx::WindowTable[window];
-  const std::string header = "P4\n" + std::to_string(w.Width) + " " + std::to_string(w.Height) + "\n";
-  std::vector<uint8_t> bytes(header.begin(), header.end());
-  const size_t picture = static_cast<size_t>(w.Width / 8 * w.Height);
-  const uint8_t* memory = vx::ToolkitMemory.data() + w.MemoryStart;
-  bytes.reserve(bytes.size() + picture);
-  for (size_t i = 0; i < picture; ++i) bytes.push_back(static_cast<uint8_t>(~memory[i]));
-  return bytes;
-}
+bool writablepath(const std::string& path) { return endswith(path, ".gr") || picturetypeof(path) != PictureType::Unknown; }
 
+// The toolkit's graphic file for .gr, else a picture file of the window's pixels.
 bool writepicture(const std::string& path, Output& io) {
+  const vx::t_Graphic graphic = vx::g_GetScreen(StarWindow);
   std::vector<uint8_t> bytes;
-  if (endswith(path, ".pbm")) {
-    bytes = pbmbytes(StarWindow);
-  } else if (endswith(path, ".gr")) {
-    bytes = vx::graphicfilebytes(vx::g_EncodeGraphic(vx::g_GetScreen(StarWindow)));
-  } else {
-    io.error() << "--out must name a .pbm or .gr file, not '" << path << "'\n";
+  std::string problem;
+  if (endswith(path, ".gr")) {
+    bytes = vx::graphicfilebytes(vx::g_EncodeGraphic(graphic));
+  } else if (!picturebytes(graphic, picturetypeof(path), bytes, problem)) {
+    io.error() << problem << '\n';
     return false;
   }
   if (vx::setbinarytofile(path, bytes) != 0) {
@@ -65,8 +55,8 @@ int runstar(const Arguments& arguments, Output& io) {
     return ExitUsage;
   }
   const std::string out = arguments.value("out");
-  if (!out.empty() && !endswith(out, ".pbm") && !endswith(out, ".gr")) {
-    io.error() << "--out must name a .pbm or .gr file, not '" << out << "'\n";
+  if (!out.empty() && !writablepath(out)) {
+    io.error() << "--out must name a .gr, .png, .pbm, .pgm or .ppm file, not '" << out << "'\n";
     return ExitUsage;
   }
 
@@ -92,7 +82,7 @@ constexpr Option StarOptions[] = {
     {"size", "D", "width and height of the picture in pixels, 32 to 8192", true},
     {"segments", "N", "number of filled segments, 1 to 360", true},
     {"impl", "IMPL", "fast (the default) or reference, the literal angle sweep"},
-    {"out", "FILE", "write the picture: binary PBM for .pbm, the toolkit's graphic file for .gr"},
+    {"out", "FILE", "write the picture: the toolkit's graphic file for .gr; PNG, PBM, PGM or PPM by the extension"},
 };
 
 }  // namespace

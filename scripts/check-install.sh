@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Checks that an install tree holds the desktop programs and everything around
+# them, and that what it holds works:
+#   scripts/check-install.sh <prefix>          a `cmake --install` tree
+#   scripts/check-install.sh --deb <file.deb>  the Debian package's contents
+set -euo pipefail
+
+fail() { echo "check-install: $*" >&2; exit 1; }
+
+if [ "${1:-}" = "--deb" ]; then
+  deb=$2
+  unpacked=$(mktemp -d)
+  trap 'rm -rf "$unpacked"' EXIT
+  dpkg-deb -x "$deb" "$unpacked"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  echo "Depends: $depends"
+  for package in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 qt6-qpa-plugins; do
+    grep -q "$package" <<<"$depends" || fail "the package does not depend on $package"
+  done
+  "$0" "$unpacked/usr"
+  exit
+fi
+
+prefix=$(cd "$1" && pwd)
+bundle=$prefix/lib/velmorandine/Velmorandine.app
+expected=(
+  bin/vxtool
+  lib/libvxtools.a
+  include/vxtools/vxtools.h
+  lib/cmake/vxtools/vxtoolsConfig.cmake
+  share/vxtools/Resources/"MenloRegular 16x32.font"
+  lib/velmorandine/Velmorandine.app/Contents/bin/velmorandine
+  lib/velmorandine/Velmorandine.app/Contents/Resources/"MenloBold 16x32.font"
+  lib/velmorandine/Velmorandine.app/Contents/Resources/"MenloRegular 16x32.font"
+  share/applications/velmorandine.desktop
+  share/mime/packages/vxtools-graphic.xml
+  share/icons/hicolor/scalable/apps/velmorandine.svg
+  share/man/man1/vxtool.1
+)
+for size in 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/velmorandine.png"); done
+for path in "${expected[@]}"; do
+  [ -e "$prefix/$path" ] || fail "missing $path"
+done
+
+# bin/velmorandine leads to the program in its bundle, beside its fonts.
+[ -L "$prefix/bin/velmorandine" ] || fail "bin/velmorandine is not a link into the bundle"
+[ "$(readlink -f "$prefix/bin/velmorandine")" = "$(readlink -f "$bundle/Contents/bin/velmorandine")" ] ||
+  fail "bin/velmorandine does not lead to the bundle's program"
+
+# Started through bin/velmorandine, the program finds its fonts: its first
+# window is made, without the line about a missing font. (Qt's offscreen
+# platform needs no display; the program waits for its user until stopped.)
+log=$(mktemp)
+QT_QPA_PLATFORM=offscreen "$prefix/bin/velmorandine" >"$log" 2>&1 &
+pid=$!
+for _ in $(seq 1 300); do
+  grep -q "t_InitWindow: GraphicWindow #0 End\.\|t_InitWindow: Font" "$log" && break
+  sleep 0.1
+done
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+if grep -q "t_InitWindow: Font" "$log" || ! grep -q "t_InitWindow: GraphicWindow #0 End\." "$log"; then
+  cat "$log" >&2
+  fail "the installed Velmorandine does not find its fonts"
+fi
+rm -f "$log"
+
+# The viewer's entry comes with the viewer.
+if [ -e "$prefix/bin/vxview" ]; then
+  [ -e "$prefix/share/applications/vxview.desktop" ] || fail "missing share/applications/vxview.desktop"
+fi
+desktop-file-validate "$prefix"/share/applications/*.desktop
+
+# The file type is one shared-mime-info accepts, with the glob and the magic.
+mime=$(mktemp -d)
+mkdir -p "$mime/packages"
+cp "$prefix/share/mime/packages/vxtools-graphic.xml" "$mime/packages/"
+update-mime-database "$mime" 2>/dev/null
+grep -q '^image/x-vxgr:\*\.gr$' "$mime/globs" || fail "the file type lacks its glob"
+grep -aq 'x-vxgr' "$mime/magic" || fail "the file type lacks its magic"
+rm -rf "$mime"
+
+# The manual page reads without a warning.
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/vxtool.1" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page has warnings: $warnings"
+
+# The installed vxtool saves a star, describes it and converts it.
+work=$(mktemp -d)
+"$prefix/bin/vxtool" star --size 64 --segments 6 --out "$work/star.gr" >/dev/null
+"$prefix/bin/vxtool" gr info "$work/star.gr" | grep -q "g_FormatLZWRLEPackedBit" || fail "vxtool gr info"
+"$prefix/bin/vxtool" gr convert "$work/star.gr" --out "$work/star.png"
+[ -s "$work/star.png" ] || fail "vxtool gr convert wrote nothing"
+rm -rf "$work"
+echo "check-install: $prefix holds the desktop programs, their entries, icon, file type and manual page"

@@ -1,0 +1,29 @@
+#include "allocation_meter.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<size_t> largest{0};
+
+void* allocate(size_t size) {
+  size_t seen = largest.load(std::memory_order_relaxed);
+  while (size > seen && !largest.compare_exchange_weak(seen, size, std::memory_order_relaxed)) {
+  }
+  if (void* p = std::malloc(size != 0 ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+}  // namespace
+
+namespace vxtest {
+void resetallocations() { largest.store(0); }
+size_t largestallocation() { return largest.load(); }
+}  // namespace vxtest
+
+void* operator new(size_t size) { return allocate(size); }
+void* operator new[](size_t size) { return allocate(size); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete[](void* p, size_t) noexcept { std::free(p); }
