@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "graphics/palette.h"
 #include "graphics/pixel_surface.h"
 #include "host/host.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
+#include "windows/pixel_conversion.h"
 
 namespace vx {
 namespace {
@@ -16,67 +16,15 @@ namespace {
 // record whose depth was changed to none of the six.
 constexpr int64_t LargestSide = 8192;
 
-inline uint8_t* putpixel(uint8_t* out, uint8_t r, uint8_t g, uint8_t b) {
-  out[0] = 255;
-  out[1] = r;
-  out[2] = g;
-  out[3] = b;
-  return out + 4;
-}
-
-inline uint8_t* putpalette(uint8_t* out, const t_RGBColor& c) { return putpixel(out, c.Red, c.Green, c.Blue); }
-
-// Each converter turns one stored row into `width` image pixels.
-void convert1(const uint8_t* in, int64_t width, uint8_t* out) {
-  const t_RGBColor white = t_PaletteColor(15);
-  const t_RGBColor black = t_PaletteColor(0);
-  for (int64_t x = 0; x < width; ++x) out = putpalette(out, (in[x / 8] >> (7 - x % 8)) & 1 ? white : black);
-}
-
-void convert4(const uint8_t* in, int64_t width, uint8_t* out, const t_RGBColor* palette) {
-  for (int64_t x = 0; x < width; ++x) {
-    const uint8_t b = in[x / 2];
-    out = putpalette(out, palette[x % 2 == 0 ? b >> 4 : b & 0x0F]);
-  }
-}
-
-void convert8(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x) out = putpixel(out, in[x], in[x], in[x]);
-}
-
-void convert16(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x) out = putpixel(out, in[2 * x + 1], in[2 * x + 1], in[2 * x + 1]);
-}
-
-void convert24(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x, in += 3) out = putpixel(out, in[0], in[1], in[2]);
-}
-
-void convert32(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x, in += 4) out = putpixel(out, in[1], in[2], in[3]);
-}
-
 HostImage buildimage(const PixelSurface& s) {
   HostImage image;
   image.width = s.width;
   image.height = s.height;
   image.argb.resize(static_cast<size_t>(s.width * s.height * 4));
-  t_RGBColor palette[16];
-  for (int i = 0; i < 16; ++i) palette[i] = t_PaletteColor(i);
-  const int64_t outrow = s.width * 4;
-  // The depth is chosen once for the whole picture, not per pixel.
-  for (int64_t y = 0; y < s.height; ++y) {
-    const uint8_t* in = s.row(y);
-    uint8_t* out = image.argb.data() + y * outrow;
-    switch (s.depth) {
-      case 1: convert1(in, s.width, out); break;
-      case 4: convert4(in, s.width, out, palette); break;
-      case 8: convert8(in, s.width, out); break;
-      case 16: convert16(in, s.width, out); break;
-      case 24: convert24(in, s.width, out); break;
-      default: convert32(in, s.width, out); break;
-    }
-  }
+  const auto rowbytes = static_cast<size_t>(s.width * 4);
+  for (int64_t y = 0; y < s.height; ++y)
+    convertpixelrow(s, y, 0, s.width, image.argb.data() + static_cast<size_t>(y) * rowbytes,
+                    PixelOrder::ArgbBytes);
   return image;
 }
 
