@@ -41,7 +41,7 @@ BENCHMARK(windowimage)->Name("window_image/1280x800x24")->Unit(benchmark::kMilli
 
 void fingerprint(benchmark::State& state) {
   openwindow();
-  const vx::PixelSurface s = vx::pixelsurface(Slot);
+  const vx::StoredPicture s = vx::pixelsurface(Slot).stored();
   for (auto _ : state) benchmark::DoNotOptimize(vx::picturefingerprint(s));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * s.rowbytes * s.height);
 }

@@ -34,11 +34,11 @@ uint64_t hashbytes(const uint8_t* data, size_t size, uint64_t seed) {
 
 }  // namespace
 
-uint64_t picturefingerprint(const PixelSurface& s) {
+uint64_t picturefingerprint(const StoredPicture& s) {
   uint64_t h = mix(mix(mix(0, static_cast<uint64_t>(s.width)), static_cast<uint64_t>(s.height)),
                    static_cast<uint64_t>(s.depth));
   if (s.data == nullptr || s.rowbytes <= 0 || s.height <= 0) return h;
-  // The rows of a surface lie back to back in the toolkit memory.
+  // The rows of a picture lie back to back in the toolkit memory.
   return hashbytes(s.data, static_cast<size_t>(s.rowbytes * s.height), h);
 }
 

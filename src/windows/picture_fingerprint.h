@@ -5,13 +5,13 @@
 // bytes themselves, not from the calls that drew them.
 #include <cstdint>
 
-#include "graphics/pixel_surface.h"
+#include "runtime/types.h"
 
 namespace vx {
 
-// A 64-bit hash of the surface's picture bytes, its size and depth; pictures
+// A 64-bit hash of the picture's bytes, its size and depth; pictures
 // that differ in any byte give different fingerprints except by rare chance.
-// A surface without data has the fingerprint of its size alone.
-uint64_t picturefingerprint(const PixelSurface& surface);
+// A picture without data has the fingerprint of its size alone.
+uint64_t picturefingerprint(const StoredPicture& picture);
 
 }  // namespace vx

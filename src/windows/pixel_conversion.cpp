@@ -120,7 +120,7 @@ bool convert(int64_t depth, const uint8_t* in, int64_t x, int64_t n, uint8_t* ou
 
 }  // namespace
 
-int64_t convertpixelrow(const PixelSurface& s, int64_t y, int64_t x, int64_t count, uint8_t* out,
+int64_t convertpixelrow(const StoredPicture& s, int64_t y, int64_t x, int64_t count, uint8_t* out,
                         PixelOrder order) {
   if (s.data == nullptr || y < 0 || y >= s.height || count <= 0) return 0;
   const int64_t first = std::max<int64_t>(x, 0);

@@ -4,7 +4,7 @@
 // part of a picture converts just the rows and columns it needs.
 #include <cstdint>
 
-#include "graphics/pixel_surface.h"
+#include "runtime/types.h"
 
 namespace vx {
 
@@ -14,10 +14,10 @@ enum class PixelOrder {
 };
 
 // Converts `count` pixels of row `y`, from column `x` on, into `out`, four
-// bytes a pixel (`out` holds 4 x count bytes). Only pixels inside the surface
+// bytes a pixel (`out` holds 4 x count bytes). Only pixels inside the picture
 // are written, each at its place in the run; answers how many (0 for a
-// surface without data or of a depth none of the six).
-int64_t convertpixelrow(const PixelSurface& surface, int64_t y, int64_t x, int64_t count, uint8_t* out,
+// picture without data or of a depth none of the six).
+int64_t convertpixelrow(const StoredPicture& picture, int64_t y, int64_t x, int64_t count, uint8_t* out,
                         PixelOrder order);
 
 }  // namespace vx

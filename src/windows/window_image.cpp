@@ -16,7 +16,14 @@ namespace {
 // record whose depth was changed to none of the six.
 constexpr int64_t LargestSide = 8192;
 
-HostImage buildimage(const PixelSurface& s) {
+void reportillegaldepth(const t_Window& w) {
+  const int64_t pixels = std::clamp<int64_t>(w.Width, 0, LargestSide) * std::clamp<int64_t>(w.Height, 0, LargestSide);
+  for (int64_t p = 0; p < pixels; ++p) log("t_WindowImage: Illegal bit depth.");
+}
+
+}  // namespace
+
+HostImage pictureimage(const StoredPicture& s) {
   HostImage image;
   image.width = s.width;
   image.height = s.height;
@@ -28,38 +35,37 @@ HostImage buildimage(const PixelSurface& s) {
   return image;
 }
 
-void reportillegaldepth(const t_Window& w) {
-  const int64_t pixels = std::clamp<int64_t>(w.Width, 0, LargestSide) * std::clamp<int64_t>(w.Height, 0, LargestSide);
-  for (int64_t p = 0; p < pixels; ++p) log("t_WindowImage: Illegal bit depth.");
-}
-
-}  // namespace
-
 int64_t hostmilliseconds() { return static_cast<int64_t>(host().absoluteTime() * 1000.0); }
 int64_t hostmicroseconds() { return static_cast<int64_t>(host().absoluteTime() * 1000000.0); }
 
-std::optional<HostImage> t_WindowImage(uint8_t window) {
-  if (!MemoryReady) return std::nullopt;
+bool withwindowpicture(uint8_t window, const std::function<void(const StoredPicture&)>& use) {
+  if (!MemoryReady) return false;
   if (window >= 8) {
     log("t_WindowImage: Window is not a graphic window.");
-    return std::nullopt;
+    return false;
   }
   t_Window& w = WindowTable[window];
   if (!w.Initialized) {
     log("t_WindowImage: Graphic window #" + std::to_string(window) + " not initialized.");
-    return std::nullopt;
+    return false;
   }
-  if (!w.Visible) return std::nullopt;
+  if (!w.Visible) return false;
   const int64_t start = hostmicroseconds();
   const PixelSurface s = pixelsurface(window);
   if (!isSupportedBitDepth(s.depth)) {
     reportillegaldepth(w);
-    return std::nullopt;
+    return false;
   }
-  if (s.data == nullptr) return std::nullopt;  // the record no longer fits its block
-  HostImage image = buildimage(s);
+  if (s.data == nullptr) return false;  // the record no longer fits its block
+  use(s.stored());
   w.UpdateDuration = hostmicroseconds() - start;
   w.UpdateFinished = hostmilliseconds();
+  return true;
+}
+
+std::optional<HostImage> t_WindowImage(uint8_t window) {
+  std::optional<HostImage> image;
+  withwindowpicture(window, [&](const StoredPicture& picture) { image = pictureimage(picture); });
   return image;
 }
 

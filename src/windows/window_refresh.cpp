@@ -61,7 +61,7 @@ bool refreshdue(const t_Window& w, int64_t nowms) {
 // shows nothing, and the host draws it anew when it is shown again.
 bool picturechanged(uint8_t n) {
   if (!WindowTable[n].Visible) return false;
-  const uint64_t now = picturefingerprint(pixelsurface(n));
+  const uint64_t now = picturefingerprint(pixelsurface(n).stored());
   if (requestedfingerprint[n] == now) return false;
   requestedfingerprint[n] = now;
   return true;

@@ -122,6 +122,24 @@ TEST(QtHost, ThePasteboardHoldsTextAndImages) {
   EXPECT_EQ(qt::tohostimage(QApplication::clipboard()->image()), image);
 }
 
+TEST(QtHost, AOneBitPictureGoesOnTheClipboardAtOneBitAPixel) {
+  QtHost& h = qthost();
+  const uint8_t rows[] = {0xA5, 0x00, 0xFF, 0x0F};  // 16 x 2 pixels, 2 bytes a row
+  h.pasteboardSetPicture(StoredPicture{rows, 16, 2, 1, 2});
+  const QImage copied = QApplication::clipboard()->image();
+  EXPECT_EQ(copied.format(), QImage::Format_Mono);
+  EXPECT_EQ(copied.size(), QSize(16, 2));
+  const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+  // 0xA5: white, black, white, black, black, white, black, white.
+  EXPECT_EQ(copied.pixel(0, 0), white);
+  EXPECT_EQ(copied.pixel(1, 0), black);
+  EXPECT_EQ(copied.pixel(7, 0), white);
+  EXPECT_EQ(copied.pixel(8, 0), black);
+  EXPECT_EQ(copied.pixel(0, 1), white);
+  EXPECT_EQ(copied.pixel(12, 1), white);
+  EXPECT_EQ(copied.pixel(11, 1), black);
+}
+
 TEST(QtHost, PicturesConvertWithTheirChannelsInPlace) {
   const HostImage image{2, 2, {255, 10, 20, 30, 255, 40, 50, 60, 255, 70, 80, 90, 128, 1, 2, 3}};
   const QImage converted = qt::toqimage(image);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graphic_window.h"
+#include "graphics/pixel_surface.h"
 #include "windows/pixel_conversion.h"
 
 using namespace vx;
@@ -20,7 +21,7 @@ std::vector<uint32_t> run(uint8_t slot, int64_t x, int64_t count, PixelOrder ord
   std::vector<uint32_t> words(static_cast<size_t>(count), Untouched);
   std::vector<uint8_t> bytes(words.size() * 4);
   std::memcpy(bytes.data(), words.data(), bytes.size());
-  *written = convertpixelrow(pixelsurface(slot), 0, x, count, bytes.data(), order);
+  *written = convertpixelrow(pixelsurface(slot).stored(), 0, x, count, bytes.data(), order);
   std::memcpy(words.data(), bytes.data(), bytes.size());
   return words;
 }
@@ -68,11 +69,11 @@ TEST(PixelConversion, TheImageOrderHoldsTheBytesAlphaRedGreenBlue) {
   vxtest::opengraphicwindow(2, 24, 32, 32);
   for (int i = 0; i < 32 * 3; ++i) vxtest::picture(2)[i] = static_cast<uint8_t>(i + 1);
   std::vector<uint8_t> bytes(4 * 5);
-  ASSERT_EQ(convertpixelrow(pixelsurface(2), 0, 1, 5, bytes.data(), PixelOrder::ArgbBytes), 5);
+  ASSERT_EQ(convertpixelrow(pixelsurface(2).stored(), 0, 1, 5, bytes.data(), PixelOrder::ArgbBytes), 5);
   const std::vector<uint8_t> expected = {255, 4,  5,  6,  255, 7,  8,  9,  255, 10,
                                          11,  12, 255, 13, 14, 15, 255, 16, 17, 18};
   EXPECT_EQ(bytes, expected);
-  // Rows outside the picture, and surfaces without data, write nothing.
-  EXPECT_EQ(convertpixelrow(pixelsurface(2), 32, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
-  EXPECT_EQ(convertpixelrow(PixelSurface{}, 0, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
+  // Rows outside the picture, and pictures without data, write nothing.
+  EXPECT_EQ(convertpixelrow(pixelsurface(2).stored(), 32, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
+  EXPECT_EQ(convertpixelrow(StoredPicture{}, 0, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
 }

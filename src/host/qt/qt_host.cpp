@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "host/bundle.h"
+#include "host/qt/compact_image.h"
 #include "host/qt/file_panels.h"
 #include "host/qt/slot_view_widget.h"
 #include "host/view_input.h"
@@ -323,6 +324,13 @@ void QtHost::pasteboardSetString(const std::string& text) {
 void QtHost::pasteboardSetImage(const HostImage& image) {
   const QImage converted = toqimage(image);
   if (!converted.isNull()) QGuiApplication::clipboard()->setImage(converted);
+}
+
+// A picture goes on the clipboard compact (a one-bit picture as one bit a
+// pixel); Qt converts it to the format an application asks for only then.
+void QtHost::pasteboardSetPicture(const StoredPicture& picture) {
+  const QImage compact = compactimage(picture);
+  if (!compact.isNull()) QGuiApplication::clipboard()->setImage(compact);
 }
 
 std::optional<std::string> QtHost::pasteboardString() {

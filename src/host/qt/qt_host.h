@@ -64,6 +64,7 @@ class QtHost final : public Host {
   void pasteboardClear() override;
   void pasteboardSetString(const std::string& text) override;
   void pasteboardSetImage(const HostImage& image) override;
+  void pasteboardSetPicture(const StoredPicture& picture) override;
   std::optional<std::string> pasteboardString() override;
   std::vector<std::string> runOpenPanel(const OpenPanelRequest& request) override;
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
