@@ -39,6 +39,10 @@ std::vector<MenuItemDescription> windowmenuitems() {
 std::vector<MenuDescription> buildmenubar() {
   MenuItemDescription quit = item("Velmorandine beenden", 0, "q");
   quit.role = MenuRole::Quit;
+  MenuItemDescription fit = item("Grafik einpassen", 0, "e");
+  fit.role = MenuRole::ZoomToFit;
+  MenuItemDescription actual = item("Originalgröße (1:1)", 0, "g");
+  actual.role = MenuRole::ZoomActualSize;
   return {
       {"Velmorandine",
        {item("Über Velmorandine", 0), separator(), item("Einstellungen …", 207, ","),
@@ -48,6 +52,7 @@ std::vector<MenuDescription> buildmenubar() {
         item("Systemkonsole leeren", 114)}},
       {"Bearbeiten",
        {item("Grafik kopieren", 110, "c"), item("Text kopieren", 111, "t")}},
+      {"Darstellung", {fit, actual}},
       {"Fenster", windowmenuitems()},
   };
 }

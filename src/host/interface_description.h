@@ -13,8 +13,10 @@
 namespace vx {
 
 enum class MenuRole {
-  Handler,  // goes to the delegate's menu handler
-  Quit,     // ends the application
+  Handler,         // goes to the delegate's menu handler
+  Quit,            // ends the application
+  ZoomToFit,       // the key window's picture shown whole (a host's own view command)
+  ZoomActualSize,  // the key window's picture at 1:1
 };
 
 struct MenuItemDescription {

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 #include "host/qt/qt_host.h"
 #include "host/qt/slot_view_widget.h"
@@ -60,6 +61,38 @@ TEST(QtHost, ViewsKeepTheirPlaceFromTheBottomLeftWhenTheWindowChangesSize) {
   ASSERT_NE(grown, contentheight);
   EXPECT_EQ(widget->geometry(), QRect(5, grown - 7 - 40, 32, 40));
   EXPECT_EQ(h.viewFrame(view), (Rect{5, 7, 32, 40}));
+}
+
+TEST(QtHost, AFrameTooLargeForTheScreenGetsWhatFitsAndIsReportedSo) {
+  QtHost& h = qthost();
+  const HostWindow w = slotwindow(h, 2);
+  const QRect screen = h.window(w)->screen()->availableGeometry();
+  h.setWindowFrame(w, {-500, -900, 9000, 9000}, true);
+  EXPECT_EQ(h.windowFrame(w), (Rect{0, 0, double(screen.width()), double(screen.height())}));
+  const Rect fits{20, 30, 200, 100};
+  h.setWindowFrame(w, fits, true);
+  EXPECT_EQ(h.windowFrame(w), fits);
+}
+
+TEST(QtHost, ASlotViewStaysAtTheTopLeftWhenItsWindowIsResized) {
+  QtHost& h = qthost();
+  const HostView view = *appdelegate.slotview(6);
+  const HostWindow w = slotwindow(h, 6);
+  const int title = h.window(w)->titleheight();
+  h.setWindowFrame(w, {50, 50, 210, 110.0 + title}, true);
+  h.setViewFrame(view, {5, 5, 200, 100});
+  h.orderFront(w);
+  QCoreApplication::processEvents();
+  const QWidget* widget = h.view(view);
+  // As the user drags the window's edges: smaller, the view shrinks and keeps
+  // its borders; larger, it keeps its size; never does it leave the top left.
+  for (const QSize& size : {QSize(210, 110), QSize(100, 60), QSize(400, 300)}) {
+    h.window(w)->resize(size + QSize(0, title));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(widget->geometry(), QRect(5, 5, std::min(200, size.width() - 10), std::min(100, size.height() - 10)))
+        << size.width();
+  }
+  EXPECT_EQ(h.viewFrame(view), (Rect{5, 5, 200, 100}));
 }
 
 TEST(QtHost, TheTitleBarMeasuredAtLaunchIsTheMenuBarAboveTheContent) {

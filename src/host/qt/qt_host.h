@@ -18,6 +18,8 @@ class QPlainTextEdit;
 
 namespace vx::qt {
 
+class SlotViewWidget;
+
 class QtHost final : public Host {
  public:
   // Made on the main thread once the QApplication exists.
@@ -81,6 +83,7 @@ class QtHost final : public Host {
   QWidget* panelparent();
   void windowactivated(HostWindow window);
   void menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role);
+  SlotViewWidget* keyslotview() const;
 
   std::thread::id mainthread_;
   std::unique_ptr<QObject> context_;  // lives on the main thread; hand-overs run through it
