@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   libfreetype-dev fonts-dejavu-core
-  xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress
+  xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress xclip
 )
 
 missing=()
