@@ -7,7 +7,8 @@
 #   - resident (VmRSS) and peak (VmHWM) memory from /proc/PID/status at the
 #     first prompt, after an 8192 drawing and after "Grafik kopieren" (with
 #     the copied picture fetched as PNG, as a pasting program would);
-#   - how long the save dialog takes to appear after Ctrl+Shift+S at D = 8192.
+#   - how long the save dialog takes to appear after Ctrl+Shift+S at D = 8192,
+#     and the memory then.
 # Not a test: it reports figures and judges nothing. Needs what the Xvfb
 # sessions need (scripts/install-deps.sh) and xclip.
 #   scripts/measure-desktop.sh [path to velmorandine]
@@ -87,6 +88,7 @@ dialog=""
 while [ -z "$dialog" ] && [ "$SECONDS" -lt "$deadline" ]; do dialog=$(savedialog); done
 appeared=$(now)
 [ -n "$dialog" ] || { echo "measure-desktop.sh: the save dialog did not appear" >&2; exit 1; }
+saving_memory=$(memory)
 xdotool windowfocus --sync "$dialog"
 xdotool key Escape
 
@@ -98,6 +100,7 @@ row "memory at the first prompt:" "$first_memory"
 row "memory after the $diameter drawing:" "$drawn_memory"
 row "memory after \"Grafik kopieren\", PNG fetched:" "$copied_memory (PNG of $png_bytes bytes)"
 row "save dialog after Ctrl+Shift+S:" "$(awk -v a="$started" -v b="$appeared" 'BEGIN { printf "%.2f s", b - a }')"
+row "memory with the save dialog open:" "$saving_memory"
 
 xdotool windowfocus --sync "$text"
 xdotool key ctrl+shift+q
