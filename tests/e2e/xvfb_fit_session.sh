@@ -33,7 +33,8 @@ clientarea() {
 framefits() {
   local x y w h l r t b ax ay aw ah
   read -r x y w h <<<"$(clientarea "$1")"
-  read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+  read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | grep '=' | sed 's/.*= //; s/,//g')"
+  [ -n "$b" ] || return 1  # not framed yet
   read -r ax ay aw ah <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)"
   if [ $((x - l)) -lt "$ax" ] || [ $((y - t)) -lt "$ay" ] ||
      [ $((x + w + r)) -gt $((ax + aw)) ] || [ $((y + h + b)) -gt $((ay + ah)) ]; then
@@ -48,9 +49,10 @@ answer 36
 # The graphic window comes to the front once the star is drawn.
 eventually xdotool search --onlyvisible --name 'Grafik$'
 graphic=$(xdotool search --onlyvisible --name 'Grafik$' | head -n1)
-eventually xprop -id "$graphic" _NET_FRAME_EXTENTS
-framefits "$text" || failures=1
-framefits "$graphic" || failures=1
+# The window manager frames a window right after it is mapped, and the
+# window is fitted again once its frame is known.
+eventually framefits "$text" || failures=1
+eventually framefits "$graphic" || failures=1
 
 # The picture's view: inside the graphic window's 5-point border, below the
 # menu bar, whose height the text window shows (its picture is 1280 x 800
@@ -100,7 +102,7 @@ eventually showsat "$out/fit-zoomed.png" "2.5 $inner 0" "7.5 $inner 255" "2.5 $o
 zoom ctrl+shift+g
 eventually showsat "$out/actual-size.png" "2.5 $inner 0" "7.5 $inner 255" "2.5 $outer 0" "182.5 $outer 0" ||
   failures=1
-framefits "$graphic" || failures=1
+eventually framefits "$graphic" || failures=1
 
 xdotool windowfocus --sync "$text"
 xdotool key ctrl+shift+q
