@@ -66,16 +66,16 @@ void putonpasteboard(const std::string& text) {
   h.pasteboardSetString(text);
 }
 
+// The picture goes to the pasteboard as it is stored, so that the host can
+// keep a large one-bit picture compact instead of as 32-bit pixels.
 void copyimage() {
   const BusyScope busy;
   const uint8_t front = t_FrontWindow();
-  if (front < 8 && t_GetWindowView(front)) {
-    if (const auto image = t_WindowNSImage(front)) {
-      host().pasteboardClear();
-      host().pasteboardSetImage(*image);
-      return;
-    }
-  }
+  if (front < 8 && t_GetWindowView(front) && withwindowpicture(front, [](const StoredPicture& picture) {
+        host().pasteboardClear();
+        host().pasteboardSetPicture(picture);
+      }))
+    return;
   t_Beep();
 }
 

@@ -5,6 +5,7 @@
 // caller has changed can make it read or write outside the slot's own block.
 #include <cstdint>
 
+#include "runtime/types.h"
 #include "runtime/window_record.h"
 
 namespace vx {
@@ -24,6 +25,7 @@ struct PixelSurface {
     return x >= 0 && y >= 0 && x < width && y < height;
   }
   uint8_t* row(int64_t y) const { return data + y * rowbytes; }
+  StoredPicture stored() const { return {data, width, height, depth, rowbytes}; }
 };
 
 // The surface of slot `slot` (0..7) as its record describes it. A supported

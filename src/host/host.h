@@ -96,6 +96,10 @@ class Host {
   virtual void pasteboardClear() = 0;
   virtual void pasteboardSetString(const std::string& text) = 0;
   virtual void pasteboardSetImage(const HostImage& image) = 0;
+  // A window's picture as it is stored, read during the call only: a host
+  // may keep it in a compact form (a one-bit picture as one bit a pixel)
+  // rather than as 32-bit pixels.
+  virtual void pasteboardSetPicture(const StoredPicture& picture) = 0;
   virtual std::optional<std::string> pasteboardString() = 0;
 
   // Modal panels, run on the main thread. They answer file URLs

@@ -41,6 +41,10 @@ std::vector<MenuDescription> buildmenubar() {
   quit.role = MenuRole::Quit;
   MenuItemDescription about = item("Über Velmorandine", 0);
   about.role = MenuRole::About;
+  MenuItemDescription fit = item("Grafik einpassen", 0, "e");
+  fit.role = MenuRole::ZoomToFit;
+  MenuItemDescription actual = item("Originalgröße (1:1)", 0, "g");
+  actual.role = MenuRole::ZoomActualSize;
   return {
       {"Velmorandine",
        {about, separator(), item("Einstellungen …", 207, ","),
@@ -50,6 +54,7 @@ std::vector<MenuDescription> buildmenubar() {
         item("Systemkonsole leeren", 114)}},
       {"Bearbeiten",
        {item("Grafik kopieren", 110, "c"), item("Text kopieren", 111, "t")}},
+      {"Darstellung", {fit, actual}},
       {"Fenster", windowmenuitems()},
   };
 }

@@ -13,9 +13,11 @@
 namespace vx {
 
 enum class MenuRole {
-  Handler,  // goes to the delegate's menu handler
-  Quit,     // ends the application
-  About,    // goes to the menu handler, and the host shows its About box
+  Handler,         // goes to the delegate's menu handler
+  Quit,            // ends the application
+  About,           // goes to the menu handler, and the host shows its About box
+  ZoomToFit,       // the key window's picture shown whole (a host's own view command)
+  ZoomActualSize,  // the key window's picture at 1:1
 };
 
 struct MenuItemDescription {

@@ -17,6 +17,7 @@
 #include "runtime/conversions.h"
 #include "runtime/program_end.h"
 #include "runtime/threads.h"
+#include "windows/window_geometry.h"
 #include "windows/window_init.h"
 #include "windows/window_placement.h"
 #include "windows/window_refresh.h"
@@ -58,9 +59,18 @@ const std::initializer_list<const char*> helptext = {
     "",
 };
 
+// The text window opens at the top left of the screen and the graphic window
+// at the top right, so that a graphic of up to 1024 pixels leaves the prompts
+// and the times beside it readable on a screen of 1920 pixels. (The host
+// keeps both inside the screen, below its title bars.)
+void placeAtTop(uint8_t window, bool right) {
+  const int64_t x = right ? t_WindowPos(window, PosScreenWidth) - t_WindowPos(window, PosOuterWidth) : 0;
+  t_WindowSize(window, x, t_WindowPos(window, PosScreenHeight) - t_WindowPos(window, PosOuterHeight), -1, -1);
+}
+
 void openTextWindow() {
   t_InitWindow(TextWindow, 24, 80, 25, 16, "MenloBold 16x32.font");
-  t_WindowCenter(TextWindow);
+  placeAtTop(TextWindow, false);
   t_WindowFront(TextWindow);
   // From here on the menu's save command saves the front graphic window.
   MenuSaveProcedure.set([] { g_SaveGraphic(); });
@@ -82,6 +92,7 @@ int64_t askNumber(const char* prompt) {
 void openGraphicWindow(int64_t diameter) {
   const t_Font none{};  // header size 16, "vxfn", no glyphs: no text memory
   t_InitWindow(GraphicWindow, 1, false, diameter, diameter, 5, 5, none, true);
+  placeAtTop(GraphicWindow, true);
   t_ColorBorder(GraphicWindow, White);
   t_Color(GraphicWindow, Black, White);
   t_Cr(TextWindow);

@@ -33,6 +33,20 @@ struct Size {
 enum class HostWindow : int32_t {};
 enum class HostView : int32_t {};
 
+// A window's picture as the toolkit stores it, for reading only: `height` rows
+// of `rowbytes` bytes, back to back, of `width` pixels at `depth` bits (1 and
+// 4 packed, most significant bits first; 8 grey; 16 alpha and grey; 24 red,
+// green, blue; 32 alpha, red, green, blue). The bytes are those of the live
+// picture: a program may be drawing into them while they are read.
+struct StoredPicture {
+  const uint8_t* data = nullptr;  // null: nothing to read
+  int64_t width = 0;
+  int64_t height = 0;
+  int64_t depth = 0;
+  int64_t rowbytes = 0;
+  const uint8_t* row(int64_t y) const { return data + y * rowbytes; }
+};
+
 // A 32-bit picture: Width x Height pixels, rows top to bottom, four bytes per
 // pixel in the order Alpha, Red, Green, Blue.
 struct HostImage {

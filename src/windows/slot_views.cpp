@@ -10,12 +10,21 @@ namespace vx {
 // is false while its image is being built, so the refresh process does not ask
 // for another redraw of window 0 in the meantime.
 std::optional<HostImage> slotviewimage(int slot) {
-  if (!MemoryReady || slot < 0 || slot >= 8) return std::nullopt;
-  if (slot != 0) return t_WindowImage(static_cast<uint8_t>(slot));
-  WindowTable[0].VerticalBlank = false;
-  std::optional<HostImage> image = t_WindowImage(0);
-  WindowTable[0].VerticalBlank = true;
+  std::optional<HostImage> image;
+  drawslotview(slot, [&](const StoredPicture& picture) { image = pictureimage(picture); });
   return image;
 }
+
+bool drawslotview(int slot, const std::function<void(const StoredPicture&)>& draw) {
+  if (!MemoryReady || slot < 0 || slot >= 8) return false;
+  const auto window = static_cast<uint8_t>(slot);
+  if (window != 0) return withwindowpicture(window, draw);
+  WindowTable[0].VerticalBlank = false;
+  const bool drawn = withwindowpicture(window, draw);
+  WindowTable[0].VerticalBlank = true;
+  return drawn;
+}
+
+HostImage storedpictureimage(const StoredPicture& picture) { return pictureimage(picture); }
 
 }  // namespace vx

@@ -1,5 +1,7 @@
 #include "windows/window_geometry.h"
 
+#include <algorithm>
+
 #include "host/host.h"
 #include "host/main_thread.h"
 #include "runtime/app_delegate.h"
@@ -14,6 +16,7 @@ struct Geometry {
   bool fromrecord = false;  // a slot while the memory is ready
   bool slot = false;
   int64_t ow = 0, oh = 0;   // outer width and height
+  int64_t picturewidth = 0, pictureheight = 0;
   int64_t framex = 0, framey = 0;
   int64_t screenwidth = 0, screenheight = 0;
   int64_t titleheight = 0, borderwidth = 0, borderheight = 0;
@@ -35,12 +38,18 @@ Geometry readgeometry(uint8_t window, HostWindow hostwindow) {
     g.titleheight = w.TitleHeight;
     g.borderwidth = w.BorderWidth;
     g.borderheight = w.BorderHeight;
-    g.ow = w.Width + 2 * w.BorderWidth;
-    g.oh = w.Height + 2 * w.BorderHeight + w.TitleHeight;
+    g.picturewidth = w.Width;
+    g.pictureheight = w.Height;
+    // The outer size the picture asks for, unless the host gave the window
+    // less (a screen too small for it): then the frame it really has.
+    g.ow = std::min(w.Width + 2 * w.BorderWidth, static_cast<int64_t>(frame.width));
+    g.oh = std::min(w.Height + 2 * w.BorderHeight + w.TitleHeight, static_cast<int64_t>(frame.height));
   } else {
     g.titleheight = titlebarheight;
     g.ow = static_cast<int64_t>(frame.width);
     g.oh = static_cast<int64_t>(frame.height);
+    g.picturewidth = g.ow;
+    g.pictureheight = g.oh - g.titleheight;
   }
   return g;
 }
@@ -73,8 +82,8 @@ int64_t textcode(uint8_t window, const Geometry& g, int64_t code) {
 int64_t windowpos(uint8_t window, const Geometry& g, int64_t code) {
   if (code >= PosTextFirstColumn && code <= PosTextLines) return textcode(window, g, code);
   switch (code) {
-    case PosPictureWidth: return g.ow - 2 * g.borderwidth;
-    case PosPictureHeight: return g.oh - g.titleheight - 2 * g.borderheight;
+    case PosPictureWidth: return g.picturewidth;
+    case PosPictureHeight: return g.pictureheight;
     case PosOuterWidth: return g.ow;
     case PosOuterHeightWithoutTitle: return g.oh - g.titleheight;
     case PosOuterHeight: return g.oh;

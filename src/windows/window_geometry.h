@@ -30,7 +30,10 @@ enum WindowPosCode : int64_t {
 };
 
 // A slot answers from its record while the memory is ready; the special
-// windows (and a slot before that) from their host frame. Unknown codes give 0.
+// windows (and a slot before that) from their host frame. A slot whose host
+// frame is smaller than its record asks for (the screen could not hold it)
+// reports the frame's outer size and top distance; its picture size (codes 8
+// and 9) stays the record's. Unknown codes give 0.
 int64_t t_WindowPos(uint8_t window, int64_t code);
 
 }  // namespace vx

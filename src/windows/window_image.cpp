@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "graphics/palette.h"
 #include "graphics/pixel_surface.h"
 #include "host/host.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
+#include "windows/pixel_conversion.h"
 
 namespace vx {
 namespace {
@@ -16,70 +16,6 @@ namespace {
 // record whose depth was changed to none of the six.
 constexpr int64_t LargestSide = 8192;
 
-inline uint8_t* putpixel(uint8_t* out, uint8_t r, uint8_t g, uint8_t b) {
-  out[0] = 255;
-  out[1] = r;
-  out[2] = g;
-  out[3] = b;
-  return out + 4;
-}
-
-inline uint8_t* putpalette(uint8_t* out, const t_RGBColor& c) { return putpixel(out, c.Red, c.Green, c.Blue); }
-
-// Each converter turns one stored row into `width` image pixels.
-void convert1(const uint8_t* in, int64_t width, uint8_t* out) {
-  const t_RGBColor white = t_PaletteColor(15);
-  const t_RGBColor black = t_PaletteColor(0);
-  for (int64_t x = 0; x < width; ++x) out = putpalette(out, (in[x / 8] >> (7 - x % 8)) & 1 ? white : black);
-}
-
-void convert4(const uint8_t* in, int64_t width, uint8_t* out, const t_RGBColor* palette) {
-  for (int64_t x = 0; x < width; ++x) {
-    const uint8_t b = in[x / 2];
-    out = putpalette(out, palette[x % 2 == 0 ? b >> 4 : b & 0x0F]);
-  }
-}
-
-void convert8(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x) out = putpixel(out, in[x], in[x], in[x]);
-}
-
-void convert16(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x) out = putpixel(out, in[2 * x + 1], in[2 * x + 1], in[2 * x + 1]);
-}
-
-void convert24(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x, in += 3) out = putpixel(out, in[0], in[1], in[2]);
-}
-
-void convert32(const uint8_t* in, int64_t width, uint8_t* out) {
-  for (int64_t x = 0; x < width; ++x, in += 4) out = putpixel(out, in[1], in[2], in[3]);
-}
-
-HostImage buildimage(const PixelSurface& s) {
-  HostImage image;
-  image.width = s.width;
-  image.height = s.height;
-  image.argb.resize(static_cast<size_t>(s.width * s.height * 4));
-  t_RGBColor palette[16];
-  for (int i = 0; i < 16; ++i) palette[i] = t_PaletteColor(i);
-  const int64_t outrow = s.width * 4;
-  // The depth is chosen once for the whole picture, not per pixel.
-  for (int64_t y = 0; y < s.height; ++y) {
-    const uint8_t* in = s.row(y);
-    uint8_t* out = image.argb.data() + y * outrow;
-    switch (s.depth) {
-      case 1: convert1(in, s.width, out); break;
-      case 4: convert4(in, s.width, out, palette); break;
-      case 8: convert8(in, s.width, out); break;
-      case 16: convert16(in, s.width, out); break;
-      case 24: convert24(in, s.width, out); break;
-      default: convert32(in, s.width, out); break;
-    }
-  }
-  return image;
-}
-
 void reportillegaldepth(const t_Window& w) {
   const int64_t pixels = std::clamp<int64_t>(w.Width, 0, LargestSide) * std::clamp<int64_t>(w.Height, 0, LargestSide);
   for (int64_t p = 0; p < pixels; ++p) log("t_WindowImage: Illegal bit depth.");
@@ -87,31 +23,49 @@ void reportillegaldepth(const t_Window& w) {
 
 }  // namespace
 
+HostImage pictureimage(const StoredPicture& s) {
+  HostImage image;
+  image.width = s.width;
+  image.height = s.height;
+  image.argb.resize(static_cast<size_t>(s.width * s.height * 4));
+  const auto rowbytes = static_cast<size_t>(s.width * 4);
+  for (int64_t y = 0; y < s.height; ++y)
+    convertpixelrow(s, y, 0, s.width, image.argb.data() + static_cast<size_t>(y) * rowbytes,
+                    PixelOrder::ArgbBytes);
+  return image;
+}
+
 int64_t hostmilliseconds() { return static_cast<int64_t>(host().absoluteTime() * 1000.0); }
 int64_t hostmicroseconds() { return static_cast<int64_t>(host().absoluteTime() * 1000000.0); }
 
-std::optional<HostImage> t_WindowImage(uint8_t window) {
-  if (!MemoryReady) return std::nullopt;
+bool withwindowpicture(uint8_t window, const std::function<void(const StoredPicture&)>& use) {
+  if (!MemoryReady) return false;
   if (window >= 8) {
     log("t_WindowImage: Window is not a graphic window.");
-    return std::nullopt;
+    return false;
   }
   t_Window& w = WindowTable[window];
   if (!w.Initialized) {
     log("t_WindowImage: Graphic window #" + std::to_string(window) + " not initialized.");
-    return std::nullopt;
+    return false;
   }
-  if (!w.Visible) return std::nullopt;
+  if (!w.Visible) return false;
   const int64_t start = hostmicroseconds();
   const PixelSurface s = pixelsurface(window);
   if (!isSupportedBitDepth(s.depth)) {
     reportillegaldepth(w);
-    return std::nullopt;
+    return false;
   }
-  if (s.data == nullptr) return std::nullopt;  // the record no longer fits its block
-  HostImage image = buildimage(s);
+  if (s.data == nullptr) return false;  // the record no longer fits its block
+  use(s.stored());
   w.UpdateDuration = hostmicroseconds() - start;
   w.UpdateFinished = hostmilliseconds();
+  return true;
+}
+
+std::optional<HostImage> t_WindowImage(uint8_t window) {
+  std::optional<HostImage> image;
+  withwindowpicture(window, [&](const StoredPicture& picture) { image = pictureimage(picture); });
   return image;
 }
 

@@ -1,8 +1,11 @@
 #include "windows/window_refresh.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "host/host.h"
@@ -10,6 +13,8 @@
 #include "runtime/log.h"
 #include "runtime/memory.h"
 #include "runtime/threads.h"
+#include "graphics/pixel_surface.h"
+#include "windows/picture_fingerprint.h"
 #include "windows/window_image.h"
 
 namespace vx {
@@ -34,12 +39,43 @@ void announcestart() {
   announced.notify_all();
 }
 
+// With no window due, the process sleeps until the next one is, but never
+// longer than this, so that a window that joins the refresh is served soon.
+constexpr int64_t LongestIdleSleep = 10;
+
+// The fingerprint of each slot's picture when its view was last asked to
+// redraw. Only the refresh process reads and writes it (tests drive passes
+// only while no process runs).
+std::array<std::optional<uint64_t>, 8> requestedfingerprint;
+
 int64_t refreshinterval(int64_t rate) { return rate == 0 ? 0 : 1000 / rate; }
 
 // Whether slot n wants a redraw at `nowms`.
 bool refreshdue(const t_Window& w, int64_t nowms) {
   if (!w.Initialized || !w.AutoUpdate || !w.VerticalBlank) return false;
   return nowms - w.UpdateStarted >= refreshinterval(w.RefreshRate);
+}
+
+// Whether slot n's picture differs from what its view was last asked to
+// show; remembers the picture as asked for when it does. A hidden window
+// shows nothing, and the host draws it anew when it is shown again.
+bool picturechanged(uint8_t n) {
+  if (!WindowTable[n].Visible) return false;
+  const uint64_t now = picturefingerprint(pixelsurface(n).stored());
+  if (requestedfingerprint[n] == now) return false;
+  requestedfingerprint[n] = now;
+  return true;
+}
+
+// How long to sleep after a pass that served nothing: until the earliest
+// refreshed window is due again, at least 1 ms and at most LongestIdleSleep.
+int64_t idlesleep(int64_t nowms) {
+  int64_t sleep = LongestIdleSleep;
+  for (const t_Window& w : WindowTable) {
+    if (!w.Initialized || !w.AutoUpdate) continue;
+    sleep = std::min(sleep, w.UpdateStarted + refreshinterval(w.RefreshRate) - nowms);
+  }
+  return std::max<int64_t>(sleep, 1);
 }
 
 }  // namespace
@@ -77,8 +113,10 @@ bool autoupdatepass(int64_t nowms) {
       continue;
     }
     w.UpdateStarted = nowms;
-    onmainthread([&] { host().setNeedsDisplay(*view); });
     served = true;
+    // The view is redrawn only when the picture changed since it was asked
+    // for last; an unchanged picture costs the fingerprint and nothing else.
+    if (picturechanged(n)) onmainthread([&] { host().setNeedsDisplay(*view); });
   }
   return served;
 }
@@ -104,7 +142,8 @@ void t_WindowAutoUpdateProcess() {
   announcestart();
   while (MemoryReady && AutoUpdateStarted) {
     // Sleep only when nothing was due, so a due window is never kept waiting.
-    if (!autoupdatepass(hostmilliseconds())) sleepmilliseconds(1);
+    const int64_t now = hostmilliseconds();
+    if (!autoupdatepass(now)) sleepmilliseconds(idlesleep(now));
   }
   AutoUpdateStarted = false;
   log("t_WindowAutoUpdateProcess: End.");

@@ -26,8 +26,10 @@ void t_WindowAutoUpdateProcess();
 
 // One pass over the eight slots at host time `nowms` (milliseconds): every
 // initialised auto-update window that is not being drawn and whose interval
-// 1000 / RefreshRate has passed since UpdateStarted is marked for redrawing.
-// Answers whether any window was served.
+// 1000 / RefreshRate has passed since UpdateStarted is served. Serving sets
+// UpdateStarted and marks the view for redrawing if the picture changed since
+// the view was last marked (a hidden window's is not looked at). Answers
+// whether any window was served.
 bool autoupdatepass(int64_t nowms);
 
 }  // namespace vx

@@ -1,10 +1,13 @@
 // The star program's answers to what a user may type, on the headless host.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console/screen_text.h"
 #include "program/velmorandine.h"
 #include "runtime/memory.h"
 #include "support/test_support.h"
+#include "windows/window_geometry.h"
 
 using namespace vx;
 
@@ -68,6 +71,19 @@ TEST(Velmorandine, TheFirstScreenHasTheHeaderTheHelpTextAndTheSizePrompt) {
     EXPECT_NE(text.find("Programm Pictavor."), std::string::npos);
     EXPECT_EQ(t_FrontWindow(), 0);
   }, options());
+}
+
+// The text window at the top left, the graphic window at the top right: a
+// graphic up to 1024 pixels leaves the prompt beside it readable.
+TEST(Velmorandine, TheTextWindowOpensAtTheTopLeftAndTheGraphicAtTheTopRight) {
+  const Outcome out = session({"1024", "0"});
+  ASSERT_TRUE(WindowTable[1].Initialized);
+  const auto place = [](uint8_t w) {
+    return std::tuple(t_WindowPos(w, PosFrameX), t_WindowPos(w, PosTopDistance),
+                      t_WindowPos(w, PosFrameX) + t_WindowPos(w, PosOuterWidth));
+  };
+  EXPECT_EQ(place(0), std::tuple(0, 0, 1312));
+  EXPECT_EQ(place(1), std::tuple(1920 - 1034, 0, 1920));
 }
 
 namespace {

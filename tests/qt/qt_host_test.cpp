@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 #include "host/qt/qt_host.h"
 #include "host/qt/slot_view_widget.h"
@@ -60,6 +61,38 @@ TEST(QtHost, ViewsKeepTheirPlaceFromTheBottomLeftWhenTheWindowChangesSize) {
   ASSERT_NE(grown, contentheight);
   EXPECT_EQ(widget->geometry(), QRect(5, grown - 7 - 40, 32, 40));
   EXPECT_EQ(h.viewFrame(view), (Rect{5, 7, 32, 40}));
+}
+
+TEST(QtHost, AFrameTooLargeForTheScreenGetsWhatFitsAndIsReportedSo) {
+  QtHost& h = qthost();
+  const HostWindow w = slotwindow(h, 2);
+  const QRect screen = h.window(w)->screen()->availableGeometry();
+  h.setWindowFrame(w, {-500, -900, 9000, 9000}, true);
+  EXPECT_EQ(h.windowFrame(w), (Rect{0, 0, double(screen.width()), double(screen.height())}));
+  const Rect fits{20, 30, 200, 100};
+  h.setWindowFrame(w, fits, true);
+  EXPECT_EQ(h.windowFrame(w), fits);
+}
+
+TEST(QtHost, ASlotViewStaysAtTheTopLeftWhenItsWindowIsResized) {
+  QtHost& h = qthost();
+  const HostView view = *appdelegate.slotview(6);
+  const HostWindow w = slotwindow(h, 6);
+  const int title = h.window(w)->titleheight();
+  h.setWindowFrame(w, {50, 50, 210, 110.0 + title}, true);
+  h.setViewFrame(view, {5, 5, 200, 100});
+  h.orderFront(w);
+  QCoreApplication::processEvents();
+  const QWidget* widget = h.view(view);
+  // As the user drags the window's edges: smaller, the view shrinks and keeps
+  // its borders; larger, it keeps its size; never does it leave the top left.
+  for (const QSize& size : {QSize(210, 110), QSize(100, 60), QSize(400, 300)}) {
+    h.window(w)->resize(size + QSize(0, title));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(widget->geometry(), QRect(5, 5, std::min(200, size.width() - 10), std::min(100, size.height() - 10)))
+        << size.width();
+  }
+  EXPECT_EQ(h.viewFrame(view), (Rect{5, 5, 200, 100}));
 }
 
 TEST(QtHost, TheTitleBarMeasuredAtLaunchIsTheMenuBarAboveTheContent) {
@@ -141,6 +174,24 @@ TEST(QtHost, ThePasteboardHoldsTextAndImages) {
   const HostImage image{2, 1, {255, 255, 0, 0, 255, 0, 0, 255}};
   h.pasteboardSetImage(image);
   EXPECT_EQ(qt::tohostimage(QApplication::clipboard()->image()), image);
+}
+
+TEST(QtHost, AOneBitPictureGoesOnTheClipboardAtOneBitAPixel) {
+  QtHost& h = qthost();
+  const uint8_t rows[] = {0xA5, 0x00, 0xFF, 0x0F};  // 16 x 2 pixels, 2 bytes a row
+  h.pasteboardSetPicture(StoredPicture{rows, 16, 2, 1, 2});
+  const QImage copied = QApplication::clipboard()->image();
+  EXPECT_EQ(copied.format(), QImage::Format_Mono);
+  EXPECT_EQ(copied.size(), QSize(16, 2));
+  const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+  // 0xA5: white, black, white, black, black, white, black, white.
+  EXPECT_EQ(copied.pixel(0, 0), white);
+  EXPECT_EQ(copied.pixel(1, 0), black);
+  EXPECT_EQ(copied.pixel(7, 0), white);
+  EXPECT_EQ(copied.pixel(8, 0), black);
+  EXPECT_EQ(copied.pixel(0, 1), white);
+  EXPECT_EQ(copied.pixel(12, 1), white);
+  EXPECT_EQ(copied.pixel(11, 1), black);
 }
 
 TEST(QtHost, PicturesConvertWithTheirChannelsInPlace) {

@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <tuple>
 
 #include "events/event_state.h"
 #include "host/qt/qt_host.h"
+#include "host/qt/slot_view_widget.h"
 #include "qt_test_application.h"
 #include "runtime/app_delegate.h"
 #include "support/test_support.h"
@@ -21,26 +24,30 @@ constexpr uint8_t Slot = 1;
 constexpr int64_t Side = 64, Border = 5;
 
 // A host with graphic window 1 open: 64 x 64 pixels, 5-point borders.
-QWidget* openslotview() {
+qt::SlotViewWidget* openslotview() {
   vxtest::qtapplication();
   auto* host = new qt::QtHost;
   installhost(host);
   host->buildinterface();
   t_InitWindow(Slot, 1, false, Side, Side, Border, Border, t_Font{}, true);
-  return host->view(*appdelegate.slotview(Slot));
+  auto* view = static_cast<qt::SlotViewWidget*>(host->view(*appdelegate.slotview(Slot)));
+  view->window()->show();  // clicks come to shown views, laid out
+  QCoreApplication::processEvents();
+  return view;
 }
 
-void click(QWidget* view, QPointF at, Qt::MouseButton button) {
-  QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), button, button,
-                    Qt::NoModifier);
-  QApplication::sendEvent(view, &press);
+// A click lands on the view's viewport, as the mouse's would.
+void click(qt::SlotViewWidget* view, QPointF at, Qt::MouseButton button) {
+  QWidget* port = view->viewport();
+  QMouseEvent press(QEvent::MouseButtonPress, at, port->mapToGlobal(at), button, button, Qt::NoModifier);
+  QApplication::sendEvent(port, &press);
 }
 
 }  // namespace
 
 TEST(SlotViewEvents, ClicksArriveInPictureCoordinatesFromTheTopLeft) {
   vxtest::LogCapture log;
-  QWidget* view = openslotview();
+  qt::SlotViewWidget* view = openslotview();
   ASSERT_EQ(view->size(), QSize(Side, Side));
   log.take();
   click(view, {3, 10}, Qt::LeftButton);
@@ -54,6 +61,25 @@ TEST(SlotViewEvents, ClicksArriveInPictureCoordinatesFromTheTopLeft) {
   const t_Event first = *MouseEventQueue.at(0);
   EXPECT_EQ(first.WindowX, Border + 3);
   EXPECT_EQ(first.WindowY, Border + Side - 10);  // the host's y grows upward
+}
+
+// Whatever the zoom and scrolling, a click reaches the toolkit at the window
+// position the picture point has at 1:1, unrounded: the toolkit's truncation
+// is the only rounding.
+TEST(SlotViewEvents, ClicksOnAZoomedScrolledPictureFindThePixelUnderTheMouse) {
+  qt::SlotViewWidget* view = openslotview();
+  click(view, {3.75, 10.25}, Qt::LeftButton);  // rounded first, x would read 4
+  view->setzoom(2, {0, 0});
+  QCoreApplication::processEvents();
+  view->horizontalScrollBar()->setValue(20);
+  view->verticalScrollBar()->setValue(8);
+  click(view, {10, 6}, Qt::LeftButton);  // the picture point (15, 7)
+  ASSERT_EQ(MouseEventQueue.size(), 2);
+  const t_Event fractional = *MouseEventQueue.at(0), zoomed = *MouseEventQueue.at(1);
+  EXPECT_EQ(std::tuple(fractional.WindowX, fractional.WindowY, fractional.ClickX),
+            std::tuple(Border + 3, Border + Side - 11, int64_t{3}));
+  EXPECT_EQ(std::tuple(zoomed.WindowX, zoomed.WindowY, zoomed.ClickX, zoomed.ClickY),
+            std::tuple(Border + 15, Border + Side - 7, int64_t{15}, int64_t{7}));
 }
 
 TEST(SlotViewEvents, TypedKeysAreQueuedWithTheToolkitsCodes) {

@@ -32,6 +32,22 @@ TEST(WindowPos, SlotAnswersFromItsRecord) {
   EXPECT_EQ(t_WindowPos(2, -1), 0);
 }
 
+TEST(WindowPos, ASlotTheScreenCouldNotHoldReportsTheFrameItHas) {
+  HeadlessHost& h = useHeadlessHost();
+  opentextwindow();
+  const HostWindow hw = *WindowTable[2].Window;
+  // As a desktop host gives a window too large for its screen: less room.
+  h.setWindowFrame(hw, {0, 10, 300, 70}, false);
+  const struct {
+    int64_t code, expected;
+  } cases[] = {
+      {PosPictureWidth, 320}, {PosPictureHeight, 80},  // the picture keeps its size
+      {PosOuterWidth, 300},   {PosOuterHeightWithoutTitle, 70 - titlebarheight},
+      {PosOuterHeight, 70},   {PosTopDistance, 1200 - 10 - 70},
+  };
+  for (const auto& c : cases) EXPECT_EQ(t_WindowPos(2, c.code), c.expected) << c.code;
+}
+
 TEST(WindowPos, SpecialWindowsAndEarlySlotsAnswerFromTheirFrame) {
   HeadlessHost& h = useHeadlessHost();
   const HostWindow printer = *appdelegate.VirtualPrinterWindow;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 
 #include "graphic_window.h"
 
@@ -40,6 +41,37 @@ TEST(Refresh, ServesADueWindowOncePerInterval) {
   w.RefreshRate = 0;
   EXPECT_TRUE(autoupdatepass(1133));
   EXPECT_TRUE(autoupdatepass(1133));
+}
+
+TEST(Refresh, RedrawsAViewOnlyWhenItsPictureChanged) {
+  vxtest::opengraphicwindow(0, 24, 64, 32);
+  stoprefreshprocess();
+  t_Window& w = WindowTable[0];
+  w.AutoUpdate = true;
+  w.RefreshRate = 10;  // every 100 ms
+  // Each step changes the picture (or not) and makes a pass 100 ms after the last.
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    bool marked;
+  } steps[] = {
+      {"first pass", [] {}, true},
+      {"nothing changed", [] {}, false},
+      {"one byte written directly", [] { vxtest::picture(0)[64 * 3 * 31 + 5] ^= 1; }, true},
+      {"the same picture again", [] {}, false},
+      {"the last byte", [] { vxtest::picture(0)[64 * 3 * 32 - 1] = 7; }, true},
+      {"hidden and changed", [] { t_WindowVisible(0, false); vxtest::picture(0)[0] = 9; }, false},
+      {"shown again", [] { t_WindowVisible(0, true); }, true},
+  };
+  int64_t now = 100000;
+  for (const auto& step : steps) {
+    unmarkall();
+    step.change();
+    now += 100;
+    EXPECT_TRUE(autoupdatepass(now)) << step.what;  // served, changed or not
+    EXPECT_EQ(w.UpdateStarted, now) << step.what;
+    EXPECT_EQ(marked(0), step.marked) << step.what;
+  }
 }
 
 TEST(Refresh, SkipsWindowsThatAreBusyOffOrWithoutAView) {

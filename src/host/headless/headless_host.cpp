@@ -276,6 +276,10 @@ void HeadlessHost::pasteboardSetString(const std::string& text) { pasteboardtext
 
 void HeadlessHost::pasteboardSetImage(const HostImage& image) { pasteboardimage_ = image; }
 
+void HeadlessHost::pasteboardSetPicture(const StoredPicture& picture) {
+  pasteboardimage_ = storedpictureimage(picture);
+}
+
 std::optional<std::string> HeadlessHost::pasteboardString() { return pasteboardtext_; }
 
 std::optional<HostImage> HeadlessHost::pasteboardimage() const { return pasteboardimage_; }

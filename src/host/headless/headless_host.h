@@ -117,6 +117,7 @@ class HeadlessHost : public Host {
   void pasteboardClear() override;
   void pasteboardSetString(const std::string& text) override;
   void pasteboardSetImage(const HostImage& image) override;
+  void pasteboardSetPicture(const StoredPicture& picture) override;  // kept as its image
   std::optional<std::string> pasteboardString() override;
   std::vector<std::string> runOpenPanel(const OpenPanelRequest& request) override;
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;

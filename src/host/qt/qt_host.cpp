@@ -12,6 +12,7 @@
 
 #include "host/bundle.h"
 #include "host/qt/clipboard_text.h"
+#include "host/qt/compact_image.h"
 #include "host/qt/file_panels.h"
 #include "host/qt/slot_view_widget.h"
 #include "host/view_input.h"
@@ -109,10 +110,13 @@ void QtHost::buildinterface() {
   AppDelegate& a = appdelegate;
   for (int slot = 0; slot < 8; ++slot) {
     ToolkitWindow* w = addwindow(slotwindowtitle(slot), 640, 480);
+    // A slot's picture stays at the top left when its window changes size.
+    w->canvas()->anchorattop();
     auto* view = new SlotViewWidget(slot, w->canvas());
-    w->canvas()->place(view, {0, 0, 640, 480});
     w->setfocustarget(view);
-    a.setslotview(slot, addview(view));
+    const HostView handle = addview(view);
+    a.setslotview(slot, handle);
+    setViewFrame(handle, {0, 0, 640, 480});
   }
   for (const SpecialWindowOutlets& outlets : specialwindowoutlets(a)) buildspecialwindow(outlets);
 }
@@ -146,12 +150,24 @@ void QtHost::closeboxpressed(HostWindow window) {
 }
 
 void QtHost::menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role) {
-  if (role == MenuRole::Quit) {
-    quitapplication();
-    return;
+  switch (role) {
+    case MenuRole::Quit:
+      quitapplication();
+      return;
+    case MenuRole::ZoomToFit:
+      if (SlotViewWidget* view = keyslotview()) view->zoomtofit();
+      return;
+    case MenuRole::ZoomActualSize:
+      if (SlotViewWidget* view = keyslotview()) view->zoomtoactualsize();
+      return;
+    case MenuRole::About:
+      delivermenuchoice(item, menuTitle);
+      showaboutbox(item.title, about_, panelparent());
+      return;
+    case MenuRole::Handler:
+      delivermenuchoice(item, menuTitle);
+      return;
   }
-  delivermenuchoice(item, menuTitle);
-  if (role == MenuRole::About) showaboutbox(item.title, about_, panelparent());
 }
 
 void QtHost::quitapplication() {
@@ -159,6 +175,15 @@ void QtHost::quitapplication() {
   // Leaves the event loop at once. (Qt's quit() would first ask every
   // window to close, and the windows only hide, so it would not end.)
   QCoreApplication::exit(0);
+}
+
+// The slot view of the active window (whose menu bar or shortcut was used),
+// or else of the window last made key.
+SlotViewWidget* QtHost::keyslotview() const {
+  QWidget* active = QApplication::activeWindow();
+  if (!active && !keyorder_.empty()) active = window(keyorder_.front());
+  const auto* tw = dynamic_cast<ToolkitWindow*>(active);
+  return tw ? dynamic_cast<SlotViewWidget*>(tw->focustarget()) : nullptr;
 }
 
 // ---- Threads ----------------------------------------------------------------
@@ -187,13 +212,15 @@ Rect QtHost::windowFrame(HostWindow w) {
           double(g.width()), double(g.height())};
 }
 
+// The window gets the frame as far as it fits the screen (ToolkitWindow);
+// windowFrame then answers the frame it really has.
 void QtHost::setWindowFrame(HostWindow w, Rect frame, bool display) {
   ToolkitWindow* tw = window(w);
   if (!tw) return;
   const QRect s = screengeometry(tw);
   const int h = rounded(frame.height);
-  tw->setGeometry(s.x() + rounded(frame.x), s.y() + s.height() - rounded(frame.y) - h,
-                  rounded(frame.width), h);
+  tw->setwantedgeometry(QRect(s.x() + rounded(frame.x), s.y() + s.height() - rounded(frame.y) - h,
+                              rounded(frame.width), h));
   if (display) tw->update();
 }
 
@@ -232,16 +259,16 @@ void QtHost::makeKeyAndOrderFront(HostWindow w) {
 }
 
 void QtHost::centerWindow(HostWindow w) {
-  ToolkitWindow* tw = window(w);
-  if (!tw) return;
-  const QRect s = screengeometry(tw);
-  const QRect g = tw->geometry();
-  tw->move(s.x() + (s.width() - g.width()) / 2, s.y() + (s.height() - g.height()) / 2);
+  if (ToolkitWindow* tw = window(w)) tw->centreonscreen();
 }
 
+// The border colour also shows around a picture zoomed smaller than its view.
 void QtHost::setWindowBackgroundColor(HostWindow w, t_RGBColor color) {
-  if (ToolkitWindow* tw = window(w))
-    tw->canvas()->setbackground(QColor(color.Red, color.Green, color.Blue, color.Alpha));
+  ToolkitWindow* tw = window(w);
+  if (!tw) return;
+  const QColor colour(color.Red, color.Green, color.Blue, color.Alpha);
+  tw->canvas()->setbackground(colour);
+  if (auto* slotview = dynamic_cast<SlotViewWidget*>(tw->focustarget())) slotview->setbackground(colour);
 }
 
 bool QtHost::isWindowVisible(HostWindow w) {
@@ -283,6 +310,7 @@ Rect QtHost::viewFrame(HostView v) {
 void QtHost::setViewFrame(HostView v, Rect frame) {
   QWidget* widget = view(v);
   if (!widget) return;
+  if (auto* slotview = dynamic_cast<SlotViewWidget*>(widget)) slotview->settoolkitframe(frame);
   if (auto* canvas = dynamic_cast<BottomLeftCanvas*>(widget->parentWidget())) {
     canvas->place(widget, frame);
     return;
@@ -293,12 +321,25 @@ void QtHost::setViewFrame(HostView v, Rect frame) {
                       h);
 }
 
+// A slot view is asked to redraw when its picture changed: it drops what it
+// kept of the picture (a zoomed-out copy) and draws the visible part anew.
 void QtHost::setNeedsDisplay(HostView v) {
-  if (QWidget* widget = view(v)) widget->update();
+  QWidget* widget = view(v);
+  if (auto* slotview = dynamic_cast<SlotViewWidget*>(widget)) {
+    slotview->picturechanged();
+  } else if (widget) {
+    widget->update();
+  }
 }
 
 void QtHost::displayNow(HostView v) {
-  if (QWidget* widget = view(v)) widget->repaint();
+  QWidget* widget = view(v);
+  if (auto* slotview = dynamic_cast<SlotViewWidget*>(widget)) {
+    slotview->picturechanged();
+    slotview->viewport()->repaint();
+  } else if (widget) {
+    widget->repaint();
+  }
 }
 
 std::string QtHost::textViewString(HostView v) {
@@ -338,6 +379,13 @@ void QtHost::pasteboardSetString(const std::string& text) {
 void QtHost::pasteboardSetImage(const HostImage& image) {
   const QImage converted = toqimage(image);
   if (!converted.isNull()) QGuiApplication::clipboard()->setImage(converted);
+}
+
+// A picture goes on the clipboard compact (a one-bit picture as one bit a
+// pixel); Qt converts it to the format an application asks for only then.
+void QtHost::pasteboardSetPicture(const StoredPicture& picture) {
+  const QImage compact = compactimage(picture);
+  if (!compact.isNull()) QGuiApplication::clipboard()->setImage(compact);
 }
 
 std::optional<std::string> QtHost::pasteboardString() {

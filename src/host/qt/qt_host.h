@@ -23,6 +23,8 @@ class QPlainTextEdit;
 
 namespace vx::qt {
 
+class SlotViewWidget;
+
 class QtHost final : public Host {
  public:
   // Made on the main thread once the QApplication exists.
@@ -73,6 +75,7 @@ class QtHost final : public Host {
   void pasteboardClear() override;
   void pasteboardSetString(const std::string& text) override;
   void pasteboardSetImage(const HostImage& image) override;
+  void pasteboardSetPicture(const StoredPicture& picture) override;
   std::optional<std::string> pasteboardString() override;
   std::vector<std::string> runOpenPanel(const OpenPanelRequest& request) override;
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
@@ -92,6 +95,7 @@ class QtHost final : public Host {
   void closeboxpressed(HostWindow window);
   void menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role);
   void quitapplication();
+  SlotViewWidget* keyslotview() const;
 
   std::thread::id mainthread_;
   std::unique_ptr<QObject> context_;  // lives on the main thread; hand-overs run through it

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "host/qt/key_translation.h"
 #include "host/slot_view.h"
@@ -38,18 +39,28 @@ HostImage tohostimage(const QImage& source) {
   return out;
 }
 
-SlotViewWidget::SlotViewWidget(int slot, QWidget* parent) : QWidget(parent), slot_(slot) {
+SlotViewWidget::SlotViewWidget(int slot, QWidget* parent) : PictureView(parent), slot_(slot) {
   setFocusPolicy(Qt::StrongFocus);
+  setsource(&source_);
 }
 
-void SlotViewWidget::paintEvent(QPaintEvent*) {
-  if (auto image = slotviewimage(slot_)) {
-    QImage converted = toqimage(*image);
-    if (!converted.isNull()) shown_ = std::move(converted);
-  }
-  if (shown_.isNull()) return;
-  QPainter painter(this);
-  painter.drawImage(rect(), shown_);
+void SlotViewWidget::settoolkitframe(Rect frame) {
+  frame_ = frame;
+  const QSize size(static_cast<int>(std::lround(frame.width)), static_cast<int>(std::lround(frame.height)));
+  if (size == source_.size()) return;
+  source_.setsize(size);
+  picturechanged();
+}
+
+// The picture is read from the toolkit memory only while the view draws; with
+// nothing to show (a hidden or uninitialised slot) the view shows its background.
+void SlotViewWidget::paintEvent(QPaintEvent* event) {
+  const bool drawn = drawslotview(slot_, [&](const StoredPicture& picture) {
+    source_.setpicture(picture);
+    PictureView::paintEvent(event);
+  });
+  source_.setpicture({});
+  if (!drawn) QPainter(viewport()).fillRect(event->rect(), background());
 }
 
 void SlotViewWidget::keyPressEvent(QKeyEvent* event) {
@@ -68,13 +79,14 @@ void SlotViewWidget::keyReleaseEvent(QKeyEvent* event) {
   if (!event->isAutoRepeat()) deliverkeyup(slot_);
 }
 
+// The window position (origin bottom left) of the picture point under the
+// mouse, as it lies at 1:1 without scrolling: the toolkit truncates it, and
+// no other rounding comes before.
 HostMouseEvent SlotViewWidget::hostmouseevent(const QMouseEvent& event) const {
-  // The window's coordinates: the content below the title, origin bottom left.
-  const QWidget* content = parentWidget() ? parentWidget() : this;
-  const QPointF at = mapTo(content, event.position().toPoint());
+  const QPointF at = pictureat(event.position());
   HostMouseEvent out;
-  out.windowX = at.x();
-  out.windowY = content->height() - at.y();
+  out.windowX = frame_.x + at.x();
+  out.windowY = frame_.y + frame_.height - at.y();
   if (event.buttons() & Qt::LeftButton) out.pressedButtons |= 1;
   if (event.buttons() & Qt::RightButton) out.pressedButtons |= 2;
   out.modifierFlags = modifierflags(event.modifiers());

@@ -1,10 +1,14 @@
 #pragma once
-// The view of one window slot: shows the slot's picture in its rectangle and
-// passes key presses, mouse clicks and modifier changes to the toolkit.
+// The view of one window slot: shows the slot's picture, scrolled and zoomed
+// like any PictureView, and passes key presses, mouse clicks and modifier
+// changes to the toolkit. A click reaches the toolkit at the window position
+// it would have at 1:1 without scrolling, so the toolkit's click arithmetic
+// finds the picture pixel under the mouse whatever the zoom.
 #include <QImage>
-#include <QWidget>
 
 #include "host/host_events.h"
+#include "host/qt/picture_view.h"
+#include "host/qt/slot_picture_source.h"
 #include "runtime/types.h"
 
 namespace vx::qt {
@@ -12,11 +16,14 @@ namespace vx::qt {
 QImage toqimage(const HostImage& image);
 HostImage tohostimage(const QImage& image);
 
-class SlotViewWidget : public QWidget {
+class SlotViewWidget : public PictureView {
  public:
   SlotViewWidget(int slot, QWidget* parent);
   int slot() const { return slot_; }
-  const QImage& shown() const { return shown_; }
+  // The view's frame as the toolkit gave it (host coordinates in its window):
+  // its size is the picture's size at 1:1.
+  void settoolkitframe(Rect frame);
+  Rect toolkitframe() const { return frame_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,7 +38,8 @@ class SlotViewWidget : public QWidget {
   HostMouseEvent hostmouseevent(const QMouseEvent& event) const;
 
   int slot_;
-  QImage shown_;  // the last picture the toolkit gave
+  Rect frame_;
+  SlotPictureSource source_;
 };
 
 }  // namespace vx::qt
