@@ -62,7 +62,7 @@ TEST(MenuBar, TitlesCarryAltMnemonicsWhileTheMenusKeepTheirNames) {
   QWidget* view = textview();
   QStringList shown;
   for (const QAction* title : menubarof(view)->actions()) shown << title->text();
-  EXPECT_EQ(shown, (QStringList{"&Velmorandine", "&Ablage", "&Bearbeiten", "&Fenster"}));
+  EXPECT_EQ(shown, (QStringList{"&Velmorandine", "&Ablage", "&Bearbeiten", "&Darstellung", "&Fenster"}));
   EXPECT_EQ(qthost().findMenu("Bearbeiten"), 2);
   // Alt+B opens the edit menu.
   QTest::keyClick(view, Qt::Key_B, Qt::AltModifier);
