@@ -167,33 +167,12 @@ TEST(GraphicRoundTrip, EachKindOfMalformedFileHasItsOwnError) {
   EXPECT_EQ(readgraphicfile(grey).Graphic.Data, (Bytes{1, 2, 3, 4}));
   EXPECT_EQ(readgraphicfile(grfile(10, 3, 2, {0xA0, 0x40})).Graphic.Data, (Bytes{15, 0, 15, 0, 15, 0}));
   EXPECT_EQ(readgraphicfile(grfile(14, 2, 1, {7, 1, 2})).Graphic.Data, (Bytes{7, 1, 7, 2}));
-}
-
-// Read as rows, one-bit and four-bit pixels come packed whatever form the file
-// holds them in; a record in any other form is no stored picture.
-TEST(GraphicRoundTrip, RowsPackOneAndFourBitPixelsAndPutTheCommonAlphaBack) {
-  const struct {
-    Bytes file;
-    int64_t format, depth;
-    Bytes rows;
-  } cases[] = {
-      {grfile(0, 3, 2, {0, 15, 1, 0, 0, 15}), 10, 1, {0x60, 0x20}},
-      {grfile(10, 3, 2, {0xA0, 0x40}), 10, 1, {0xA0, 0x40}},
-      {grfile(1, 3, 1, {1, 2, 0x13}), 11, 4, {0x12, 0x30}},
-      {grfile(14, 2, 1, {7, 1, 2}), 4, 16, {7, 1, 7, 2}},
-      {grfile(3, 1, 1, {1, 2, 3}), 3, 24, {1, 2, 3}},
-  };
-  for (const auto& c : cases) {
-    const GraphicReading read = readgraphicrows(c.file);
-    ASSERT_TRUE(read.ok()) << read.Message;
-    EXPECT_EQ(read.Graphic.Format, c.format);
-    const StoredPicture stored = graphicstoredpicture(read.Graphic);
-    ASSERT_NE(stored.data, nullptr) << c.format;
-    EXPECT_EQ(stored.depth, c.depth);
-    EXPECT_EQ(Bytes(stored.data, stored.data + stored.rowbytes * stored.height), c.rows);
-  }
+  // Read as rows, one-bit and four-bit values come packed whatever form the file holds them in.
+  EXPECT_EQ(readgraphicrows(grfile(0, 3, 2, {0, 15, 1, 0, 0, 15})).Graphic.Data, (Bytes{0x60, 0x20}));
+  EXPECT_EQ(readgraphicrows(grfile(1, 3, 1, {1, 2, 0x13})).Graphic.Data, (Bytes{0x12, 0x30}));
+  EXPECT_EQ(readgraphicrows(grfile(14, 2, 1, {7, 1, 2})).Graphic.Data, (Bytes{7, 1, 7, 2}));
+  // A record in another form, or whose data does not fill its rows, is no stored picture.
   EXPECT_EQ(graphicstoredpicture(readgraphicfile(grfile(10, 3, 2, {0xA0, 0x40})).Graphic).data, nullptr);
-  t_Graphic cut = readgraphicrows(grfile(2, 2, 2, {1, 2, 3, 4})).Graphic;
-  cut.Data.pop_back();
-  EXPECT_EQ(graphicstoredpicture(cut).data, nullptr);
+  EXPECT_EQ(graphicstoredpicture(t_Graphic{.Format = 2, .Size = 4, .Width = 2, .Height = 2, .Data = {1, 2, 3}}).data,
+            nullptr);
 }
