@@ -12,6 +12,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "vxtools imitates a small computer with windows of 1 to 32 bits per pixel, text windows with bitmap fonts, "
   "menus and events. The package holds the desktop program Velmorandine, which draws a radial star test "
   "pattern, the command-line program vxtool, which reads and converts the toolkit's graphic and font files, "
+  "the viewer vxview, which shows the graphic files on the desktop, "
   "and the toolkit's library with its headers and CMake package.")
 # The programs without their debugging information (the library keeps its symbols).
 set(CPACK_STRIP_FILES ON)

@@ -25,6 +25,7 @@ prefix=$(cd "$1" && pwd)
 bundle=$prefix/lib/velmorandine/Velmorandine.app
 expected=(
   bin/vxtool
+  bin/vxview
   lib/libvxtools.a
   include/vxtools/vxtools.h
   lib/cmake/vxtools/vxtoolsConfig.cmake
@@ -33,9 +34,11 @@ expected=(
   lib/velmorandine/Velmorandine.app/Contents/Resources/"MenloBold 16x32.font"
   lib/velmorandine/Velmorandine.app/Contents/Resources/"MenloRegular 16x32.font"
   share/applications/velmorandine.desktop
+  share/applications/vxview.desktop
   share/mime/packages/vxtools-graphic.xml
   share/icons/hicolor/scalable/apps/velmorandine.svg
   share/man/man1/vxtool.1
+  share/man/man1/vxview.1
 )
 for size in 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/velmorandine.png"); done
 for path in "${expected[@]}"; do
@@ -65,11 +68,13 @@ if grep -q "t_InitWindow: Font" "$log" || ! grep -q "t_InitWindow: GraphicWindow
 fi
 rm -f "$log"
 
-# The viewer's entry comes with the viewer.
-if [ -e "$prefix/bin/vxview" ]; then
-  [ -e "$prefix/share/applications/vxview.desktop" ] || fail "missing share/applications/vxview.desktop"
-fi
 desktop-file-validate "$prefix"/share/applications/*.desktop
+# A file manager opens ".gr" files with the viewer: its entry starts the
+# installed program with the files and names their type.
+grep -qx 'Exec=vxview %F' "$prefix/share/applications/vxview.desktop" || fail "vxview.desktop does not start vxview %F"
+grep -qx 'MimeType=image/x-vxgr;' "$prefix/share/applications/vxview.desktop" || fail "vxview.desktop lacks the file type"
+# The installed viewer starts (its Qt libraries and platform plugin are found).
+QT_QPA_PLATFORM=offscreen "$prefix/bin/vxview" --version | grep -q '^vxview 0' || fail "the installed vxview does not start"
 
 # The file type is one shared-mime-info accepts, with the glob and the magic.
 mime=$(mktemp -d)
@@ -80,9 +85,11 @@ grep -q '^image/x-vxgr:\*\.gr$' "$mime/globs" || fail "the file type lacks its g
 grep -aq 'x-vxgr' "$mime/magic" || fail "the file type lacks its magic"
 rm -rf "$mime"
 
-# The manual page reads without a warning.
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/vxtool.1" 2>&1 >/dev/null)
-[ -z "$warnings" ] || fail "the manual page has warnings: $warnings"
+# The manual pages read without a warning.
+for page in vxtool vxview; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "the manual page $page.1 has warnings: $warnings"
+done
 
 # The installed vxtool saves a star, describes it and converts it.
 work=$(mktemp -d)
@@ -91,4 +98,4 @@ work=$(mktemp -d)
 "$prefix/bin/vxtool" gr convert "$work/star.gr" --out "$work/star.png"
 [ -s "$work/star.png" ] || fail "vxtool gr convert wrote nothing"
 rm -rf "$work"
-echo "check-install: $prefix holds the desktop programs, their entries, icon, file type and manual page"
+echo "check-install: $prefix holds the desktop programs, their entries, icon, file type and manual pages"

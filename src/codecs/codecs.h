@@ -7,6 +7,7 @@
 #include "codecs/graphic_formats.h"
 #include "codecs/graphic_import.h"
 #include "codecs/graphic_pixels.h"
+#include "codecs/graphic_rows.h"
 #include "codecs/lzw.h"
 #include "codecs/run_length.h"
 #include "codecs/packing.h"

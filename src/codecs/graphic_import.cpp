@@ -70,11 +70,20 @@ int64_t longestrunlength(int64_t length, int width) {
   return rleencodes(length, width) ? width + length + length / width : length;
 }
 
+// The most bytes the stage below LZW can hold for a picture of this size.
+int64_t lzwlimit(int64_t inner, int64_t width, int64_t height) {
+  if (inner < g_FormatRLE) return graphicdatalength(inner, width, height);
+  const int64_t below = graphicdatalength(inner - g_FormatRLE, width, height);
+  if (keepsalphabyte(inner)) return 1 + longestrunlength(below - 1, 3);
+  return longestrunlength(below, elementwidth(inner));
+}
+
 // Undoes the stages of one record, one after the other, each checked against
 // the lengths that the picture's size implies.
 class StageUndoer {
  public:
-  explicit StageUndoer(t_Graphic stored) : graphic_(std::move(stored)) {}
+  // `rows`: stop at the rows a window stores instead of a byte per value.
+  StageUndoer(t_Graphic stored, bool rows) : graphic_(std::move(stored)), rows_(rows) {}
 
   GraphicReading run() {
     format_ = graphic_.Format;
@@ -87,7 +96,11 @@ class StageUndoer {
     if (format_ >= g_FormatLZW && !undolzw()) return failed_;
     if (format_ >= g_FormatRLE && !undoruns()) return failed_;
     if (!fits(format_, data_, "Data of " + described(format_))) return failed_;
-    unpack();
+    if (rows_) {
+      torows();
+    } else {
+      unpack();
+    }
     graphic_.Format = format_;
     graphic_.Data = std::move(data_);
     return {std::move(graphic_), GraphicFault::None, {}};
@@ -126,17 +139,9 @@ class StageUndoer {
     return true;
   }
 
-  // The most bytes the stage below LZW can hold for this picture.
-  int64_t lzwlimit(int64_t inner) const {
-    if (inner < g_FormatRLE) return length(inner);
-    const int64_t below = length(inner - g_FormatRLE);
-    if (keepsalphabyte(inner)) return 1 + longestrunlength(below - 1, 3);
-    return longestrunlength(below, elementwidth(inner));
-  }
-
   bool undolzw() {
     const int64_t inner = format_ - g_FormatLZW;
-    const int64_t limit = lzwlimit(inner);
+    const int64_t limit = lzwlimit(inner, graphic_.Width, graphic_.Height);
     const std::string what = "LZW data of " + described(format_);
     // Below the run-length stages the text has one right length.
     Decoded text = lzwstoreddecoded(data_, limit, inner < g_FormatRLE ? limit : -1);
@@ -208,6 +213,24 @@ class StageUndoer {
     }
   }
 
+  // One-bit and four-bit values packed as a window's rows hold them; the
+  // packed formats stay as they are.
+  void torows() {
+    switch (format_) {
+      case g_FormatBit:
+        data_ = binarybooltopackedbool(data_, graphic_.Width);
+        format_ = g_FormatPackedBit;
+        break;
+      case g_FormatNibble:
+        data_ = binarynibbletopackednibble(data_, graphic_.Width);
+        format_ = g_FormatPackedNibble;
+        break;
+      case g_FormatPackedAGrey: unpackalpha(1, g_FormatAGrey); break;
+      case g_FormatPackedARGBColor: unpackalpha(3, g_FormatARGBColor); break;
+      default: break;
+    }
+  }
+
   // The common alpha byte put back in front of each pixel of `colours` bytes.
   void unpackalpha(size_t colours, int64_t format) {
     std::vector<uint8_t> out;
@@ -222,6 +245,7 @@ class StageUndoer {
   }
 
   t_Graphic graphic_;
+  bool rows_;
   int64_t format_ = 0;
   std::vector<uint8_t> data_;
   GraphicReading failed_;
@@ -258,12 +282,27 @@ GraphicReading graphicfromfilebytes(const std::vector<uint8_t>& file) {
   return {std::move(g), GraphicFault::None, {}};
 }
 
-GraphicReading g_DecodeGraphic(const t_Graphic& stored) { return StageUndoer(stored).run(); }
+GraphicReading g_DecodeGraphic(const t_Graphic& stored) { return StageUndoer(stored, false).run(); }
 
 GraphicReading readgraphicfile(const std::vector<uint8_t>& file) {
   GraphicReading stored = graphicfromfilebytes(file);
   if (!stored.ok()) return stored;
-  return StageUndoer(std::move(stored.Graphic)).run();
+  return StageUndoer(std::move(stored.Graphic), false).run();
+}
+
+int64_t graphicfilelimit(const t_Graphic& header) {
+  const int64_t w = header.Width, h = header.Height;
+  if (!isgraphicformat(header.Format) || w < 0 || h < 0 || w > LargestSide || h > LargestSide) return 0;
+  if (header.Format < g_FormatLZW) return int64_t{HeaderLength} + lzwlimit(header.Format, w, h);
+  // Every code stands for one byte at least, and takes 64 bits at most.
+  constexpr int64_t LargestCodeBytes = 8;
+  return int64_t{HeaderLength} + 1 + LargestCodeBytes * (lzwlimit(header.Format - g_FormatLZW, w, h) + 1);
+}
+
+GraphicReading readgraphicrows(const std::vector<uint8_t>& file) {
+  GraphicReading stored = graphicfromfilebytes(file);
+  if (!stored.ok()) return stored;
+  return StageUndoer(std::move(stored.Graphic), true).run();
 }
 
 }  // namespace vx

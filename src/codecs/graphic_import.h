@@ -51,4 +51,15 @@ GraphicReading g_DecodeGraphic(const t_Graphic& stored);
 // Both: a file's bytes to the decoded picture.
 GraphicReading readgraphicfile(const std::vector<uint8_t>& file);
 
+// The most bytes a file with this header (graphicfromfilebytes of its first
+// 16 bytes) can hold and still be read, header included: the reader refuses a
+// larger one, so a program need not read it whole. 0 for a header it refuses.
+int64_t graphicfilelimit(const t_Graphic& header);
+
+// A file's bytes to the picture as the rows a window of its depth stores
+// (graphic_rows.h): one-bit and four-bit pixels packed, formats 10 and 11,
+// the other depths formats 2-5 as g_DecodeGraphic gives them. An 8192 x 8192
+// one-bit picture takes 8 MiB so, where a byte a pixel takes 64 MiB.
+GraphicReading readgraphicrows(const std::vector<uint8_t>& file);
+
 }  // namespace vx

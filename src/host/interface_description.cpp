@@ -41,10 +41,6 @@ std::vector<MenuDescription> buildmenubar() {
   quit.role = MenuRole::Quit;
   MenuItemDescription about = item("Über Velmorandine", 0);
   about.role = MenuRole::About;
-  MenuItemDescription fit = item("Grafik einpassen", 0, "e");
-  fit.role = MenuRole::ZoomToFit;
-  MenuItemDescription actual = item("Originalgröße (1:1)", 0, "g");
-  actual.role = MenuRole::ZoomActualSize;
   return {
       {"Velmorandine",
        {about, separator(), item("Einstellungen …", 207, ","),
@@ -54,12 +50,20 @@ std::vector<MenuDescription> buildmenubar() {
         item("Systemkonsole leeren", 114)}},
       {"Bearbeiten",
        {item("Grafik kopieren", 110, "c"), item("Text kopieren", 111, "t")}},
-      {"Darstellung", {fit, actual}},
+      viewmenudescription(),
       {"Fenster", windowmenuitems()},
   };
 }
 
 }  // namespace
+
+MenuDescription viewmenudescription() {
+  MenuItemDescription fit = item("Grafik einpassen", 0, "e");
+  fit.role = MenuRole::ZoomToFit;
+  MenuItemDescription actual = item("Originalgröße (1:1)", 0, "g");
+  actual.role = MenuRole::ZoomActualSize;
+  return {"Darstellung", {fit, actual}};
+}
 
 const std::vector<MenuDescription>& menubardescription() {
   static const auto* menus = new std::vector<MenuDescription>(buildmenubar());

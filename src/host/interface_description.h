@@ -36,6 +36,9 @@ struct MenuDescription {
 
 
 const std::vector<MenuDescription>& menubardescription();
+// The menu "Darstellung": the picture shown whole or at 1:1. Every window
+// that shows a picture in the desktop's picture view offers it alike.
+MenuDescription viewmenudescription();
 
 // Geometry shared by the hosts.
 constexpr double HeadlessTitleBarHeight = 28;  // the headless host's title bar

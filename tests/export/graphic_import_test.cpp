@@ -3,7 +3,9 @@
 // graphics are refused, each kind with its own error.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <tuple>
 #include <random>
 
 #include "support/test_support.h"
@@ -66,13 +68,25 @@ TEST(GraphicRoundTrip, EveryDepthAndSizeReadsBackAsCaptured) {
       for (const auto& [x0, y0, x1, y1] : rectangles) {
         const t_Graphic captured = g_GetScreenRect(1, x0, y0, x1, y1);
         const t_Graphic encoded = g_EncodeGraphic(captured);
-        const GraphicReading read = readgraphicfile(graphicfilebytes(encoded));
+        const Bytes file = graphicfilebytes(encoded);
+        const GraphicReading read = readgraphicfile(file);
         const std::string label = "depth " + std::to_string(depth) + ", fill " +
                                   std::to_string(static_cast<int>(fill)) + ", " + std::to_string(captured.Width) +
                                   " x " + std::to_string(captured.Height);
         ASSERT_TRUE(read.ok()) << label << ": " << read.Message;
         EXPECT_EQ(read.Graphic, captured) << label;
+        const t_Graphic header = graphicfromfilebytes(Bytes(file.begin(), file.begin() + 16)).Graphic;
+        EXPECT_LE(static_cast<int64_t>(file.size()), graphicfilelimit(header)) << label;
       }
+      // Read as rows, a whole window's file gives its picture memory byte for byte.
+      const GraphicReading whole = readgraphicrows(graphicfilebytes(g_EncodeGraphic(g_GetScreen(1))));
+      const StoredPicture rows = graphicstoredpicture(whole.Graphic);
+      const t_Window& w = WindowTable[1];
+      const uint8_t* memory = ToolkitMemory.data() + w.MemoryStart;
+      ASSERT_NE(rows.data, nullptr) << depth << " " << width;
+      EXPECT_EQ(std::make_tuple(rows.width, rows.height, rows.depth, rows.rowbytes),
+                std::make_tuple(w.Width, w.Height, depth, rowbytes(w)));
+      EXPECT_TRUE(std::equal(rows.data, rows.data + rows.rowbytes * rows.height, memory)) << depth << " " << width;
       // Equal alphas take the packed formats, differing ones the plain.
       if (depth == 16 || depth == 32) {
         const int64_t format = g_EncodeGraphic(g_GetScreen(1)).Format;
@@ -146,9 +160,19 @@ TEST(GraphicRoundTrip, EachKindOfMalformedFileHasItsOwnError) {
     EXPECT_EQ(read.Graphic, t_Graphic{}) << c.message;
     const char* routine = c.fault <= GraphicFault::Size ? "graphicfromfilebytes: " : "g_DecodeGraphic: ";
     EXPECT_EQ(log.take(), routine + read.Message + "\n");
+    EXPECT_EQ(readgraphicrows(c.file).Fault, c.fault) << c.message;
+    log.take();
   }
   // The same stages read whole: grey, packed bits, and the common alpha put back.
   EXPECT_EQ(readgraphicfile(grey).Graphic.Data, (Bytes{1, 2, 3, 4}));
   EXPECT_EQ(readgraphicfile(grfile(10, 3, 2, {0xA0, 0x40})).Graphic.Data, (Bytes{15, 0, 15, 0, 15, 0}));
   EXPECT_EQ(readgraphicfile(grfile(14, 2, 1, {7, 1, 2})).Graphic.Data, (Bytes{7, 1, 7, 2}));
+  // Read as rows, one-bit and four-bit values come packed whatever form the file holds them in.
+  EXPECT_EQ(readgraphicrows(grfile(0, 3, 2, {0, 15, 1, 0, 0, 15})).Graphic.Data, (Bytes{0x60, 0x20}));
+  EXPECT_EQ(readgraphicrows(grfile(1, 3, 1, {1, 2, 0x13})).Graphic.Data, (Bytes{0x12, 0x30}));
+  EXPECT_EQ(readgraphicrows(grfile(14, 2, 1, {7, 1, 2})).Graphic.Data, (Bytes{7, 1, 7, 2}));
+  // A record in another form, or whose data does not fill its rows, is no stored picture.
+  EXPECT_EQ(graphicstoredpicture(readgraphicfile(grfile(10, 3, 2, {0xA0, 0x40})).Graphic).data, nullptr);
+  EXPECT_EQ(graphicstoredpicture(t_Graphic{.Format = 2, .Size = 4, .Width = 2, .Height = 2, .Data = {1, 2, 3}}).data,
+            nullptr);
 }

@@ -20,7 +20,8 @@ struct Sheet {
   uint32_t height() const { return rows * (cellheight + 1) + 1; }
 };
 
-void drawcell(const vx::t_Font& font, const Sheet& sheet, uint32_t code, uint32_t scale, PngPicture& picture) {
+void drawcell(const vx::t_Font& font, const Sheet& sheet, uint32_t code, uint32_t scale,
+              vxpictures::PngPicture& picture) {
   const uint32_t row = code / Columns - sheet.firstrow;
   const size_t left = 1 + (code % Columns) * (sheet.cellwidth + 1);
   const size_t top = 1 + row * (sheet.cellheight + 1);
@@ -40,9 +41,9 @@ Sheet sheetof(const vx::t_Font& font, uint32_t scale) {
           static_cast<uint32_t>(font.Width) * scale, static_cast<uint32_t>(font.Height) * scale};
 }
 
-PngPicture sheetpicture(const vx::t_Font& font, uint32_t scale) {
+vxpictures::PngPicture sheetpicture(const vx::t_Font& font, uint32_t scale) {
   const Sheet sheet = sheetof(font, scale);
-  PngPicture picture{sheet.width(), sheet.height(), PngForm::Grey, {}, {}};
+  vxpictures::PngPicture picture{sheet.width(), sheet.height(), vxpictures::PngForm::Grey, {}, {}};
   picture.rows.assign(static_cast<size_t>(picture.width) * picture.height, GridGrey);
   for (uint32_t code = sheet.firstrow * Columns; code < (sheet.firstrow + sheet.rows) * Columns; ++code)
     drawcell(font, sheet, code, scale, picture);
@@ -63,7 +64,7 @@ constexpr uint64_t LargestSheet = uint64_t{1} << 28;
 int runfontsheet(const Arguments& arguments, Output& io) {
   const std::string path = arguments.positional.front();
   const std::string out = arguments.value("out");
-  if (picturetypeof(out) != PictureType::Png) {
+  if (vxpictures::picturetypeof(out) != vxpictures::PictureType::Png) {
     io.error() << "--out must name a .png file, not '" << out << "'\n";
     return ExitUsage;
   }
@@ -87,7 +88,7 @@ int runfontsheet(const Arguments& arguments, Output& io) {
   }
   std::vector<uint8_t> file;
   std::string error;
-  if (!pngbytes(sheetpicture(font, static_cast<uint32_t>(scale)), file, error)) {
+  if (!vxpictures::pngbytes(sheetpicture(font, static_cast<uint32_t>(scale)), file, error)) {
     io.error() << path << ": " << error << '\n';
     return ExitFailure;
   }

@@ -10,8 +10,8 @@ namespace {
 int rungrconvert(const Arguments& arguments, Output& io) {
   const std::string path = arguments.positional.front();
   const std::string out = arguments.value("out");
-  const PictureType type = picturetypeof(out);
-  if (type == PictureType::Unknown) {
+  const vxpictures::PictureType type = vxpictures::picturetypeof(out);
+  if (type == vxpictures::PictureType::Unknown) {
     io.error() << "--out must name a .png, .pbm, .pgm or .ppm file, not '" << out << "'\n";
     return ExitUsage;
   }
@@ -25,7 +25,7 @@ int rungrconvert(const Arguments& arguments, Output& io) {
   }
   std::vector<uint8_t> file;
   std::string problem;
-  if (!picturebytes(picture.Graphic, type, file, problem)) {
+  if (!vxpictures::picturebytes(picture.Graphic, type, file, problem)) {
     io.error() << path << ": " << problem << '\n';
     return ExitFailure;
   }

@@ -24,7 +24,9 @@ bool endswith(const std::string& text, std::string_view suffix) {
   return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-bool writablepath(const std::string& path) { return endswith(path, ".gr") || picturetypeof(path) != PictureType::Unknown; }
+bool writablepath(const std::string& path) {
+  return endswith(path, ".gr") || vxpictures::picturetypeof(path) != vxpictures::PictureType::Unknown;
+}
 
 // The toolkit's graphic file for .gr, else a picture file of the window's pixels.
 bool writepicture(const std::string& path, Output& io) {
@@ -33,7 +35,7 @@ bool writepicture(const std::string& path, Output& io) {
   std::string problem;
   if (endswith(path, ".gr")) {
     bytes = vx::graphicfilebytes(vx::g_EncodeGraphic(graphic));
-  } else if (!picturebytes(graphic, picturetypeof(path), bytes, problem)) {
+  } else if (!vxpictures::picturebytes(graphic, vxpictures::picturetypeof(path), bytes, problem)) {
     io.error() << problem << '\n';
     return false;
   }

@@ -58,16 +58,19 @@ QString firstpanelfolder() {
 
 QString panelfolder() { return lastfolder().isEmpty() ? firstpanelfolder() : lastfolder(); }
 
+void setpanelfolder(const QString& folder) { lastfolder() = folder; }
+
 std::string fileurl(const QString& path) {
   return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded).toStdString();
 }
 
-std::vector<std::string> runopenpanel(const OpenPanelRequest& request, QWidget* parent) {
+std::vector<std::string> runopenpanel(const OpenPanelRequest& request, QWidget* parent, bool several) {
   QFileDialog dialog(parent);
   prepare(dialog, request.title, request.message, request.buttonTitle);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   const bool directoriesonly = request.canChooseDirectories && !request.canChooseFiles;
-  dialog.setFileMode(directoriesonly ? QFileDialog::Directory : QFileDialog::ExistingFile);
+  const auto files = several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile;
+  dialog.setFileMode(directoriesonly ? QFileDialog::Directory : files);
   if (!directoriesonly) dialog.setNameFilters(namefilters(request.fileTypes, false));
   if (dialog.exec() != QDialog::Accepted) return {};
   std::vector<std::string> urls;

@@ -15,12 +15,16 @@ class QWidget;
 
 namespace vx::qt {
 
-std::vector<std::string> runopenpanel(const OpenPanelRequest& request, QWidget* parent);
+// `several`: more than one file may be chosen (the toolkit's panel takes one).
+std::vector<std::string> runopenpanel(const OpenPanelRequest& request, QWidget* parent, bool several = false);
 std::optional<std::string> runsavepanel(const SavePanelRequest& request, QWidget* parent);
 std::string fileurl(const QString& path);
 
 // The folder the next panel opens in, and the one the first panel opens in.
 QString panelfolder();
 QString firstpanelfolder();
+// Makes the next panel open in `folder`, as if a file there had been chosen
+// (a program that opened a file named on its command line).
+void setpanelfolder(const QString& folder);
 
 }  // namespace vx::qt

@@ -10,21 +10,6 @@ namespace vx::qt {
 
 namespace {
 
-// This desktop has no command key, and plain Ctrl-letters belong to the
-// program (Ctrl-S pauses the output, Ctrl-L copies the input line), so the
-// command key of the key equivalents is Ctrl+Shift; the host's control key
-// becomes Meta.
-QKeySequence shortcut(const MenuItemDescription& item) {
-  if (item.keyEquivalent.empty()) return {};
-  QString text;
-  if (item.keyModifiers & CommandModifier) text += "Ctrl+";
-  if (item.keyModifiers & ControlModifier) text += "Meta+";
-  if (item.keyModifiers & OptionModifier) text += "Alt+";
-  if (item.keyModifiers & (ShiftModifier | CommandModifier)) text += "Shift+";
-  text += QString::fromStdString(item.keyEquivalent).toUpper();
-  return QKeySequence::fromString(text, QKeySequence::PortableText);
-}
-
 MenuItemInfo info(const MenuItemDescription& item) {
   return {item.title, item.tag, item.keyEquivalent, item.keyModifiers, item.separator()};
 }
@@ -53,6 +38,21 @@ std::vector<QString> mnemonictitles(const std::vector<MenuDescription>& menus) {
 
 }  // namespace
 
+// This desktop has no command key, and plain Ctrl-letters belong to the
+// program (Ctrl-S pauses the output, Ctrl-L copies the input line), so the
+// command key of the key equivalents is Ctrl+Shift; the host's control key
+// becomes Meta.
+QKeySequence menushortcut(const MenuItemDescription& item) {
+  if (item.keyEquivalent.empty()) return {};
+  QString text;
+  if (item.keyModifiers & CommandModifier) text += "Ctrl+";
+  if (item.keyModifiers & ControlModifier) text += "Meta+";
+  if (item.keyModifiers & OptionModifier) text += "Alt+";
+  if (item.keyModifiers & (ShiftModifier | CommandModifier)) text += "Shift+";
+  text += QString::fromStdString(item.keyEquivalent).toUpper();
+  return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
 MenuBarSet::MenuBarSet(const std::vector<MenuDescription>& menus, Chooser chooser)
     : menus_(menus), chooser_(std::move(chooser)) {}
 
@@ -60,7 +60,7 @@ QAction* MenuBarSet::makeaction(QMenu* menu, const MenuItemDescription& item,
                                 const std::string& title) {
   if (item.separator()) return menu->addSeparator();
   QAction* action = menu->addAction(QString::fromStdString(item.title));
-  action->setShortcut(shortcut(item));
+  action->setShortcut(menushortcut(item));
   action->setShortcutContext(Qt::WindowShortcut);
   QObject::connect(action, &QAction::triggered, [this, item, title] {
     chooser_(info(item), title, item.role);

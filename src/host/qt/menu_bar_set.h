@@ -3,6 +3,7 @@
 // window has a bar of its own). One model is kept; every change to it, such
 // as deleting an item, is made in all the bars alike. The bars show their
 // titles with Alt mnemonics and open with F10; the model keeps the plain titles.
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <functional>
@@ -14,6 +15,9 @@
 #include "host/interface_description.h"
 
 namespace vx::qt {
+
+// The keys of an item's key equivalent on this desktop (Ctrl+Shift+letter).
+QKeySequence menushortcut(const MenuItemDescription& item);
 
 class MenuBarSet {
  public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace vxtool {
+namespace vxpictures {
 
 enum class PngForm {
   Bilevel,    // 1 bit per pixel, 1 white; rows packed from the most significant bit
@@ -30,4 +30,4 @@ size_t pngrowbytes(PngForm form, uint32_t width);
 // The PNG file's bytes; false with `error` set when libpng refuses.
 bool pngbytes(const PngPicture& picture, std::vector<uint8_t>& out, std::string& error);
 
-}  // namespace vxtool
+}  // namespace vxpictures

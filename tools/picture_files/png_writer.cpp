@@ -4,7 +4,7 @@
 
 #include <csetjmp>
 
-namespace vxtool {
+namespace vxpictures {
 namespace {
 
 struct Colour {
@@ -96,4 +96,4 @@ bool pngbytes(const PngPicture& picture, std::vector<uint8_t>& out, std::string&
   return false;
 }
 
-}  // namespace vxtool
+}  // namespace vxpictures

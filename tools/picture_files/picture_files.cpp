@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "codecs/graphic_export.h"
 #include "codecs/graphic_pixels.h"
 #include "codecs/packing.h"
 #include "graphics/palette.h"
 #include "png_writer.h"
 
-namespace vxtool {
+namespace vxpictures {
 namespace {
 
 bool endswith(const std::string& text, std::string_view suffix) {
@@ -37,9 +38,14 @@ PngPicture pngpicture(const vx::t_Graphic& g) {
       picture.form = PngForm::Bilevel;
       picture.rows = vx::binarybooltopackedbool(g.Data, g.Width);
       break;
+    case vx::g_FormatPackedBit: picture.form = PngForm::Bilevel; break;  // PNG's rows already
     case vx::GraphicFormat4Bit:
       picture.form = PngForm::Palette16;
       picture.rows = vx::binarynibbletopackednibble(g.Data, g.Width);
+      picture.palette = palettebytes();
+      break;
+    case vx::g_FormatPackedNibble:
+      picture.form = PngForm::Palette16;
       picture.palette = palettebytes();
       break;
     case vx::GraphicFormat24Bit: picture.form = PngForm::RGB; break;
@@ -97,6 +103,18 @@ std::vector<uint8_t> ppmbytes(const vx::GraphicPixels& p) {
   return out;
 }
 
+// The netpbm types take the pixels one by one, from a byte each.
+vx::t_Graphic unpackedrows(vx::t_Graphic g) {
+  if (g.Format == vx::g_FormatPackedBit) {
+    g.Data = vx::packedbooltobinarybool(g.Data, g.Width, g.Size);
+    g.Format = vx::GraphicFormat1Bit;
+  } else if (g.Format == vx::g_FormatPackedNibble) {
+    g.Data = vx::packednibbletobinarynibble(g.Data, g.Width, g.Size);
+    g.Format = vx::GraphicFormat4Bit;
+  }
+  return g;
+}
+
 }  // namespace
 
 PictureType picturetypeof(const std::string& path) {
@@ -117,7 +135,7 @@ bool picturebytes(const vx::t_Graphic& decoded, PictureType type, std::vector<ui
   }
   if (type == PictureType::Png) return pngbytes(pngpicture(decoded), out, error);
   // The netpbm types take their pixels as colours.
-  const vx::GraphicPixels pixels = vx::graphicpixels(decoded);
+  const vx::GraphicPixels pixels = vx::graphicpixels(unpackedrows(decoded));
   switch (type) {
     case PictureType::Pbm: return pbmbytes(pixels, out, error);
     case PictureType::Pgm: out = pgmbytes(pixels); return true;
@@ -128,4 +146,4 @@ bool picturebytes(const vx::t_Graphic& decoded, PictureType type, std::vector<ui
   return false;
 }
 
-}  // namespace vxtool
+}  // namespace vxpictures

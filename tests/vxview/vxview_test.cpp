@@ -1,0 +1,246 @@
+// The viewer as a user meets it: a saved star opens and shows its pixels at
+// 1:1 and whole when fitted; files that cannot be read are named with the
+// reader's reason and open no window while the others open; the PNG export
+// holds the picture's pixels at its own depth.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+
+#include "qt_test_application.h"
+#include "support/test_support.h"
+#include "viewer.h"
+
+using namespace vx;
+using vxview::GraphicWindow;
+using vxview::Viewer;
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+constexpr uint8_t Slot = 1;
+
+// A folder of the test's own for the files it writes.
+class ViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    vxtest::qtapplication();
+    useHeadlessHost();
+    folder_ = std::filesystem::temp_directory_path() / ("vxview-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  QString file(const std::string& name, const Bytes& bytes) {
+    const std::filesystem::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return QString::fromStdString(path.string());
+  }
+  QString path(const std::string& name) const { return QString::fromStdString((folder_ / name).string()); }
+
+  std::filesystem::path folder_;
+  vxtest::LogCapture log_;  // the toolkit's lines while windows are made and saved
+  Viewer viewer_{{"vxview", "test", ""}};
+};
+
+// A star drawn as the star program draws it into a one-bit window of `size`
+// pixels, filling its top left `extent` pixels (the whole window unless told).
+t_Graphic star(int64_t size, int64_t extent = 0) {
+  if (extent <= 0) extent = size;
+  t_InitWindow(Slot, 1, false, size, size, 5, 5, t_Font{}, true);
+  g_ClearScreen(Slot, 15, -1);
+  t_Color(Slot, 0, 15);
+  g_DrawVelmorandine(Slot, 0, 0, extent - 1, extent - 1, 36);
+  return g_GetScreen(Slot);
+}
+
+// A window of `depth` whose picture bytes are noise: colours, and alphas that differ.
+t_Graphic noise(int64_t depth, int64_t width, int64_t height, uint32_t seed) {
+  t_InitWindow(Slot, depth, false, width, height, 5, 5, t_Font{}, true);
+  const t_Window& w = WindowTable[Slot];
+  const int64_t rowbytes = (w.Width * w.BitDepth + 7) / 8;
+  std::mt19937 rng(seed);
+  for (int64_t i = 0; i < rowbytes * w.Height; ++i)
+    ToolkitMemory[static_cast<size_t>(w.MemoryStart + i)] = static_cast<uint8_t>(rng());
+  return g_GetScreen(Slot);
+}
+
+Bytes saved(const t_Graphic& capture) { return graphicfilebytes(g_EncodeGraphic(capture)); }
+
+// The colour the toolkit shows for pixel `i` of a capture (alpha aside).
+QRgb capturedcolour(const GraphicPixels& pixels, int64_t i) {
+  const size_t at = static_cast<size_t>(i) * (pixels.HasAlpha ? 4 : 3);
+  return qRgb(pixels.Samples[at], pixels.Samples[at + 1], pixels.Samples[at + 2]);
+}
+
+// Runs `answer` on the message box once it shows, from the box's own loop,
+// and closes the box; watches for it as long as the guard lives.
+std::unique_ptr<QTimer> whenboxshows(std::function<void(QMessageBox&)> answer) {
+  auto timer = std::make_unique<QTimer>();
+  QObject::connect(timer.get(), &QTimer::timeout, [timer = timer.get(), answer = std::move(answer)] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      answer(*box);
+      box->accept();
+    }
+  });
+  timer->start(5);
+  return timer;
+}
+
+// Opens the files; the message box's text and informative text, if one showed.
+std::pair<QString, QString> openreporting(Viewer& viewer, const QStringList& paths, int& opened) {
+  std::pair<QString, QString> shown;
+  const auto watch = whenboxshows([&shown](QMessageBox& box) { shown = {box.text(), box.informativeText()}; });
+  opened = viewer.openfiles(paths);
+  return shown;
+}
+
+void press(GraphicWindow& window, Qt::Key key) {
+  QTest::keyClick(&window, key, Qt::ControlModifier | Qt::ShiftModifier);
+  QCoreApplication::processEvents();
+}
+
+// The mean grey of an area of an image.
+double meangrey(const QImage& image, const QRect& area) {
+  double sum = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) sum += qGray(image.pixel(x, y));
+  return sum / (area.width() * area.height());
+}
+
+}  // namespace
+
+TEST_F(ViewerTest, ASavedStarShowsItsPixelsAt1To1AndWholeWhenFitted) {
+  // Off the middle, so that a part of the picture is told from the whole.
+  const t_Graphic capture = star(1024, 700);
+  const GraphicPixels pixels = graphicpixels(capture);
+  ASSERT_EQ(viewer_.openfiles({file("star.gr", saved(capture))}), 1);
+  GraphicWindow& window = *viewer_.windows().front();
+  EXPECT_EQ(window.windowTitle(), "star.gr");
+  EXPECT_TRUE(window.statustext().startsWith("1024 × 1024 Pixel · 1 Bit · Format 130 (g_FormatLZWRLEPackedBit)"))
+      << window.statustext().toStdString();
+  vx::qt::PictureView& view = *window.view();
+  // Larger than the (offscreen, 800 x 600) screen, the picture opens whole.
+  EXPECT_TRUE(view.fitting());
+  window.resize(420, 330);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QImage picture(1024, 1024, QImage::Format_RGB32);
+  for (int64_t i = 0; i < 1024 * 1024; ++i) picture.setPixel(int(i % 1024), int(i / 1024), capturedcolour(pixels, i));
+
+  // 1:1 and scrolled: every pixel in the viewport is the picture's pixel under it.
+  press(window, Qt::Key_G);
+  ASSERT_EQ(view.zoom(), 1);
+  ASSERT_FALSE(view.fitting());
+  view.horizontalScrollBar()->setValue(300);
+  view.verticalScrollBar()->setValue(450);
+  ASSERT_EQ(view.pictureat({0, 0}), QPointF(300, 450));
+  const QImage actual = view.viewport()->grab().toImage();
+  for (int y = 0; y < actual.height(); ++y)
+    for (int x = 0; x < actual.width(); ++x)
+      ASSERT_EQ(actual.pixel(x, y), picture.pixel(300 + x, 450 + y)) << x << "," << y;
+
+  // Fitted: the whole picture in the middle, each of 4 x 4 parts as dark as
+  // the picture's own part (averaged down, so within a few grey levels).
+  press(window, Qt::Key_E);
+  ASSERT_TRUE(view.fitting());
+  const QSize port = view.viewport()->size();
+  EXPECT_DOUBLE_EQ(view.zoom(), std::min(port.width() / 1024.0, port.height() / 1024.0));
+  EXPECT_TRUE(view.viewport()->rect().contains(view.placement().toAlignedRect()));
+  const QImage shown = view.viewport()->grab().toImage();
+  for (int part = 0; part < 16; ++part) {
+    const QRect inpicture(part % 4 * 256, part / 4 * 256, 256, 256);
+    const QPointF end(inpicture.x() + 256, inpicture.y() + 256);
+    const QRect onscreen = QRectF(view.viewportat(inpicture.topLeft()), view.viewportat(end)).toRect();
+    EXPECT_NEAR(meangrey(shown, onscreen), meangrey(picture, inpicture), 4) << "part " << part;
+  }
+}
+
+TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
+  const Bytes grey = saved(noise(8, 40, 40, 1));
+  Bytes identifier = grey;
+  identifier[4] = 'n';
+  Bytes cut = grey;
+  cut.resize(cut.size() - 5);
+  Bytes longer = grey;
+  longer.resize(longer.size() + 100'000, 0);  // past what 40 x 40 grey pixels can take
+  std::filesystem::create_directories(folder_ / "folder.gr");
+  // The reader's own words for a file it refuses.
+  const auto reader = [](const Bytes& b) { return QString::fromStdString(readgraphicrows(b).Message); };
+  const struct {
+    QString path;
+    QString reason;
+  } cases[] = {
+      {file("identifier.gr", identifier), reader(identifier)},
+      {file("cut.gr", cut), reader(cut)},
+      {file("longer.gr", longer), QStringLiteral("Die Datei ist mit %1 Bytes länger").arg(longer.size())},
+      {path("missing.gr"), "Die Datei gibt es nicht."},
+      {path("folder.gr"), "Das ist keine gewöhnliche Datei."},
+  };
+  for (const auto& c : cases) {
+    int opened = -1;
+    const auto [text, reason] = openreporting(viewer_, {c.path}, opened);
+    const QString name = QFileInfo(c.path).fileName();
+    EXPECT_EQ(opened, 0) << name.toStdString();
+    EXPECT_EQ(text, "Die Datei „" + name + "“ kann nicht geöffnet werden.");
+    EXPECT_FALSE(c.reason.isEmpty());
+    EXPECT_TRUE(reason.startsWith(c.reason)) << reason.toStdString();
+    EXPECT_TRUE(viewer_.windows().empty());
+  }
+  // Among good files, the bad ones are listed; the good ones open.
+  int opened = 0;
+  const auto [text, reason] = openreporting(
+      viewer_, {cases[0].path, file("grey.gr", grey), cases[3].path, file("star.gr", saved(star(64)))}, opened);
+  EXPECT_EQ(opened, 2);
+  ASSERT_EQ(viewer_.windows().size(), 2u);
+  EXPECT_EQ(viewer_.windows()[0]->windowTitle(), "grey.gr");
+  EXPECT_EQ(viewer_.windows()[1]->windowTitle(), "star.gr");
+  EXPECT_EQ(text, "2 Dateien können nicht geöffnet werden.");
+  EXPECT_EQ(reason, "„identifier.gr“: Identifier \"vxgn\" instead of \"vxgr\".\n\n"
+                    "„missing.gr“: Die Datei gibt es nicht.");
+}
+
+// PNG's bit depth and colour type, from its header.
+std::pair<int, int> pngform(const QString& path) {
+  QFile png(path);
+  EXPECT_TRUE(png.open(QIODevice::ReadOnly));
+  const QByteArray head = png.read(26);
+  return head.size() == 26 ? std::pair{int(uint8_t(head[24])), int(uint8_t(head[25]))} : std::pair{0, 0};
+}
+
+TEST_F(ViewerTest, ExportWritesAPngOfThePicturesPixelsAtItsOwnDepth) {
+  const struct {
+    int64_t depth;
+    std::pair<int, int> form;  // bit depth, colour type
+  } cases[] = {{1, {1, 0}}, {4, {4, 3}}, {8, {8, 0}}, {16, {8, 4}}, {24, {8, 2}}, {32, {8, 6}}};
+  for (const auto& c : cases) {
+    const t_Graphic capture = c.depth == 1 ? star(96) : noise(c.depth, 40, 32, uint32_t(c.depth));
+    const GraphicPixels expected = graphicpixels(capture);
+    const std::string name = "depth" + std::to_string(c.depth);
+    ASSERT_EQ(viewer_.openfiles({file(name + ".gr", saved(capture))}), 1);
+    GraphicWindow& window = *viewer_.windows().back();
+    const QString png = path(name + ".png");
+    ASSERT_TRUE(window.exportpng(png));
+    EXPECT_EQ(pngform(png), c.form) << c.depth;
+    const QImage written(png);
+    ASSERT_EQ(written.size(), QSize(int(capture.Width), int(capture.Height)));
+    for (int64_t i = 0; i < capture.Size; ++i) {
+      const QRgb pixel = written.pixel(int(i % capture.Width), int(i / capture.Width));
+      const size_t at = static_cast<size_t>(i) * (expected.HasAlpha ? 4 : 3);
+      const int alpha = expected.HasAlpha ? expected.Samples[at + 3] : 255;
+      ASSERT_EQ(qAlpha(pixel), alpha) << c.depth << " at " << i;
+      ASSERT_EQ(qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)), capturedcolour(expected, i)) << c.depth << " at " << i;
+    }
+    window.close();
+  }
+}

@@ -1,0 +1,38 @@
+// vxview: the desktop viewer of the toolkit's ".gr" graphic files.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include "host/qt/translations.h"
+#include "runtime/log.h"
+#include "viewer.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("vxview"));
+  QApplication::setApplicationVersion(QStringLiteral(VX_PROGRAM_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("vxview"));
+  // The reader's reasons go to the message box and standard error; the
+  // toolkit's diagnostic lines would only repeat them.
+  vx::setlogechoed(false);
+  vx::qt::loadqttranslations();
+
+  QCommandLineParser arguments;
+  arguments.setApplicationDescription(QStringLiteral("Zeigt Grafikdateien von vxtools (.gr) an."));
+  arguments.addHelpOption();
+  arguments.addVersionOption();
+  arguments.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Eine .gr-Datei; jede in einem Fenster."),
+                                  QStringLiteral("[DATEI …]"));
+  arguments.process(application);
+
+  vxview::Viewer viewer({"vxview", VX_PROGRAM_VERSION, "Betrachter für die Grafikdateien von vxtools (.gr)"});
+  const QStringList paths = arguments.positionalArguments();
+  if (paths.isEmpty()) {
+    // Without files: the open dialog over a window that keeps the command.
+    vxview::GraphicWindow* window = viewer.emptywindow();
+    QTimer::singleShot(0, window, [&viewer, window] { viewer.choosefiles(window); });
+  } else if (viewer.openfiles(paths) == 0) {
+    return 1;  // nothing to show; the message box has said why
+  }
+  return QApplication::exec();
+}
