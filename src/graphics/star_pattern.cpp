@@ -91,129 +91,96 @@ struct PartResult {
   RimPoint last{0, 0};
 };
 
+// What both sweeps start from: the argument checks and the geometry, in the
+// literal expressions the pattern is defined by.
+struct StarSetup {
+  double rx, ry, cx, cy, rmax, step, period, half;
+  RimPoint centre;
+};
+
+std::optional<StarSetup> starsetup(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                                   int64_t segments) {
+  if (window >= 8) {
+    log("g_DrawVelmorandine: Window is not a graphic window.");
+    return std::nullopt;
+  }
+  if (segments < 1 || segments > 360) {
+    log("g_DrawVelmorandine: Illegal segment count.");
+    return std::nullopt;
+  }
+  if (!starcoordinateok(x0) || !starcoordinateok(y0) || !starcoordinateok(x1) || !starcoordinateok(y1))
+    return std::nullopt;
+  StarSetup g{};
+  g.rx = static_cast<double>(std::llabs(x1 - x0) + 1) * 0.5;
+  g.ry = static_cast<double>(std::llabs(y1 - y0) + 1) * 0.5;
+  g.cx = static_cast<double>(x0) + g.rx;
+  g.cy = static_cast<double>(y0) + g.ry;
+  g.centre = {static_cast<int64_t>(g.cx), static_cast<int64_t>(g.cy)};
+  g.rmax = g.rx > g.ry ? g.rx : g.ry;
+  g.step = g.rmax == 0 ? 0.5 : 0.5 / (g.rmax * g.rmax);
+  g.period = (360.0 / static_cast<double>(segments)) * DegreesToRadians;
+  g.half = (180.0 / static_cast<double>(segments)) * DegreesToRadians;
+  return g;
+}
+
+// Every rim pixel of the filled ranges, in the sweep's order, handed to `draw`
+// in batches.
+template <typename Draw>
+void forbatches(const StarGeometry& g, const AngleSequence& angles, const std::vector<IndexRange>& ranges,
+                RimPoint last, Draw draw) {
+  RimWalk walk(g, angles);
+  std::vector<RimPoint> batch;
+  for (const IndexRange& r : ranges)
+    walk.walk(r, last, [&](RimPoint p) {
+      batch.push_back(p);
+      if (batch.size() == LineBatch) {
+        draw(batch);
+        batch.clear();
+      }
+    });
+  draw(batch);
+}
+
+// Every plot in the sweep's order, on the calling thread.
+void drawinorder(t_Window& w, const PixelSurface& s, const PlotColor& c, RimPoint centre,
+                 const StarGeometry& g, const AngleSequence& angles, const std::vector<IndexRange>& ranges) {
+  int64_t lastx = 0, lasty = 0;
+  bool hit = false;
+  forbatches(g, angles, ranges, {-1, -1}, [&](const std::vector<RimPoint>& batch) {
+    hit |= drawordered(s, c, centre, batch.data(), batch.size(), lastx, lasty);
+  });
+  if (hit) {
+    w.PositionX = lastx;
+    w.PositionY = lasty;
+  }
+}
+
 void drawpart(const Part& part, const StarGeometry& g, const AngleSequence& angles, RimPoint centre,
               const PixelSurface& s, bool marks, PartResult& result) {
   if (marks) result.mask.clear();
-  RimWalk walk(g, angles);
-  std::vector<RimPoint> batch;
-  auto flush = [&] {
+  forbatches(g, angles, part.ranges, part.last, [&](const std::vector<RimPoint>& batch) {
     if (marks) marklines(result.mask, centre, batch.data(), batch.size());
     for (size_t i = batch.size(); i-- > 0;)
       if (lastpoint(centre, batch[i], s, result.last)) {
         result.hit = true;
         break;
       }
-    batch.clear();
-  };
-  RimPoint last = part.last;
-  for (const IndexRange& r : part.ranges)
-    walk.walk(r, last, [&](RimPoint p) {
-      batch.push_back(p);
-      if (batch.size() == LineBatch) flush();
-    });
-  flush();
+  });
 }
 
-}  // namespace
-
-// The sweep without visiting every angle (see star_sweep.h), and the lines
-// drawn as g_Line draws them with the window looked up once. Where plotting
-// is idempotent and order-free, lines only mark a mask of touched pixels
-// (two threads, a mask each, for a large star), which is then written in the
-// drawing colour; otherwise every plot is applied in the sweep's order.
-void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
-                        int64_t segments) {
-  if (window >= 8) {
-    log("g_DrawVelmorandine: Window is not a graphic window.");
-    return;
-  }
-  if (segments < 1 || segments > 360) {
-    log("g_DrawVelmorandine: Illegal segment count.");
-    return;
-  }
-  if (!starcoordinateok(x0) || !starcoordinateok(y0) || !starcoordinateok(x1) || !starcoordinateok(y1))
-    return;
-  const double rx = static_cast<double>(std::llabs(x1 - x0) + 1) * 0.5;
-  const double ry = static_cast<double>(std::llabs(y1 - y0) + 1) * 0.5;
-  const double cx = static_cast<double>(x0) + rx;
-  const double cy = static_cast<double>(y0) + ry;
-  const RimPoint centre{static_cast<int64_t>(cx), static_cast<int64_t>(cy)};
-  const double rmax = rx > ry ? rx : ry;
-  const double step = rmax == 0 ? 0.5 : 0.5 / (rmax * rmax);
-  const double period = (360.0 / static_cast<double>(segments)) * DegreesToRadians;
-  const double half = (180.0 / static_cast<double>(segments)) * DegreesToRadians;
-  // 360 / N is exactly twice 180 / N, so period is exactly twice half; the
-  // sector test relies on it.
-  if (period != 2 * half) {
-    g_DrawVelmorandineReference(window, x0, y0, x1, y1, segments);
-    return;
-  }
-
-  t_Window& w = WindowTable[window];
-  const bool ready = MemoryReady && w.Initialized;
-  PixelSurface s;
-  if (ready) {
-    s = pixelsurface(window);
-    if (s.data == nullptr) {
-      // A depth that is none of the six makes every plot on the window log a
-      // line; that rare state is left to the literal sweep. A picture that
-      // may not be touched has no points at all.
-      if (!isSupportedBitDepth(s.depth) && s.width > 0 && s.height > 0)
-        g_DrawVelmorandineReference(window, x0, y0, x1, y1, segments);
-      return;
-    }
-    // Every point lies within a pixel or two of the rectangle.
-    if (std::max(x0, x1) + 3 < 0 || std::max(y0, y1) + 3 < 0 || std::min(x0, x1) - 3 >= s.width ||
-        std::min(y0, y1) - 3 >= s.height)
-      return;
-  }
-
-  const AngleSequence angles(step, FullTurn);
-  const StarGeometry g{cx, cy, rx, ry};
-  const std::vector<IndexRange> ranges = filledranges(angles, half);
-
-  if (!ready) {  // g_Line reports the window once per line
-    const std::string line = "g_Line: Graphic window #" + std::to_string(window) + " not initialized.";
-    RimWalk walk(g, angles);
-    RimPoint last{-1, -1};
-    for (const IndexRange& r : ranges) walk.walk(r, last, [&](RimPoint) { log(line); });
-    return;
-  }
-
-  const PlotColor c = plotcolorof(w);
-  // Every plot in the sweep's order, on this thread.
-  auto drawinorder = [&] {
-    RimWalk walk(g, angles);
-    std::vector<RimPoint> batch;
-    int64_t lastx = 0, lasty = 0;
-    bool hit = false;
-    auto flush = [&] {
-      hit |= drawordered(s, c, centre, batch.data(), batch.size(), lastx, lasty);
-      batch.clear();
-    };
-    RimPoint last{-1, -1};
-    for (const IndexRange& r : ranges)
-      walk.walk(r, last, [&](RimPoint p) {
-        batch.push_back(p);
-        if (batch.size() == LineBatch) flush();
-      });
-    flush();
-    if (hit) {
-      w.PositionX = lastx;
-      w.PositionY = lasty;
-    }
-  };
-  if (!orderfree(s, c)) {
-    drawinorder();
-    return;
-  }
-
+// Order-free plotting: the lines mark a mask of touched pixels (two threads,
+// a mask each, for a large star), which is then written in the drawing
+// colour. Answers false, having drawn nothing, when there is no memory for
+// the masks.
+bool drawmarked(t_Window& w, const PixelSurface& s, const PlotColor& c, const StarSetup& setup,
+                const StarGeometry& g, const AngleSequence& angles, const std::vector<IndexRange>& ranges) {
   // Modes 8 and above leave 24- and 32-bit pixels as they are; only the
   // position moves.
   const bool marks = !((s.depth == 24 || s.depth == 32) && (c.mode < 0 || c.mode > 7));
   int64_t filled = 0;
   for (const IndexRange& r : ranges) filled += r.hi - r.lo;
-  const double work = rmax * rmax * static_cast<double>(filled) / static_cast<double>(std::max<int64_t>(angles.size(), 1));
+  const double work =
+      setup.rmax * setup.rmax * static_cast<double>(filled) / static_cast<double>(std::max<int64_t>(angles.size(), 1));
   const size_t threads = work >= ThreadedWork && std::thread::hardware_concurrency() > 1 ? 2 : 1;
   const std::vector<Part> parts = splitranges(ranges, RimWalk(g, angles), threads);
   std::vector<PartResult> results(threads);
@@ -221,10 +188,7 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   for (PartResult& r : results) {
     if (marks) {
       r.mask = TouchMask(s.width, s.height);
-      if (!r.mask.ok()) {  // no memory for a mask: plot point by point instead
-        drawinorder();
-        return;
-      }
+      if (!r.mask.ok()) return false;
     }
     masks.push_back(&r.mask);
   }
@@ -241,20 +205,20 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
     marked.emplace(2);
     try {
       helper = std::thread([&] {
-        drawpart(parts[1], g, angles, centre, s, marks, results[1]);
+        drawpart(parts[1], g, angles, setup.centre, s, marks, results[1]);
         marked->arrive_and_wait();
         writerows(1, 2);
       });
     } catch (const std::system_error&) {
     }
   }
-  drawpart(parts[0], g, angles, centre, s, marks, results[0]);
+  drawpart(parts[0], g, angles, setup.centre, s, marks, results[0]);
   if (helper.joinable()) {
     marked->arrive_and_wait();
     writerows(0, 2);
     helper.join();
   } else {
-    for (size_t t = 1; t < threads; ++t) drawpart(parts[t], g, angles, centre, s, marks, results[t]);
+    for (size_t t = 1; t < threads; ++t) drawpart(parts[t], g, angles, setup.centre, s, marks, results[t]);
     writerows(0, 1);
   }
   for (size_t t = threads; t-- > 0;)
@@ -263,31 +227,66 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
       w.PositionY = results[t].last.y;
       break;
     }
+  return true;
+}
+
+// The surface the star may touch, or none when it touches nothing (or the
+// literal sweep has drawn it instead): a depth that is none of the six makes
+// every plot on the window log a line, a rare state left to the literal
+// sweep; a picture that may not be touched, or a rectangle wholly off it,
+// has no points at all.
+std::optional<PixelSurface> starsurface(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                                        int64_t segments) {
+  const PixelSurface s = pixelsurface(window);
+  if (s.data == nullptr) {
+    if (!isSupportedBitDepth(s.depth) && s.width > 0 && s.height > 0)
+      g_DrawVelmorandineReference(window, x0, y0, x1, y1, segments);
+    return std::nullopt;
+  }
+  // Every point lies within a pixel or two of the rectangle.
+  if (std::max(x0, x1) + 3 < 0 || std::max(y0, y1) + 3 < 0 || std::min(x0, x1) - 3 >= s.width ||
+      std::min(y0, y1) - 3 >= s.height)
+    return std::nullopt;
+  return s;
+}
+
+}  // namespace
+
+// The sweep without visiting every angle (see star_sweep.h), and the lines
+// drawn as g_Line draws them with the window looked up once.
+void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                        int64_t segments) {
+  const std::optional<StarSetup> setup = starsetup(window, x0, y0, x1, y1, segments);
+  if (!setup) return;
+  // 360 / N is exactly twice 180 / N, so period is exactly twice half; the
+  // sector test relies on it.
+  if (setup->period != 2 * setup->half) {
+    g_DrawVelmorandineReference(window, x0, y0, x1, y1, segments);
+    return;
+  }
+  const AngleSequence angles(setup->step, FullTurn);
+  const StarGeometry g{setup->cx, setup->cy, setup->rx, setup->ry};
+  t_Window& w = WindowTable[window];
+  if (!MemoryReady || !w.Initialized) {  // g_Line reports the window once per line
+    const std::string line = "g_Line: Graphic window #" + std::to_string(window) + " not initialized.";
+    RimWalk walk(g, angles);
+    RimPoint last{-1, -1};
+    for (const IndexRange& r : filledranges(angles, setup->half)) walk.walk(r, last, [&](RimPoint) { log(line); });
+    return;
+  }
+  const std::optional<PixelSurface> s = starsurface(window, x0, y0, x1, y1, segments);
+  if (!s) return;
+  const std::vector<IndexRange> ranges = filledranges(angles, setup->half);
+  const PlotColor c = plotcolorof(w);
+  if (orderfree(*s, c) && drawmarked(w, *s, c, *setup, g, angles, ranges)) return;
+  drawinorder(w, *s, c, setup->centre, g, angles, ranges);
 }
 
 void g_DrawVelmorandineReference(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
                                  int64_t segments) {
-  if (window >= 8) {
-    log("g_DrawVelmorandine: Window is not a graphic window.");
-    return;
-  }
-  if (segments < 1 || segments > 360) {
-    log("g_DrawVelmorandine: Illegal segment count.");
-    return;
-  }
-  if (!starcoordinateok(x0) || !starcoordinateok(y0) || !starcoordinateok(x1) || !starcoordinateok(y1))
-    return;
-  const double rx = static_cast<double>(std::llabs(x1 - x0) + 1) * 0.5;
-  const double ry = static_cast<double>(std::llabs(y1 - y0) + 1) * 0.5;
-  const double cx = static_cast<double>(x0) + rx;
-  const double cy = static_cast<double>(y0) + ry;
-  const auto xc = static_cast<int64_t>(cx);
-  const auto yc = static_cast<int64_t>(cy);
-  const double rmax = rx > ry ? rx : ry;
-  const double step = rmax == 0 ? 0.5 : 0.5 / (rmax * rmax);
-  const double period = (360.0 / static_cast<double>(segments)) * DegreesToRadians;
-  const double half = (180.0 / static_cast<double>(segments)) * DegreesToRadians;
-
+  const std::optional<StarSetup> setup = starsetup(window, x0, y0, x1, y1, segments);
+  if (!setup) return;
+  const auto [rx, ry, cx, cy, rmax, step, period, half, centre] = *setup;
   int64_t lastx = -1;
   int64_t lasty = -1;
   for (double a = 0.0; a < FullTurn; a += step) {
@@ -295,7 +294,7 @@ void g_DrawVelmorandineReference(uint8_t window, int64_t x0, int64_t y0, int64_t
     const auto xe = static_cast<int64_t>(cx + rx * std::cos(a) + 0.5);
     const auto ye = static_cast<int64_t>(cy + ry * std::sin(a) + 0.5);
     if (xe == lastx && ye == lasty) continue;  // the same rim pixel again
-    g_Line(window, xc, yc, xe, ye);
+    g_Line(window, centre.x, centre.y, xe, ye);
     lastx = xe;
     lasty = ye;
   }
