@@ -25,16 +25,11 @@ constexpr uint8_t MainWindowNumber = 12;
 constexpr uint8_t NoWindow = 255;
 
 // Process-wide and never destroyed (background threads may outlive main()).
-extern std::vector<uint8_t>& ToolkitMemory;  // empty until t_InitMemory
+extern std::vector<uint8_t>& ToolkitMemory;  // empty until t_InitMemory (windows/memory_setup.h)
 extern int64_t HighMemory;
 extern std::array<t_Window, 8>& WindowTable;
 extern std::atomic<bool> MemoryStarted;
 extern std::atomic<bool> MemoryReady;
-
-// Creates memory, window table and the start-up menu state; only the first call acts.
-void t_InitMemory();
-// Creates the memory if nobody has started to, else waits until it is ready.
-void t_EnsureMemory();
 
 std::optional<HostView> t_GetWindowView(uint8_t window);
 std::optional<HostWindow> t_GetHostWindow(uint8_t window);

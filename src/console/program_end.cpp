@@ -1,4 +1,4 @@
-#include "runtime/program_end.h"
+#include "console/program_end.h"
 
 #include <string>
 
