@@ -1,6 +1,13 @@
 #include "console/program_end.h"
 
+#include <pthread.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "console/cursor.h"
 #include "console/display_mode.h"
@@ -15,7 +22,9 @@ namespace vx {
 namespace {
 
 // The closing message lands at the start of a fresh line below the last
-// output, in normal display mode and colour 1, and is shown at once.
+// output, in normal display mode and colour 1, and is shown at once. Each call
+// tests the window itself, so for a window that cannot show text its own
+// report appears between the pieces of the quit line.
 void leaveclosingmessage(uint8_t window) {
   t_FullArea(window);
   t_CursorEnd(window);
@@ -28,9 +37,30 @@ void leaveclosingmessage(uint8_t window) {
   sleepmilliseconds(100);
 }
 
-bool showstext(uint8_t window) {
-  return window < WindowTable.size() && MemoryReady && WindowTable[window].Initialized &&
-         WindowTable[window].TextMemoryStart >= 0;
+bool onprocessmainthread() { return syscall(SYS_gettid) == getpid(); }
+
+// Threads of the process other than the calling one and the toolkit's
+// background processes, which never keep a process alive.
+int64_t otherthreads() {
+  std::error_code failed;
+  int64_t tasks = 0;
+  for (std::filesystem::directory_iterator it("/proc/self/task", failed), end;
+       !failed && it != end; it.increment(failed))
+    ++tasks;
+  if (failed) return 0;
+  return tasks - 1 - runningbackgroundprocesses();
+}
+
+// Ends a thread the toolkit did not start, where nobody would catch ProgramQuit.
+[[noreturn]] void endforeignthread() {
+  if (onprocessmainthread()) {
+    // Ending the main thread ends the process once no other thread is left,
+    // with status 0; the background processes are not waited for.
+    while (otherthreads() > 0) sleepmilliseconds(10);
+    std::exit(0);
+  }
+  // Unwinds the thread's stack like the toolkit's own threads.
+  pthread_exit(nullptr);
 }
 
 }  // namespace
@@ -38,12 +68,11 @@ bool showstext(uint8_t window) {
 [[noreturn]] void t_QuitProgram(uint8_t window) {
   log("t_QuitProgram: Quitting current thread", "");
   if (t_GetHostWindow(window)) {
-    // Only a text window can show the message; for any other slot the console
-    // calls would splice their own reports into the middle of this line.
-    if (showstext(window)) leaveclosingmessage(window);
+    leaveclosingmessage(window);
     log(" with message in window #" + std::to_string(window), "");
   }
   log(".");
+  if (!threadstartedbytoolkit()) endforeignthread();
   // Unwinds the thread's stack; the thread entry catches it.
   throw ProgramQuit{};
 }
