@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in a
-# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer, and
-# builds the example program against the installed package.
+# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer;
+# runs every fuzz target for a bounded time; and builds the example program
+# against the installed package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -22,6 +23,9 @@ cmake --build build-sanitize -j "$jobs"
 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" \
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== Fuzz every target for ${FUZZ_SECONDS:-30} s"
+scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
 
 echo "== Install the package and build the example against it"
 rm -rf build/install build/example-hello
