@@ -39,16 +39,25 @@ void leaveclosingmessage(uint8_t window) {
 
 bool onprocessmainthread() { return syscall(SYS_gettid) == getpid(); }
 
-// Threads of the process other than the calling one and the toolkit's
-// background processes, which never keep a process alive.
-int64_t otherthreads() {
+int64_t processthreads() {
   std::error_code failed;
   int64_t tasks = 0;
   for (std::filesystem::directory_iterator it("/proc/self/task", failed), end;
        !failed && it != end; it.increment(failed))
     ++tasks;
-  if (failed) return 0;
-  return tasks - 1 - runningbackgroundprocesses();
+  return failed ? 0 : tasks;
+}
+
+// The threads that run before the program does: the main thread and those a
+// sanitizer's runtime keeps for itself. Counted when the library is loaded.
+// (ThreadSanitizer starts more of its own later, after a fork too: under it a
+// quitting main thread waits for them.)
+const int64_t threadsatstart = processthreads();
+
+// Threads the program still has besides the calling one: neither those of
+// the start nor the toolkit's background processes keep a process alive.
+int64_t otherthreads() {
+  return processthreads() - threadsatstart - runningbackgroundprocesses();
 }
 
 // Ends a thread the toolkit did not start, where nobody would catch ProgramQuit.
