@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-14 libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-translations-l10n
   libfreetype-dev fonts-dejavu-core libpng-dev

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in a
-# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer;
-# builds the example program against the installed package, checks the install
-# tree, and builds the Debian package and checks what it holds.
+# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer, once
+# under ThreadSanitizer; runs every fuzz target for a bounded time; builds the
+# example program against the installed package, checks the install tree, and
+# builds the Debian package and checks what it holds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -23,6 +24,21 @@ cmake --build build-sanitize -j "$jobs"
 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" \
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== Build and test under ThreadSanitizer"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_TSAN=ON -DVX_WERROR=ON \
+  -DVX_BUILD_BENCHMARKS=OFF
+cmake --build build-tsan -j "$jobs"
+# tests/tsan.supp says which race is by design, and why. Qt's libraries are
+# not built for ThreadSanitizer, so what their own threads (thread pool, D-Bus)
+# allocate and free among themselves is not looked at
+# (ignore_noninstrumented_modules); our code's accesses all are.
+TSAN_OPTIONS="suppressions=$root/tests/tsan.supp ignore_noninstrumented_modules=1 halt_on_error=1 second_deadlock_stack=1" \
+  ctest --test-dir build-tsan --output-on-failure -j "$jobs"
+
+
+echo "== Fuzz every target for ${FUZZ_SECONDS:-30} s"
+scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
 
 echo "== Install the package and build the example against it"
 rm -rf build/install build/example-hello

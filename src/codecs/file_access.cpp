@@ -104,8 +104,8 @@ int createtemporary(const std::string& target, std::string& name) {
   return -1;
 }
 
-// Devices and pipes are written where they are; renaming a file over them
-// would replace them.
+// Devices and pipes are written where they are (renaming a file over them
+// would replace them), and so are files whose folder takes no new file.
 int writeinplace(const std::string& target, const std::vector<uint8_t>& bytes) {
   FileDescriptor file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
   if (file.get() < 0) return errno;
@@ -125,7 +125,12 @@ int replacefile(const std::string& path, const std::vector<uint8_t>& bytes) {
   if (exists && !S_ISREG(old.st_mode)) return writeinplace(target, bytes);
   std::string temporary;
   FileDescriptor file(createtemporary(target, temporary));
-  if (file.get() < 0) return errno;
+  if (file.get() < 0) {
+    // A folder the user may not write still holds files the user may: such a
+    // file is written where it is, as it was before saving became safe.
+    const int error = errno;
+    return exists ? writeinplace(target, bytes) : error;
+  }
   int error = 0;
   if (exists && ::fchmod(file.get(), old.st_mode & 07777) != 0) error = errno;
   if (error == 0) error = writeall(file.get(), bytes);

@@ -68,11 +68,6 @@ int64_t acceptedcode(const t_Window& w, int64_t code) {
   }
 }
 
-bool freetextfield(const t_Window& w) {
-  return w.InputMode != InputInteger && w.InputMode != InputDecimal &&
-         w.InputMode != InputDashedDigits;
-}
-
 bool insertcodes(uint8_t window, t_Window& w, const std::u32string& codes) {
   std::u32string text = fieldtext(w);
   const int64_t length = static_cast<int64_t>(text.size() + codes.size());

@@ -20,15 +20,16 @@ void redrawfield(uint8_t window, t_Window& w, int64_t spaces);
 // Whether the input mode accepts `code` at the cursor; answers the code to
 // store ("." becomes "," and "E" becomes "e" in decimal mode) or -1.
 int64_t acceptedcode(const t_Window& w, int64_t code);
-// Whether the field takes any text (not only digits and number signs).
-bool freetextfield(const t_Window& w);
 // Inserts `codes` at the cursor as one unit: all of them, or none when they
 // do not fit into the field.
 bool insertcodes(uint8_t window, t_Window& w, const std::u32string& codes);
 
-// Copy and paste with the general pasteboard. Pasted characters are inserted
-// as text, filtered by the input mode; they never act as editing keys.
+// Copy and paste with the general pasteboard. Paste queues one key event per
+// character of the pasteboard's first line, after the keys already queued; the
+// field takes them as typed keys (a pasted 8 moves left, 127 deletes).
 void copyfield(const t_Window& w);
-void pasteintofield(uint8_t window, t_Window& w);
+void queuepastedkeys();
+// ESC, the four upper-case hexadecimal digits of `character`, GS.
+std::u32string escapesequence(char32_t character);
 
 }  // namespace vx

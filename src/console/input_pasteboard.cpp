@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "events/event_state.h"
 #include "host/host.h"
 #include "host/main_thread.h"
 #include "runtime/tables.h"
@@ -44,29 +45,11 @@ std::u32string unescaped(const std::u32string& text) {
   return plain;
 }
 
-std::u32string escapesequence(char32_t character) {
-  std::u32string sequence(1, Escape);
-  for (int shift = 12; shift >= 0; shift -= 4) sequence += HexDigitTable[(character >> shift) & 15];
-  sequence += GroupSeparator;
-  return sequence;
-}
-
 std::string pasteboardline() {
   std::string text = onmainthread([] { return host().pasteboardString().value_or(""); });
   for (char& byte : text)
     if (byte == '\n') byte = '\r';
   return firstlineofstring(text);
-}
-
-// A pasted character as the field stores it, or nothing when the mode refuses it.
-std::u32string pastedcodes(const t_Window& w, char32_t character) {
-  if (character <= 255) {
-    const int64_t code = acceptedcode(w, character);
-    return code < 0 ? std::u32string() : std::u32string(1, static_cast<char32_t>(code));
-  }
-  // Only a free-text field carries characters beyond the 8-bit set.
-  if (!freetextfield(w)) return {};
-  return escapesequence(character);
 }
 
 }  // namespace
@@ -79,11 +62,25 @@ void copyfield(const t_Window& w) {
   });
 }
 
-void pasteintofield(uint8_t window, t_Window& w) {
+void queuepastedkeys() {
   for (char32_t character : utf8toscalars(pasteboardline())) {
-    const std::u32string codes = pastedcodes(w, character);
-    if (!codes.empty()) insertcodes(window, w, codes);
+    // A character beyond the 8-bit set goes as one key with its own code, not
+    // as its escape sequence, whose ESC would end the input.
+    t_Event key;
+    key.Kind = 1;
+    key.Description = scalarstoutf8(std::u32string(1, character));
+    key.Value = character;
+    key.Window = 1;
+    key.Time = eventtime();
+    queuekeyevent(std::move(key));
   }
+}
+
+std::u32string escapesequence(char32_t character) {
+  std::u32string sequence(1, Escape);
+  for (int shift = 12; shift >= 0; shift -= 4) sequence += HexDigitTable[(character >> shift) & 15];
+  sequence += GroupSeparator;
+  return sequence;
 }
 
 }  // namespace vx

@@ -111,7 +111,7 @@ void applykey(uint8_t window, t_Window& w, int64_t code) {
       break;
     case InputReturnKey: w.InputFinished = true; break;
     case 12: copyfield(w); break;
-    case 22: pasteintofield(window, w); break;
+    case 22: queuepastedkeys(); break;
     case 30: decimalcodeentry(window, w); break;
     default:
       if (code >= 32 && code != 127) t_InputInsert(window, code);
@@ -160,7 +160,10 @@ void t_InputInsert(uint8_t window, int64_t code) {
   if (!w) return;
   const int64_t accepted = acceptedcode(*w, code);
   if (accepted < 0 || !isunicodescalar(accepted)) return;
-  insertcodes(window, *w, std::u32string(1, static_cast<char32_t>(accepted)));
+  const auto character = static_cast<char32_t>(accepted);
+  // A character beyond the 8-bit set is carried as its escape sequence, which
+  // goes in whole or not at all.
+  insertcodes(window, *w, character <= 255 ? std::u32string(1, character) : escapesequence(character));
 }
 
 }  // namespace vx

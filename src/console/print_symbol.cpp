@@ -28,11 +28,15 @@ bool readyfortext(const t_Window& slot) {
   return MemoryReady && slot.Initialized && slot.TextMemoryStart >= 0;
 }
 
-// Columns and lines below 1, beyond the picture or beyond the text video
-// memory would address bytes that belong to no cell of this window.
+// The glyph must fit the picture; the text area's size does not matter (a
+// narrower font set later leaves room for more columns). Columns and lines
+// below 1 would address bytes before the picture.
 bool legalcell(const t_Window& slot, int64_t x, int64_t y) {
-  if (x < 1 || y < 1 || x > slot.TextWidth || y > slot.TextHeight) return false;
-  return x * slot.Font.Width <= slot.Width && y * slot.Font.Height <= slot.Height;
+  if (x < 1 || y < 1) return false;
+  const int64_t width = slot.Font.Width, height = slot.Font.Height;
+  if (width > 0 && x > slot.Width / width) return false;
+  if (height > 0 && y > slot.Height / height) return false;
+  return true;
 }
 
 void logillegalcoordinates(uint8_t window, int64_t x, int64_t y) {
@@ -74,7 +78,7 @@ void drawcode(const t_Window& slot, uint8_t code, int64_t x, int64_t y, uint8_t 
 }
 
 void recordcell(const t_Window& slot, uint8_t code, uint8_t attribute, int64_t x, int64_t y) {
-  const std::optional<TextCellAddress> cell = textcelladdress(slot, x, y);
+  const std::optional<TextCellAddress> cell = textcelladdressbeyondarea(slot, x, y);
   if (!cell) return;
   ToolkitMemory[static_cast<size_t>(cell->character)] = code;
   ToolkitMemory[static_cast<size_t>(cell->attribute)] = attribute;

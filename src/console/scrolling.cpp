@@ -80,8 +80,11 @@ void clearline(uint8_t window, const t_Window& slot, int64_t line, int64_t fromc
 }
 
 void scroll(std::string_view caller, uint8_t window, Direction direction) {
+  // A locked slot never scrolls and says nothing, not even that it is not
+  // initialised: the lock is tested before the window.
+  if (window < WindowTable.size() && WindowTable[window].ScrollLock) return;
   t_Window* slot = consolewindow(caller, window, ConsoleNeeds::TextMemory);
-  if (!slot || slot->ScrollLock) return;
+  if (!slot) return;
   const bool wholelines = slot->TextFirstColumn == 1 && slot->TextLastColumn == slot->TextWidth;
   if (wholelines) {
     fastscroll(*slot, direction);

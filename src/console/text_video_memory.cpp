@@ -37,7 +37,17 @@ AddressRange attributeplane(const t_Window& window) {
 
 std::optional<TextCellAddress> textcelladdress(const t_Window& window, int64_t column,
                                                int64_t line) {
-  if (column < 1 || column > window.TextWidth || line < 1 || line > window.TextHeight) {
+  if (column > window.TextWidth || line > window.TextHeight) return std::nullopt;
+  return textcelladdressbeyondarea(window, column, line);
+}
+
+std::optional<TextCellAddress> textcelladdressbeyondarea(const t_Window& window, int64_t column,
+                                                         int64_t line) {
+  // Columns and lines come from pictures of at most 8192 pixels, so the
+  // product stays small; anything larger is no cell at all.
+  constexpr int64_t limit = int64_t{1} << 24;
+  if (column < 1 || line < 1 || column > limit || line > limit || window.TextWidth < 0 ||
+      window.TextWidth > limit) {
     return std::nullopt;
   }
   const int64_t character =

@@ -31,5 +31,10 @@ AddressRange attributeplane(const t_Window& window);
 // cell of the window or its bytes lie outside the window's text block.
 std::optional<TextCellAddress> textcelladdress(const t_Window& window, int64_t column,
                                                int64_t line);
+// The same address for any column and line from 1 on: a column beyond
+// TextWidth runs on into the next line's cells. Nothing when the bytes lie
+// outside the planes.
+std::optional<TextCellAddress> textcelladdressbeyondarea(const t_Window& window, int64_t column,
+                                                         int64_t line);
 
 }  // namespace vx

@@ -1,11 +1,14 @@
 #include "events/event_state.h"
 
+#include <mutex>
+
 #include "host/host.h"
 
 namespace vx {
 
 GuardedList<t_Event>& EventQueue = *new GuardedList<t_Event>;
 std::atomic<bool> EventsPending{false};
+std::atomic<bool> WaitingForKey{false};
 Guarded<t_Event>& CurrentEvent = *new Guarded<t_Event>;
 GuardedList<t_Event>& MouseEventQueue = *new GuardedList<t_Event>;
 std::atomic<bool> MouseEventPending{false};
@@ -16,9 +19,21 @@ std::atomic<bool> RightMouseDown{false};
 std::atomic<bool> KeyDown{false};
 t_ModifierState& ModifierState = *new t_ModifierState;
 
+namespace {
+// Orders WaitingForKey against the delivery of keys.
+std::mutex& keywait = *new std::mutex;
+}  // namespace
+
 void queuekeyevent(t_Event event) {
+  std::lock_guard lock(keywait);
   EventQueue.append(std::move(event));
   EventsPending = true;  // after the append, so a taker that cleared the flag sees it again
+  WaitingForKey = false;
+}
+
+void markwaitingforkey() {
+  std::lock_guard lock(keywait);
+  if (!EventsPending) WaitingForKey = true;
 }
 
 void refresheventspending() {

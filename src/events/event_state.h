@@ -24,6 +24,10 @@ struct t_ModifierState {
 
 extern GuardedList<t_Event>& EventQueue;
 extern std::atomic<bool> EventsPending;
+// t_WaitKey is waiting for a key with its cursor drawn, and no key has come
+// since. The program thread writes nothing meanwhile, so a thread that sees it
+// set may read the window memory until it delivers a key (which clears it).
+extern std::atomic<bool> WaitingForKey;
 extern Guarded<t_Event>& CurrentEvent;
 extern GuardedList<t_Event>& MouseEventQueue;
 extern std::atomic<bool> MouseEventPending;
@@ -33,8 +37,10 @@ extern std::atomic<bool> RightMouseDown;
 extern std::atomic<bool> KeyDown;
 extern t_ModifierState& ModifierState;
 
-// Appends a key event and raises EventsPending.
+// Appends a key event, raises EventsPending and clears WaitingForKey.
 void queuekeyevent(t_Event event);
+// Sets WaitingForKey unless a key is pending (one lock with queuekeyevent).
+void markwaitingforkey();
 // Sets EventsPending from the queue without losing an append that races with it.
 void refresheventspending();
 // Discards every queued key event.

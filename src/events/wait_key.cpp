@@ -11,7 +11,9 @@ namespace {
 void waitforevents(uint8_t window) {
   if (EventsPending) return;
   t_CursorOn(window);
+  markwaitingforkey();
   while (!EventsPending) sleepmilliseconds(10);
+  WaitingForKey = false;
   t_CursorOff(window);
 }
 

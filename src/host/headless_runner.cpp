@@ -82,7 +82,7 @@ bool HeadlessSession::waitforend(Timeout timeout) {
 
 int runHeadless(std::function<void()> program, std::function<void(HeadlessSession&)> driver,
                 HeadlessRunOptions options) {
-  HeadlessHost& h = useHeadlessHost();
+  HeadlessHost& h = installheadlesshost();
   if (!options.resourceDirectory.empty()) h.setresourcedirectory(options.resourceDirectory);
   setlogechoed(options.echoLog);
   startlogcapture();

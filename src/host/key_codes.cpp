@@ -34,8 +34,11 @@ constexpr UsKey uskeys[] = {
     {'.', '>', 47},  {' ', ' ', Space}, {'`', '~', 50},
 };
 
-// The characters above U+00FF in the key table's option rows, with their keys.
+// The characters of the key table's option rows that no US key types, with
+// their keys: those above U+00FF, and ª, ¿ and º, which other layouts type
+// on keys of their own.
 constexpr KeyCharacter tablecharacters[] = {
+    {0x00AA, 4},  {0x00BF, 27}, {0x00BA, 38},
     {0x201A, 1},  {0x2202, 2},  {0x0192, 3},  {0x2248, 7},  {0x221A, 9},  {0x222B, 11},
     {0x2211, 13}, {0x20AC, 14}, {0x03A9, 16}, {0x2020, 17}, {0x201C, 19}, {0x2260, 29},
     {0x2022, 33}, {0x2044, 34}, {0x03C0, 35}, {0x220F, 35}, {0x2206, 40}, {0x0153, 41},
@@ -73,7 +76,6 @@ std::optional<uint16_t> uslayout(char32_t c) {
 }
 
 std::optional<uint16_t> tablekeyfor(char32_t c) {
-  if (c <= 0xFF) return std::nullopt;
   const auto row = std::find_if(std::begin(tablecharacters), std::end(tablecharacters),
                                 [c](const KeyCharacter& k) { return k.character == c; });
   if (row == std::end(tablecharacters)) return std::nullopt;

@@ -2,7 +2,7 @@
 // The toolkit's virtual key codes, for hosts that must produce them from their
 // own keyboard events: the codes of the special keys, the code that the key of
 // a US layout for a character has, and the key whose row in the toolkit's key
-// table lists a character above the Latin-1 range.
+// table lists a character that no US key types.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,12 +37,14 @@ constexpr char32_t FirstFunctionKeyCharacter = 0xF704;
 // The key that types `c` on a US layout (shifted characters too); none when
 // the layout has no such key.
 std::optional<uint16_t> uslayout(char32_t c);
-// For a character above U+00FF that the key table maps from an option
-// combination (the euro sign on the E key, ...), that key; otherwise none.
+// For a character that no US key types and that the key table maps from an
+// option combination (the euro sign on the E key, ª on the H key, ...), that
+// key; otherwise none. A key found by its character reaches its table row
+// whatever layout typed it.
 std::optional<uint16_t> tablekeyfor(char32_t c);
 
 // The key event of a key that typed `characters`: the table's key for a
-// listed character above U+00FF, else the US layout's key, else code 0.
+// listed character, else the US layout's key, else code 0.
 HostKeyEvent characterkeyevent(const std::string& characters, uint64_t modifiers = 0);
 
 }  // namespace vx::keycode

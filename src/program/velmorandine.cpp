@@ -15,7 +15,7 @@
 #include "graphics/star_pattern.h"
 #include "host/host.h"
 #include "runtime/conversions.h"
-#include "runtime/program_end.h"
+#include "console/program_end.h"
 #include "runtime/threads.h"
 #include "windows/window_geometry.h"
 #include "windows/window_init.h"

@@ -1,5 +1,6 @@
 #include "runtime/conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -164,7 +165,12 @@ std::string doubletoformattedstring(int64_t padding, int64_t width, int64_t deci
   }
   if (grouping) integer = groupdigits(integer);
   std::string result = padleft(sign + integer, padding, width);
-  const auto places = static_cast<size_t>(decimals < 0 ? -decimals : decimals);
+  // The magnitude is taken without negating (the smallest Int has no
+  // positive counterpart) and capped: past the digits of a double only zeros
+  // follow, and more than MaxDecimals of them are not written.
+  const uint64_t magnitude =
+      decimals < 0 ? 0 - static_cast<uint64_t>(decimals) : static_cast<uint64_t>(decimals);
+  const auto places = static_cast<size_t>(std::min<uint64_t>(magnitude, MaxDecimals));
   if (fraction.size() > places) fraction.resize(places);
   fraction.append(places - fraction.size(), '0');
   if (decimals < 0)
@@ -197,7 +203,10 @@ std::string uint32tohexstring(uint64_t value) {
 }
 
 int64_t readuint32be(const std::vector<uint8_t>& bytes, int64_t offset) {
-  if (offset < 0 || static_cast<int64_t>(bytes.size()) < offset + 4) return 0;
+  // Compared as "offset <= size - 4", so that an offset near the largest Int
+  // cannot wrap around and pass.
+  const auto size = static_cast<int64_t>(bytes.size());
+  if (offset < 0 || size < 4 || offset > size - 4) return 0;
   const auto at = [&](int64_t k) { return static_cast<int64_t>(bytes[offset + k]); };
   return (at(0) << 24) | (at(1) << 16) | (at(2) << 8) | at(3);
 }

@@ -27,6 +27,8 @@ std::string binarytostring(const std::vector<uint8_t>& bytes);  // Latin-1 plus 
 std::string doubletostring(double value);
 // Fixed point with a decimal comma, digits cut (never rounded); a negative
 // `decimals` drops trailing zeros. `width` counts sign and integer digits only.
+// At most MaxDecimals places are written: a larger |decimals| counts as that.
+constexpr int64_t MaxDecimals = 32767;
 std::string doubletoformattedstring(int64_t padding, int64_t width, int64_t decimals,
                                     bool grouping, double value);
 std::string bytetohexstring(uint64_t value);

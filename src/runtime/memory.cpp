@@ -1,57 +1,22 @@
 #include "runtime/memory.h"
 
-#include "events/menu_table.h"
+#include <cstring>
+
 #include "host/host.h"
 #include "host/main_thread.h"
 #include "runtime/app_delegate.h"
-#include "runtime/log.h"
-#include "runtime/threads.h"
 
 namespace vx {
 
 std::vector<uint8_t>& ToolkitMemory = *new std::vector<uint8_t>;
+
+[[gnu::noinline]] void readpicturebytes(const uint8_t* from, size_t count, uint8_t* to) {
+  std::memcpy(to, from, count);
+}
 int64_t HighMemory = 0;
 std::array<t_Window, 8>& WindowTable = *new std::array<t_Window, 8>;
 std::atomic<bool> MemoryStarted{false};
 std::atomic<bool> MemoryReady{false};
-
-namespace {
-
-void preparepasteboardview() {
-  onmainthread([] {
-    const auto view = appdelegate.PasteboardTextView;
-    if (!view) return;
-    Host& h = host();
-    h.preparePlainTextView(*view);
-    h.setTextViewString(*view, "");
-    h.setNeedsDisplay(*view);
-  });
-}
-
-}  // namespace
-
-void t_InitMemory() {
-  bool expected = false;
-  if (!MemoryStarted.compare_exchange_strong(expected, true)) return;
-  // Logged after claiming the start, so that a second caller logs nothing.
-  log("t_InitMemory: Start.");
-  if (threadnumber() == 2) host().setCurrentThreadName("Main Program");
-  HighMemory = InitialHighMemory;
-  ToolkitMemory.assign(ToolkitMemorySize, 0xFF);
-  WindowTable.fill(t_Window{});
-  menusetup();
-  preparepasteboardview();
-  MemoryReady = true;
-  log("t_InitMemory: End.");
-}
-
-void t_EnsureMemory() {
-  if (!MemoryStarted) {
-    t_InitMemory();
-    return;
-  }
-  while (!MemoryReady) sleepmilliseconds(10);
-}
 
 std::optional<HostView> t_GetWindowView(uint8_t window) {
   return onmainthread([window] { return appdelegate.slotview(window); });

@@ -25,16 +25,20 @@ constexpr uint8_t MainWindowNumber = 12;
 constexpr uint8_t NoWindow = 255;
 
 // Process-wide and never destroyed (background threads may outlive main()).
-extern std::vector<uint8_t>& ToolkitMemory;  // empty until t_InitMemory
+extern std::vector<uint8_t>& ToolkitMemory;  // empty until t_InitMemory (windows/memory_setup.h)
 extern int64_t HighMemory;
 extern std::array<t_Window, 8>& WindowTable;
 extern std::atomic<bool> MemoryStarted;
 extern std::atomic<bool> MemoryReady;
 
-// Creates memory, window table and the start-up menu state; only the first call acts.
-void t_InitMemory();
-// Creates the memory if nobody has started to, else waits until it is ready.
-void t_EnsureMemory();
+// Copies picture bytes out of the toolkit memory for a view, the refresh or
+// the clipboard. These read a window's picture while the program thread may
+// be drawing into it, without a lock, by design: a view may show a
+// half-drawn picture and its next redraw the finished one. Every such read
+// goes through this one function, which the ThreadSanitizer suppressions
+// (tests/tsan.supp) name; it must stay a function of its own that reads
+// nothing else.
+void readpicturebytes(const uint8_t* from, size_t count, uint8_t* to);
 
 std::optional<HostView> t_GetWindowView(uint8_t window);
 std::optional<HostWindow> t_GetHostWindow(uint8_t window);

@@ -1,13 +1,12 @@
 #pragma once
 // Runtime core: start-up, threads, memory and window table, text and number
-// conversion, program end.
+// conversion.
 #include "runtime/app_delegate.h"
 #include "runtime/beep.h"
 #include "runtime/conversions.h"
 #include "runtime/guarded.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
-#include "runtime/program_end.h"
 #include "runtime/tables.h"
 #include "runtime/text.h"
 #include "runtime/threads.h"

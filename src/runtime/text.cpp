@@ -1,5 +1,6 @@
 #include "runtime/text.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cwctype>
 #include <locale.h>
@@ -42,7 +43,7 @@ int64_t instring(const std::string& s, const std::string& searched, int64_t star
 }
 
 std::string repeatstring(const std::string& s, int64_t count) {
-  if (count < 1 || count > 32767 || s.empty()) return {};
+  if (count < 1 || count > MaxSpaces || s.empty()) return {};
   std::string out;
   out.reserve(s.size() * count);
   for (int64_t i = 0; i < count; ++i) out += s;
@@ -50,14 +51,15 @@ std::string repeatstring(const std::string& s, int64_t count) {
 }
 
 std::string spacestring(int64_t count) {
-  if (count < 1 || count > 32767) return {};
+  if (count < 1 || count > MaxSpaces) return {};
   return std::string(count, ' ');
 }
 
 std::string padbetween(const std::string& left, const std::string& right, int64_t width) {
-  const int64_t free = width - scalarcount(left) - scalarcount(right);
-  if (free >= 1) return left + std::string(free, ' ') + right;
+  // Tested first: a width near the smallest Int would wrap in the subtraction.
   if (width < 1) return {};
+  const int64_t free = width - scalarcount(left) - scalarcount(right);
+  if (free >= 1) return left + spacestring(std::min<int64_t>(free, MaxSpaces)) + right;
   const std::u32string joined = utf8toscalars(left + right);
   return scalarstoutf8(joined.substr(0, width));
 }

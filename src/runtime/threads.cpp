@@ -14,6 +14,11 @@ namespace {
 
 thread_local int64_t currentnumber = 0;
 std::atomic<int64_t> nextnumber{2};
+// Whether the toolkit started the current thread (and so catches ProgramQuit
+// at its entry), and how many background processes are running now: counted
+// from inside each thread, so never more than there are.
+thread_local bool startedbytoolkit = false;
+std::atomic<int64_t> runningbackground{0};
 
 // The closure hand-over between startprocess and the thread it creates.
 std::atomic<bool> startpending{false};
@@ -38,7 +43,10 @@ void runguarded(const std::function<void()>& work) {
 void* threadentry(void* argument) {
   auto* start = static_cast<ThreadStart*>(argument);
   currentnumber = start->number;
+  startedbytoolkit = true;
   std::function<void()> work;
+  const bool background = !start->takeclosure;
+  if (background) ++runningbackground;
   if (start->takeclosure) {
     {
       std::lock_guard lock(closuremutex);
@@ -50,6 +58,8 @@ void* threadentry(void* argument) {
   }
   delete start;
   runguarded(work);
+  work = nullptr;  // what the closure holds goes while the thread is still counted
+  if (background) --runningbackground;
   return nullptr;
 }
 
@@ -105,6 +115,10 @@ void startbackgroundprocess(std::function<void()> process) {
     log("startbackgroundprocess: Thread could not be created.");
   }
 }
+
+bool threadstartedbytoolkit() { return startedbytoolkit; }
+
+int64_t runningbackgroundprocesses() { return runningbackground; }
 
 int64_t threadnumber() { return currentnumber; }
 

@@ -7,8 +7,8 @@
 
 namespace vx {
 
-// Thrown by t_QuitProgram to end the calling thread: the stack unwinds with
-// every destructor run, and the thread entry of startprocess and
+// Thrown by t_QuitProgram to end a thread the toolkit started: the stack
+// unwinds with every destructor run, and the thread entry of startprocess and
 // startbackgroundprocess catches it. Do not swallow it in catch (...).
 struct ProgramQuit {};
 
@@ -18,6 +18,11 @@ struct ProgramQuit {};
 void startprocess(std::function<void()> program, int64_t stacksize);
 // Runs `process` concurrently and returns at once.
 void startbackgroundprocess(std::function<void()> process);
+// Whether startprocess or startbackgroundprocess made the calling thread.
+bool threadstartedbytoolkit();
+// How many threads of startbackgroundprocess are running (never more than
+// there are: a thread counts itself once it runs, until just before it ends).
+int64_t runningbackgroundprocesses();
 
 // 1 on the main thread, 2 on the first thread the toolkit started, 3 and up on
 // later ones, 0 on threads the toolkit does not know.

@@ -1,6 +1,10 @@
 #include "windows/picture_fingerprint.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
+
+#include "runtime/memory.h"
 
 namespace vx {
 namespace {
@@ -38,8 +42,17 @@ uint64_t picturefingerprint(const StoredPicture& s) {
   uint64_t h = mix(mix(mix(0, static_cast<uint64_t>(s.width)), static_cast<uint64_t>(s.height)),
                    static_cast<uint64_t>(s.depth));
   if (s.data == nullptr || s.rowbytes <= 0 || s.height <= 0) return h;
-  // The rows of a picture lie back to back in the toolkit memory.
-  return hashbytes(s.data, static_cast<size_t>(s.rowbytes * s.height), h);
+  // The rows of a picture lie back to back in the toolkit memory; they are
+  // copied out a piece at a time, as the program thread may be drawing.
+  constexpr size_t Piece = 64 * 1024;
+  thread_local std::vector<uint8_t> piece(Piece);
+  const auto size = static_cast<size_t>(s.rowbytes * s.height);
+  for (size_t at = 0; at < size; at += Piece) {
+    const size_t count = std::min(Piece, size - at);
+    readpicturebytes(s.data + at, count, piece.data());
+    h = hashbytes(piece.data(), count, h);
+  }
+  return h;
 }
 
 }  // namespace vx

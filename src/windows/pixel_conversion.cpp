@@ -4,8 +4,11 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <vector>
 
 #include "graphics/palette.h"
+#include "graphics/pixel_surface.h"
+#include "runtime/memory.h"
 
 namespace vx {
 namespace {
@@ -122,14 +125,23 @@ bool convert(int64_t depth, const uint8_t* in, int64_t x, int64_t n, uint8_t* ou
 
 int64_t convertpixelrow(const StoredPicture& s, int64_t y, int64_t x, int64_t count, uint8_t* out,
                         PixelOrder order) {
-  if (s.data == nullptr || y < 0 || y >= s.height || count <= 0) return 0;
+  if (s.data == nullptr || !isSupportedBitDepth(s.depth) || y < 0 || y >= s.height || count <= 0) return 0;
   const int64_t first = std::max<int64_t>(x, 0);
   const int64_t end = std::min(x + count, s.width);
   if (first >= end) return 0;
   uint8_t* target = out + 4 * (first - x);
+  // The bytes that hold pixels [first, end), copied out of the memory the
+  // program thread may be drawing into; `offset` is where `first` lies in them.
+  const int64_t firstbyte = first * s.depth / 8;
+  const int64_t endbyte = std::min((end * s.depth + 7) / 8, s.rowbytes);
+  if (firstbyte >= endbyte) return 0;
+  thread_local std::vector<uint8_t> stored;
+  stored.resize(static_cast<size_t>(endbyte - firstbyte));
+  readpicturebytes(s.row(y) + firstbyte, stored.size(), stored.data());
+  const int64_t offset = first - firstbyte * 8 / s.depth;
   const bool converted = order == PixelOrder::ArgbBytes
-                             ? convert<PixelOrder::ArgbBytes>(s.depth, s.row(y), first, end - first, target)
-                             : convert<PixelOrder::NativeArgb32>(s.depth, s.row(y), first, end - first, target);
+                             ? convert<PixelOrder::ArgbBytes>(s.depth, stored.data(), offset, end - first, target)
+                             : convert<PixelOrder::NativeArgb32>(s.depth, stored.data(), offset, end - first, target);
   return converted ? end - first : 0;
 }
 

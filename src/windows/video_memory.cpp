@@ -40,9 +40,11 @@ void slideup(int64_t start, int64_t end, int64_t distance) {
 void logmove(const std::string& prefix, const char* kind, int i, int64_t start, int64_t end,
              int64_t size, const std::string& targetmark) {
   log(prefix + " moving " + kind + " block for win #" + std::to_string(i), "");
-  log(addresstext(start) + "..." + addresstext(end) + " to", "");
+  // One "$" marks each range, before its first address; the graphic block's
+  // target range goes without it.
+  log(addresstext(start) + "..." + uint32tohexstring(static_cast<uint64_t>(end)) + " to", "");
   log(targetmark + uint32tohexstring(static_cast<uint64_t>(start + size)) + "..." +
-      targetmark + uint32tohexstring(static_cast<uint64_t>(end + size)));
+      uint32tohexstring(static_cast<uint64_t>(end + size)));
 }
 
 void slidewindow(const std::string& prefix, int i, int64_t freedtop, int64_t size) {

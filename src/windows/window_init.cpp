@@ -8,6 +8,7 @@
 #include "runtime/app_delegate.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
+#include "windows/memory_setup.h"
 #include "windows/video_memory.h"
 #include "windows/window_geometry.h"
 #include "windows/window_placement.h"

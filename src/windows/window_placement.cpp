@@ -101,7 +101,10 @@ void sizeslotwindow(uint8_t window, HostWindow hostwindow, Rect request) {
   h.setViewFrame(*view, {bw, bh, request.width, request.height});
 }
 
-void sizespecialtextwindow(uint8_t window, HostWindow hostwindow, Rect request) {
+// `passedwidth` and `passedheight` are the sizes as the caller gave them,
+// before a -1 was replaced by the window's present size.
+void sizespecialtextwindow(uint8_t window, HostWindow hostwindow, Rect request,
+                           int64_t passedwidth, int64_t passedheight) {
   Host& h = host();
   if (h.isWindowVisible(hostwindow)) h.orderFront(hostwindow);
   h.setWindowFrame(hostwindow,
@@ -111,8 +114,8 @@ void sizespecialtextwindow(uint8_t window, HostWindow hostwindow, Rect request) 
   if (!scroll) return;
   const Rect present = h.viewFrame(*scroll);
   // A size that is not positive leaves the text area's size as it is.
-  const double width = request.width > 0 ? request.width : present.width + 40;
-  const double height = request.height > 0 ? request.height : present.height + 77;
+  const double width = passedwidth > 0 ? request.width : present.width + 40;
+  const double height = passedheight > 0 ? request.height : present.height + 77;
   h.setViewFrame(*scroll, {present.x, present.y, width - 40, height - 77});
 }
 
@@ -164,6 +167,7 @@ void t_WindowTitleVisible(uint8_t window, bool visible) {
 void t_WindowSize(uint8_t window, int64_t x, int64_t y, int64_t width, int64_t height) {
   const auto hostwindow = existingwindow("t_WindowSize", window);
   if (!hostwindow) return;
+  const int64_t passedwidth = width, passedheight = height;
   onmainthread([&] {
     if (x == -1) x = t_WindowPos(window, PosFrameX);
     if (y == -1) y = t_WindowPos(window, PosFrameY);
@@ -174,7 +178,7 @@ void t_WindowSize(uint8_t window, int64_t x, int64_t y, int64_t width, int64_t h
     if (window < 8) {
       sizeslotwindow(window, *hostwindow, request);
     } else if (window <= SystemConsoleWindowNumber) {
-      sizespecialtextwindow(window, *hostwindow, request);
+      sizespecialtextwindow(window, *hostwindow, request, passedwidth, passedheight);
     } else {
       host().setWindowFrame(*hostwindow,
                             {request.x, request.y, request.width,

@@ -106,6 +106,30 @@ TEST(FileAccess, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(folder.entries(), 1u);
 }
 
+// Root may write any folder, so the check runs in a child process that
+// gives up root first (it keeps running as the user it is otherwise).
+TEST(FileAccessDeathTest, AFolderWithoutWriteAccessStillLetsItsWritableFilesBeSaved) {
+  Folder folder;
+  const std::string path = folder.file("kept.gr");
+  ASSERT_EQ(setbinarytofile(path, {1, 2, 3}), 0);
+  const auto check = [&] {
+    constexpr uid_t nobody = 65534;
+    const char* folderpath = folder.path().c_str();
+    if (::geteuid() == 0 && (::chown(folderpath, nobody, nobody) != 0 ||
+                             ::chown(path.c_str(), nobody, nobody) != 0 || ::setgid(nobody) != 0 ||
+                             ::setuid(nobody) != 0))
+      std::_Exit(2);
+    if (::chmod(path.c_str(), 0666) != 0 || ::chmod(folderpath, 0555) != 0) std::_Exit(3);
+    vxtest::LogCapture log;
+    const bool saved = setbinarytofile(path, {4, 5}) == 0 && getbinaryfromfile(path) == Bytes{4, 5};
+    // A new file cannot be made there at all.
+    const bool refused = setbinarytofile(folder.file("new.gr"), {1}) == EACCES &&
+                         log.take() == "setbinarytofile: Error #13: Permission denied\n";
+    std::_Exit(saved && refused ? 0 : 1);
+  };
+  EXPECT_EXIT(check(), ::testing::ExitedWithCode(0), "");
+}
+
 TEST(FileAccess, DevicesAreWrittenInPlace) {
   struct stat info {};
   if (::stat("/dev/full", &info) != 0 || !S_ISCHR(info.st_mode)) GTEST_SKIP();

@@ -122,7 +122,7 @@ TEST(PrintSymbol, AGlyphBeyondTheEndOfShortFontDataIsNotDrawn) {
   EXPECT_EQ(cellcode(0, 2, 1), 65);
 }
 
-TEST(PrintSymbol, CellsOutsideTheWindowAreRefusedWithoutTouchingMemory) {
+TEST(PrintSymbol, CellsOutsideThePictureAreRefusedWithoutTouchingMemory) {
   vxtest::LogCapture capture;
   opentextwindow(1, 8, 3, 2, flatfont(2, 2, 255));
   opentextwindow(0, 8, 3, 2, flatfont(2, 2, 255));
@@ -133,18 +133,20 @@ TEST(PrintSymbol, CellsOutsideTheWindowAreRefusedWithoutTouchingMemory) {
   t_PrintSymbol(0, 'A', 0xF0, -5, -5);
   t_PrintSymbol(0, 'A', 0xF0, 4, 1);
   t_PrintSymbol(0, 'A', 0xF0, 1, 3);
-  // A narrower font leaves room in the picture beyond the last column, but
-  // the text video memory has no cell there.
+  EXPECT_TRUE(ToolkitMemory == before);
+  // A narrower font leaves room in the picture beyond the last column: only
+  // the picture bounds the cells, so (4, 2) is drawn and (7, 1) is not.
   WindowTable[0].Font = flatfont(1, 1, 255);
   t_PrintSymbol(0, 'A', 0xF0, 4, 2);
-  EXPECT_TRUE(ToolkitMemory == before);
+  t_PrintSymbol(0, 'A', 0xF0, 7, 1);
+  EXPECT_EQ(pixelbyte(0, 3, 1), 255);
   EXPECT_EQ(capture.take(),
             "t_PrintSymbol: Window #0 illegal coordinates (x = 0, y = 1).\n"
             "t_PrintSymbol: Window #0 illegal coordinates (x = 1, y = 0).\n"
             "t_PrintSymbol: Window #0 illegal coordinates (x = -5, y = -5).\n"
             "t_PrintSymbol: Window #0 illegal coordinates (x = 4, y = 1).\n"
             "t_PrintSymbol: Window #0 illegal coordinates (x = 1, y = 3).\n"
-            "t_PrintSymbol: Window #0 illegal coordinates (x = 4, y = 2).\n");
+            "t_PrintSymbol: Window #0 illegal coordinates (x = 7, y = 1).\n");
 }
 
 TEST(PrintSymbol, RoutingToStandardOutputWritesTheCharacterInstead) {

@@ -94,6 +94,10 @@ TEST(Scroll, ScrollLockStopsBothDirectionsSilently) {
   t_ScrollUp(0);
   t_ScrollDown(0);
   EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "efgh", "ijkl", "mnop"}));
+  // The lock is tested before the window: an unopened slot says nothing either.
+  WindowTable[5].ScrollLock = true;
+  t_ScrollUp(5);
+  t_ScrollDown(5);
   EXPECT_EQ(capture.take(), "");
 }
 

@@ -143,31 +143,37 @@ TEST(LineInput, CopyReplacesEscapeSequencesByTheirCharacters) {
   EXPECT_EQ(h.pasteboardString(), "\xE2\x82\xAC!\x1B" "12\x1D");
 }
 
-TEST(LineInput, PastedTextArrivesAsCharactersFilteredByTheMode) {
+// Paste queues one key per character of the first line, after the keys
+// already queued; the field then takes them as typed keys.
+TEST(LineInput, PasteQueuesTheFirstLineAsKeys) {
   HeadlessHost& h = useHeadlessHost();
-  t_Window& w = vxtest::opentextwindow(0, 40, 6);
-  // The euro sign travels as ESC, hex digits, GS: it must not end the input.
-  h.pasteboardSetString("1024\xE2\x82\xAC");
-  ctrl('V');
-  type("\r");
-  EXPECT_EQ(input(2), "1024");
-  EXPECT_EQ(EventQueue.size(), 0);
+  vxtest::opentextwindow(0, 40, 6);
+  h.pasteboardSetString("\xE2\x82\xAC\nx");
+  t_InputForm(0, "", "", true, 0, 25);
+  t_InputEdit(0, 22);
+  ASSERT_EQ(EventQueue.size(), 1);
+  const t_Event key = *EventQueue.at(0);
+  EXPECT_EQ(std::tie(key.Kind, key.Index, key.Description, key.Value, key.Window),
+            std::make_tuple(1, 0, std::string("\xE2\x82\xAC"), 0x20AC, 1));
+  discardkeyevents();
 
-  h.pasteboardSetString("a\xE2\x82\xAC\x01z\nsecond line");
-  ctrl('V');
-  type("\r");
-  EXPECT_EQ(input(0), "a\x1B" "20AC\x1D\x01z");
-  // Shown with the control codes as letters in colour 1.
-  EXPECT_EQ(linetext(0, 2).substr(0, 12), "> a[20AC]Az ");
-  EXPECT_EQ(vxtest::cellattribute(0, 4, 2), 0x10);
-  EXPECT_EQ(vxtest::cellattribute(0, 5, 2), 0xC0);
-  EXPECT_EQ(w.TextColor, 0xC0);
-
-  // A sequence that does not fit whole is left out.
-  h.pasteboardSetString("abc\xE2\x82\xAC" "d");
-  ctrl('V');
-  type("\r");
-  EXPECT_EQ(input(0, 6), "abcd");
+  struct Case { std::string queued, pasted; int64_t mode, maximum; std::string field; };
+  const Case cases[] = {
+      {"", "1024\xE2\x82\xAC", 2, 25, "1024"},  // the euro sign does not end the input
+      {"", "a\xE2\x82\xAC\x01z\nsecond line", 0, 25, "za\x1B" "20AC\x1D"},  // 1: to the start
+      {"", "ab\tc\x08" "d\x7F", 0, 25, "abc"},  // tab ignored, 8 left, 127 deletes
+      {"", "abc\xE2\x82\xAC" "d", 0, 6, "abcd"},  // a sequence that does not fit is left out
+      {"x", "y", 0, 25, "xy"}};                    // after the keys already queued
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pasted);
+    h.pasteboardSetString(c.pasted);
+    type(c.queued);
+    t_InputForm(0, "", "", true, c.mode, c.maximum);
+    t_InputEdit(0, 22);
+    type("\r");
+    EXPECT_EQ(input(c.mode, c.maximum), c.field);
+    EXPECT_EQ(EventQueue.size(), 0);
+  }
 }
 
 TEST(LineInput, UnusableWindowsAnswerEmpty) {

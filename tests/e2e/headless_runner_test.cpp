@@ -14,28 +14,27 @@ HeadlessRunOptions quiet() {
 }
 }  // namespace
 
-TEST(HeadlessRunner, RunsTheLaunchSequenceAndTheProgramOnItsOwnThread) {
+TEST(HeadlessRunner, RunsTheLaunchSequenceOnceAndTheProgramOnItsOwnThread) {
   std::atomic<int64_t> programthread{-1};
-  std::string log;
+  HeadlessRunOptions echoed;
+  echoed.echoLog = true;
+  ::testing::internal::CaptureStdout();
   const int code = runHeadless(
       [&] {
         programthread = threadnumber();
         vx::log("Probe: done.");
       },
-      [&](HeadlessSession& session) {
-        EXPECT_TRUE(session.waitforend());
-        log = session.log();
-      },
-      quiet());
+      {}, echoed);
+  const std::string out = ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(code, 0);
   EXPECT_EQ(programthread, 2);
-  const size_t start = log.find("applicationDidFinishLaunching: Start.");
-  const size_t program = log.find("Program: Start.");
-  const size_t probe = log.find("Probe: done.");
-  ASSERT_NE(start, std::string::npos);
-  ASSERT_NE(probe, std::string::npos);
-  EXPECT_LT(start, program);
-  EXPECT_LT(program, probe);
+  // The launch lines, each once and in this order, from the very first line.
+  EXPECT_EQ(out.rfind("applicationWillFinishLaunching: Called.\n"
+                      "applicationDidFinishLaunching: Start.\n"
+                      "initvxtools: Start.\ninitvxtools: End.\n"
+                      "Program: Start.\n", 0), 0u) << out;
+  EXPECT_EQ(out.find("initvxtools: Start.", out.find("initvxtools: End.")), std::string::npos);
+  EXPECT_LT(out.find("Program: Start."), out.find("Probe: done."));
 }
 
 TEST(HeadlessRunner, AProgramEndedWithTheQuitCallCountsAsEnded) {

@@ -100,7 +100,7 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
     saverequest = s.host().lastsaverequest();
     s.type("0\n");
     ASSERT_TRUE(s.waitforend());
-    screen = vxtest::textscreen();
+    screen = vxtest::textscreenafterend();
     log = s.log();
     reference = vxtest::referencestar(2, Diameter, Segments);
   }, options());

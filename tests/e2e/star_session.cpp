@@ -1,6 +1,7 @@
 #include "star_session.h"
 
 #include "console/screen_text.h"
+#include "events/event_state.h"
 #include "graphics/colors.h"
 #include "graphics/primitives.h"
 #include "graphics/star_pattern.h"
@@ -12,6 +13,11 @@ namespace vxtest {
 std::string bundleresources() { return VX_TEST_BUNDLE_RESOURCES; }
 
 std::string textscreen() {
+  if (!vx::WaitingForKey) return {};
+  return textscreenafterend();
+}
+
+std::string textscreenafterend() {
   if (!vx::MemoryReady || !vx::WindowTable[0].Initialized) return {};
   return vx::t_GetScreen(0, "\r");
 }

@@ -10,9 +10,12 @@ namespace vxtest {
 
 std::string bundleresources();
 
-// The text window's screen (lines joined by CR), empty until the program has
-// opened the window. Safe from any thread: it only reads the window memory.
+// The text window's screen (lines joined by CR) while the program waits for
+// a key (the program thread then writes nothing), else empty.
 std::string textscreen();
+// The screen read at once: only after the program thread has ended or logged
+// its end.
+std::string textscreenafterend();
 bool textscreenshows(const std::string& text);
 // How often `text` stands on the text window's screen.
 size_t textscreencount(const std::string& text);

@@ -81,7 +81,8 @@ TEST(WaitKey, ShowsTheCursorWhileWaitingAndAnswersTheCharacter) {
     done = true;
   });
   // The cursor cell is drawn inverted while the program waits.
-  ASSERT_TRUE(vxtest::pumpuntil([&] { return vxtest::cellattribute(0, 1, 1) == 0x0C; }));
+  ASSERT_TRUE(vxtest::pumpuntil([&] { return WaitingForKey.load(); }));
+  EXPECT_EQ(vxtest::cellattribute(0, 1, 1), 0x0C);
   press(0, 41, "\xC3\xB6");
   ASSERT_TRUE(vxtest::pumpuntil([&] { return done.load(); }));
   program.join();

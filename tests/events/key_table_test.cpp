@@ -2,6 +2,7 @@
 
 #include "events/event_record.h"
 #include "events/key_table.h"
+#include "host/key_codes.h"
 
 using namespace vx;
 
@@ -70,6 +71,19 @@ TEST(KeyTable, OptionCharactersMapIntoTheEightBitSet) {
   // Option-L gives code 0 only with option held.
   expectevent(translatekey(37, "\x0C", OptionModifier), 0);
   expectevent(translatekey(37, "\x0C", ControlModifier), 12);
+}
+
+// A key that no US key matches is found by its character, so ª, ¿ and º
+// typed on keys of their own (as on Spanish layouts) reach their rows too.
+TEST(KeyTable, CharactersWithoutAUsKeyReachTheirRows) {
+  const std::pair<std::string, int64_t> rows[] = {
+      {"\xC2\xAA", 0x83}, {"\xC2\xBF", 0xA6}, {"\xC2\xBA", 0xB7}, {"\xE2\x82\xAC", 0xA4},
+      {"\xC3\xA4", 0xE4}};  // ä has no row: the general rule
+  for (const auto& [characters, value] : rows) {
+    SCOPED_TRACE(characters);
+    const HostKeyEvent key = keycode::characterkeyevent(characters);
+    expectevent(translatekey(key.keyCode, key.characters, 0), value);
+  }
 }
 
 TEST(KeyTable, DeadKeys) {

@@ -20,8 +20,11 @@ HeadlessRunOptions options() {
   return o;
 }
 
-// The text window's screen, once the program has opened it.
-std::string screen() {
+// The text window's screen, once the program has opened it. Read while the
+// program waits for a key, when its thread writes nothing, or (afterend) once
+// it has ended.
+std::string screen(bool afterend = false) {
+  if (!afterend && !WaitingForKey) return {};
   if (!MemoryReady || !WindowTable[0].Initialized) return {};
   return t_GetScreen(0, "\r");
 }
@@ -54,7 +57,7 @@ Outcome session(const std::vector<std::string>& answers) {
       s.type(answer + "\n");
     }
     EXPECT_TRUE(s.waitforend());
-    out.screen = screen();
+    out.screen = screen(true);
     out.log = s.log();
   }, options());
   return out;

@@ -96,6 +96,10 @@ TEST(KeyTranslation, ListedCharactersAboveLatin1MapToTheirTableKeyWhateverKeyTyp
   EXPECT_EQ(press(Qt::Key_currency, Qt::NoModifier, "€").keyCode, 14);
   EXPECT_EQ(press(Qt::Key_5, Qt::AltModifier, "∞").keyCode, 43);
   EXPECT_EQ(press(Qt::Key_P, Qt::AltModifier, "∏").keyCode, 35);
+  // ª, ¿ and º on keys of their own (a Spanish layout) reach the table's keys too.
+  EXPECT_EQ(press(Qt::Key_ordfeminine, Qt::ShiftModifier, "ª").keyCode, 4);
+  EXPECT_EQ(press(Qt::Key_questiondown, Qt::NoModifier, "¿").keyCode, 27);
+  EXPECT_EQ(press(Qt::Key_masculine, Qt::NoModifier, "º").keyCode, 38);
 }
 
 TEST(KeyTranslation, ModifierKeysAndSilentKeysGiveNoKeyEvent) {

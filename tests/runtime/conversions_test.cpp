@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "vxtools.h"
@@ -106,4 +107,31 @@ TEST(Tables, CaseTablesLeaveTheUnpairedLettersAlone) {
   EXPECT_EQ(HexValueTable['F'], 15);
   EXPECT_EQ(HexValueTable['g'], -1);
   EXPECT_EQ(HexDigitTable[10], 'A');
+}
+
+// Extreme arguments found by fuzzing: each returns at once with a bounded
+// result instead of reading out of bounds, overflowing or asking for
+// terabytes.
+TEST(ExtremeArguments, GiveBoundedResults) {
+  constexpr int64_t most = std::numeric_limits<int64_t>::max();
+  constexpr int64_t least = std::numeric_limits<int64_t>::min();
+  const std::vector<uint8_t> six{1, 2, 3, 4, 5, 6};
+  const std::string capped = "2,5" + std::string(MaxDecimals - 1, '0');
+  const std::string widest = "ab" + std::string(MaxSpaces, ' ') + "cd";
+  const std::pair<std::function<std::string()>, std::string> cases[] = {
+      {[&] { return std::to_string(readuint32be(six, most)); }, "0"},
+      {[&] { return std::to_string(readuint32be(six, most - 3)); }, "0"},
+      {[&] { return std::to_string(readuint32be({}, 0)); }, "0"},
+      {[] { return doubletoformattedstring(32, 1, least, false, 2.5); }, "2,5"},
+      {[] { return doubletoformattedstring(32, 1, int64_t{1} << 40, false, 2.5); }, capped},
+      {[] { return doubletoformattedstring(32, least, 1, false, 2.5); }, "2,5"},
+      {[] { return doubletoformattedstring(32, most, 1, false, 2.5); }, "2,5"},
+      {[] { return padbetween("ab", "cd", least + 1); }, ""},
+      {[] { return padbetween("ab", "cd", int64_t{1} << 40); }, widest},
+      {[] { return padbetween("ab", "cd", most); }, widest},
+      {[] { return inttostring(least, 32, most, true); }, "-9.223.372.036.854.775.808"}};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(cases[i].first(), cases[i].second);
+  }
 }

@@ -91,6 +91,14 @@ TEST(WindowSize, TextWindowsSizeTheirTextArea) {
   EXPECT_EQ(h.viewstate(scroll).frame, (Rect{20, 20, 660, 423}));
   t_WindowSize(12, 1, 2, 300, 200);
   EXPECT_EQ(h.windowstate(*appdelegate.MainWindow).frame, (Rect{1, 2, 300, 200 + t}));
+  // -1 keeps the frame's place and size, and the scroll view's size.
+  const HostWindow printer = *appdelegate.VirtualPrinterWindow;
+  const HostView printerscroll = *appdelegate.VirtualPrinterScrollView;
+  h.setWindowFrame(printer, {10, 10, 620, 460}, false);
+  h.setViewFrame(printerscroll, {20, 20, 540, 340});
+  t_WindowSize(9, -1, -1, -1, -1);
+  EXPECT_EQ(h.windowstate(printer).frame, (Rect{10, 10, 620, 460}));
+  EXPECT_EQ(h.viewstate(printerscroll).frame, (Rect{20, 20, 540, 340}));
 }
 
 TEST(WindowTitle, SetsAndReadsAlsoFromAnotherThread) {

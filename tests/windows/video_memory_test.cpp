@@ -23,8 +23,8 @@ TEST(VideoMemory, ReinitialisingSlidesTheLaterWindowsBlocksUp) {
             "t_InitWindow: GraphicWindow #0 Start.\n"
             "t_InitWindow: GraphicWindow #0 high memory = $00FFFFFF, graphic block size to delete = $002EE000.\n"
             "t_InitWindow: GraphicWindow #0 high memory = $00FFFFFF, text block size to delete = $00001000.\n"
-            "t_InitWindow: GraphicWindow #0 moving graphic block for win #1$00D10C00...$00D10FFF to00FFFC00...00FFFFFF\n"
-            "t_InitWindow: GraphicWindow #0 moving text block for win #1$00D10800...$00D10BFF to$00FFF800...$00FFFBFF\n"
+            "t_InitWindow: GraphicWindow #0 moving graphic block for win #1$00D10C00...00D10FFF to00FFFC00...00FFFFFF\n"
+            "t_InitWindow: GraphicWindow #0 moving text block for win #1$00D10800...00D10BFF to$00FFF800...00FFFBFF\n"
             "t_InitWindow: GraphicWindow #0");
   const t_Window& w1 = WindowTable[1];
   EXPECT_EQ(std::tie(w1.MemoryStart, w1.MemoryEnd, w1.TextMemoryStart, w1.TextMemoryEnd),

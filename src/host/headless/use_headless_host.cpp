@@ -5,14 +5,20 @@
 
 namespace vx {
 
-HeadlessHost& useHeadlessHost() {
+HeadlessHost& installheadlesshost() {
   static HeadlessHost* installed = nullptr;
   if (installed != nullptr) return *installed;
   installed = new HeadlessHost;  // lives as long as the process
   installhost(installed);
   titlebarheight = static_cast<int64_t>(HeadlessTitleBarHeight);
-  initvxtools();
   return *installed;
+}
+
+HeadlessHost& useHeadlessHost() {
+  HeadlessHost& installed = installheadlesshost();
+  // A program run by runHeadless has had its tables built by the launch.
+  if (!toolkitinitialised) initvxtools();
+  return installed;
 }
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "graphics/palette.h"
+#include "runtime/memory.h"
 #include "windows/pixel_conversion.h"
 
 namespace vx::qt {
@@ -22,7 +23,7 @@ QImage monoimage(const StoredPicture& p) {
   QImage out(picturesize(p), QImage::Format_Mono);
   out.setColorTable({palettecolour(0), palettecolour(15)});
   const auto bytes = static_cast<size_t>(std::min((p.width + 7) / 8, p.rowbytes));
-  for (int64_t y = 0; y < p.height; ++y) std::memcpy(out.scanLine(static_cast<int>(y)), p.row(y), bytes);
+  for (int64_t y = 0; y < p.height; ++y) readpicturebytes(p.row(y), bytes, out.scanLine(static_cast<int>(y)));
   return out;
 }
 
@@ -31,8 +32,10 @@ QImage indexedimage(const StoredPicture& p) {
   QList<QRgb> colours;
   for (int i = 0; i < 16; ++i) colours << palettecolour(i);
   out.setColorTable(colours);
+  std::vector<uint8_t> stored(static_cast<size_t>(std::min((p.width + 1) / 2, p.rowbytes)));
   for (int64_t y = 0; y < p.height; ++y) {
-    const uint8_t* in = p.row(y);
+    readpicturebytes(p.row(y), stored.size(), stored.data());
+    const uint8_t* in = stored.data();
     uchar* line = out.scanLine(static_cast<int>(y));
     for (int64_t x = 0; x < p.width; ++x) line[x] = x % 2 == 0 ? in[x / 2] >> 4 : in[x / 2] & 0x0F;
   }
