@@ -29,6 +29,9 @@ xdotool windowfocus --sync "$text"
 xdotool key ctrl+KP_8
 type_into 36
 eventually grep -q "Benötigte Zeit" "$log"
+# After the time the program brings the graphic window to the front and asks
+# again; only once it asks does the text window keep the keyboard.
+eventually grep -q "Benötigte Zeit.*Bitte geben Sie die Anzahl" "$log"
 xdotool windowfocus --sync "$text"
 xdotool key ctrl+KP_9
 
