@@ -64,6 +64,16 @@ clipboardholds() {
     grep -q "Durchmesser" "$out/clipboard.txt"
 }
 
+# Copies the text window's text ("Text kopieren") until it is on the
+# clipboard. The window manager may still hand the focus back to a window
+# that was just closed or opened, so the key is pressed again, with the text
+# window activated, until the copy arrives; copying twice does no harm.
+copytext() {
+  xdotool windowactivate --sync "$text" 2>/dev/null || xdotool windowfocus --sync "$text"
+  xdotool key ctrl+shift+t
+  clipboardholds
+}
+
 # 1. A click on the first menu title opens its menu; Esc closes it; the keys
 #    typed next must reach the prompt of the text window.
 xdotool windowfocus --sync "$text"
@@ -103,9 +113,7 @@ header=$(od -An -tu1 -N14 "$saved" | tr -s ' ' | sed 's/^ //')
 echo "the save dialog added .gr: $saved"
 
 # 3. Copy the text window's text; on the clipboard its lines end in LF.
-xdotool windowfocus --sync "$text"
-xdotool key ctrl+shift+t
-eventually clipboardholds || fail "the copied text did not reach the clipboard"
+eventually copytext || fail "the copied text did not reach the clipboard"
 if grep -q $'\r' "$out/clipboard.txt"; then fail "the copied text holds CR characters"; fi
 head -n1 "$out/clipboard.txt" | grep -q '^Velmorandine .*Sterntestbild in Schwarz-Weiß$' ||
   fail "the copied text does not start with the header line"
@@ -121,9 +129,7 @@ pressclosebox "$graphic"
 eventually grep -q "t_MouseEventPostCloseBoxClick: Window = 1" "$log" ||
   fail "the graphic window's close box was not pressed"
 xclip -selection clipboard </dev/null
-xdotool windowfocus --sync "$text"
-xdotool key ctrl+shift+t
-eventually clipboardholds || fail "the application no longer answers after one of two windows was closed"
+eventually copytext || fail "the application no longer answers after one of two windows was closed"
 pressclosebox "$text"
 eventually bash -c "! kill -0 $app" || fail "the application still runs after its last window was closed"
 status=0
