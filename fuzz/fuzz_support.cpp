@@ -1,5 +1,8 @@
 #include "fuzz_support.h"
 
+#include <sanitizer/allocator_interface.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -29,6 +32,37 @@ vx::HeadlessHost& quiethost() {
     return vx::useHeadlessHost();
   }();
   return host;
+}
+
+namespace {
+
+thread_local bool counting = false;
+thread_local int64_t held = 0;
+thread_local int64_t peak = 0;
+
+void onallocate(const volatile void*, size_t size) {
+  if (!counting) return;
+  held += static_cast<int64_t>(size);
+  peak = std::max(peak, held);
+}
+
+void onfree(const volatile void* block) {
+  if (counting && block != nullptr)
+    held -= static_cast<int64_t>(__sanitizer_get_allocated_size(const_cast<const void*>(block)));
+}
+
+}  // namespace
+
+void startheapcount() {
+  static const bool installed = __sanitizer_install_malloc_and_free_hooks(onallocate, onfree) != 0;
+  require(installed, "the allocation hooks could not be installed");
+  held = peak = 0;
+  counting = true;
+}
+
+int64_t heapcountpeak() {
+  counting = false;
+  return peak;
 }
 
 void require(bool holds, const char* what) {

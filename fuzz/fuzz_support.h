@@ -34,6 +34,19 @@ class Input {
 // the diagnostic log neither echoed nor kept.
 vx::HeadlessHost& quiethost();
 
+// `run`'s answer; `peak` becomes the most heap, in bytes, that the calling
+// thread held on the way beyond what it held before (counted through the
+// sanitizer's allocation hooks, installed on first use).
+void startheapcount();
+int64_t heapcountpeak();
+template <class Run>
+auto heapmeasured(int64_t& peak, Run run) {
+  startheapcount();
+  auto answer = run();
+  peak = heapcountpeak();
+  return answer;
+}
+
 // Aborts with `what` when a promise of the code under test does not hold, so
 // that libFuzzer keeps the input.
 void require(bool holds, const char* what);

@@ -36,7 +36,7 @@ for name in "${targets[@]}"; do
     tail -n 60 "build-fuzz/fuzz_$name.log"
     failed+=("$name")
   fi
-  grep -E '^stat::number_of_executed_units|^Done [0-9]+ runs' "build-fuzz/fuzz_$name.log" || true
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "build-fuzz/fuzz_$name.log" || true
 done
 
 if [ ${#failed[@]} -gt 0 ]; then

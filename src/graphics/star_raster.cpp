@@ -98,9 +98,12 @@ typedef double Sums __attribute__((vector_size(8 * Lanes)));
 typedef int32_t Cells __attribute__((vector_size(4 * Lanes)));
 typedef uint64_t Words __attribute__((vector_size(8 * Lanes)));
 
-// The bitwise or of all lanes.
+// The bitwise or of all lanes. The vector comes by reference: a 256-bit
+// vector passed by value has no fixed calling convention without AVX, and
+// clang rejects that under -Werror (-Wpsabi), though the call is inlined.
 template <class V>
-[[gnu::always_inline]] inline auto orlanes(V v) {
+[[gnu::always_inline]] inline auto orlanes(const V& lanes) {
+  V v = lanes;
   v |= __builtin_shufflevector(v, v, 4, 5, 6, 7, 0, 1, 2, 3);
   v |= __builtin_shufflevector(v, v, 2, 3, 0, 1, 6, 7, 4, 5);
   v |= __builtin_shufflevector(v, v, 1, 0, 3, 2, 5, 4, 7, 6);
