@@ -22,7 +22,10 @@ std::string screencharacters(const t_Window& w, const std::string& lineEnd) {
   for (int64_t line = 1; line <= w.TextHeight; ++line) {
     for (int64_t column = 1; column <= w.TextWidth; ++column) {
       const auto cell = textcelladdress(w, column, line);
-      const uint8_t code = cell ? ToolkitMemory[static_cast<size_t>(cell->character)] : 32;
+      // "Text kopieren" reads the cells on the main thread while the program
+      // may be printing, as views read pictures: through readpicturebytes.
+      uint8_t code = 32;
+      if (cell) readpicturebytes(&ToolkitMemory[static_cast<size_t>(cell->character)], 1, &code);
       appendscalar(screen, code);
     }
     screen += lineEnd;

@@ -31,8 +31,10 @@ extern std::array<t_Window, 8>& WindowTable;
 extern std::atomic<bool> MemoryStarted;
 extern std::atomic<bool> MemoryReady;
 
-// Copies picture bytes out of the toolkit memory for a view or the clipboard. These read a window's picture while the program thread may
-// be drawing into it, without a lock, by design: a view may show a
+// Copies video memory bytes (a picture, or the characters of a text
+// window's cells) out of the toolkit memory for a view or the clipboard.
+// These read a window's video memory while the program thread may be drawing
+// or printing into it, without a lock, by design: a view may show a
 // half-drawn picture and its next redraw the finished one. Every such read
 // goes through this one function (or, for the refresh, which only hashes a
 // picture to see whether it changed, through hashpicturebytes in
