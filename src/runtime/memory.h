@@ -38,9 +38,9 @@ extern std::atomic<bool> MemoryReady;
 // half-drawn picture and its next redraw the finished one. Every such read
 // goes through this one function (or, for the refresh, which only hashes a
 // picture to see whether it changed, through hashpicturebytes in
-// windows/picture_fingerprint.cpp), which the ThreadSanitizer suppressions
-// (tests/tsan.supp) name; it must stay a function of its own that reads
-// nothing else.
+// windows/picture_fingerprint.cpp). Both stay functions of their own that
+// read nothing else: ThreadSanitizer builds leave them uninstrumented, and
+// its suppressions (tests/tsan.supp) name this one besides.
 void readpicturebytes(const uint8_t* from, size_t count, uint8_t* to);
 
 std::optional<HostView> t_GetWindowView(uint8_t window);
