@@ -49,40 +49,37 @@ TEST(Cursor, MovesWrapAtTheEdgesOfTheArea) {
     steps[i].first(0);
     EXPECT_EQ(cursor(0), steps[i].second) << "step " << i;
   }
-  EXPECT_EQ(textline(0, 1), "abcd");  // never scrolled: line 1 is outside the area
+  // Only the last carriage return scrolled the area; line 1 is outside it.
+  EXPECT_EQ(screen(0), "abcd|ejkh|i  l|");
 }
 
-TEST(Cursor, LeavingTheBottomOrTopLineScrollsTheArea) {
-  openareawindow();
-  placecursor(0, 3, 3);
-  t_CursorRight(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  EXPECT_EQ((std::vector<std::string>{textline(0, 1), textline(0, 2), textline(0, 3)}),
-            (std::vector<std::string>{"abcd", "ejkh", "i  l"}));
-  placecursor(0, 2, 2);
-  t_CursorLeft(0);
-  EXPECT_EQ(cursor(0), (Cursor{3, 2}));
-  EXPECT_EQ((std::vector<std::string>{textline(0, 1), textline(0, 2), textline(0, 3)}),
-            (std::vector<std::string>{"abcd", "e  h", "ijkl"}));
-  placecursor(0, 3, 3);
-  t_CursorDown(0);
-  EXPECT_EQ(cursor(0), (Cursor{3, 3}));
-  EXPECT_EQ(textline(0, 2), "ejkh");
-}
-
-TEST(Cursor, ScrollLockKeepsTheCursorOnTheEdgeLine) {
-  openareawindow();
-  WindowTable[0].ScrollLock = true;
-  placecursor(0, 3, 3);
-  t_Cr(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  t_CursorDown(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  placecursor(0, 2, 2);
-  t_CursorUp(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 2}));
-  EXPECT_EQ((std::vector<std::string>{textline(0, 2), textline(0, 3)}),
-            (std::vector<std::string>{"efgh", "ijkl"}));
+// Leaving the area's bottom or top line scrolls the area, unless ScrollLock
+// keeps the cursor on the edge line. Each row on a fresh window.
+TEST(Cursor, LeavingTheBottomOrTopLineScrollsTheAreaUnlessLocked) {
+  const struct {
+    bool lock;
+    Cursor from;
+    void (*move)(uint8_t);
+    Cursor to;
+    std::string shown;
+  } cases[] = {
+      {false, {3, 3}, t_CursorRight, {2, 3}, "abcd|ejkh|i  l|"},
+      {false, {3, 3}, t_CursorDown, {3, 3}, "abcd|ejkh|i  l|"},
+      {false, {2, 2}, t_CursorLeft, {3, 2}, "abcd|e  h|ifgl|"},
+      {false, {2, 2}, t_CursorUp, {2, 2}, "abcd|e  h|ifgl|"},
+      {true, {3, 3}, t_Cr, {2, 3}, "abcd|efgh|ijkl|"},
+      {true, {2, 3}, t_CursorDown, {2, 3}, "abcd|efgh|ijkl|"},
+      {true, {2, 2}, t_CursorUp, {2, 2}, "abcd|efgh|ijkl|"},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    openareawindow();
+    WindowTable[0].ScrollLock = cases[i].lock;
+    placecursor(0, cases[i].from.column, cases[i].from.line);
+    cases[i].move(0);
+    EXPECT_EQ(cursor(0), cases[i].to);
+    EXPECT_EQ(screen(0), cases[i].shown);
+  }
 }
 
 TEST(Cursor, HtabCountsFromTheAreaAndStaysInsideTheWindow) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console_fixture.h"
 
 using namespace vx;
@@ -47,34 +49,25 @@ TEST(InvertRect, ARectangleOutsideTheTextDoesNothingSilently) {
   EXPECT_EQ(capture.take(), "");
 }
 
-TEST(DisplayState, InverseFlagsAndModesAreStoredForInitialisedWindowsOnly) {
+// What the settings do is shown by the printing tests; here, which windows
+// take them: any initialised slot, a graphic window without text memory too.
+TEST(DisplayState, SettingsAreStoredForInitialisedWindowsOnly) {
   vxtest::LogCapture capture;
   opentextwindow(0, 8, 4, 3, numberedfont(2, 2));
+  WindowTable[1].Initialized = true;  // a graphic window: no text memory
   capture.take();
-  t_Inverse(0);
-  EXPECT_TRUE(WindowTable[0].TextInverse);
-  t_Reverse(0);
-  EXPECT_FALSE(WindowTable[0].TextInverse);
-  t_Reverse(0);
-  t_Normal(0);
-  EXPECT_FALSE(WindowTable[0].TextInverse);
-  t_DisplayMode(0, 42);
-  t_RedirectOutput(0, -3);
-  EXPECT_EQ(WindowTable[0].TextDisplayMode, 42);
-  EXPECT_EQ(WindowTable[0].TextRedirectOutput, -3);
-  EXPECT_EQ(capture.take(), "");
-
-  // A graphic window without text memory still takes these settings.
-  WindowTable[1].Initialized = true;
   t_Inverse(1);
-  EXPECT_TRUE(WindowTable[1].TextInverse);
+  t_Reverse(0);
+  t_Reverse(0);
+  t_RedirectOutput(0, -3);
   t_InvertRect(1, 1, 1, 1, 1);
-
   t_Inverse(9);
   t_DisplayMode(8, 1);
   t_Reverse(4);
   t_RedirectOutput(4, 2);
-  EXPECT_EQ(WindowTable[4].TextRedirectOutput, 1);
+  EXPECT_EQ(std::tuple(WindowTable[1].TextInverse, WindowTable[0].TextInverse, WindowTable[0].TextRedirectOutput,
+                       WindowTable[4].TextRedirectOutput),
+            std::tuple(true, false, -3, 1));
   EXPECT_EQ(capture.take(),
             "t_InvertRect: Window #1 not initialized.\n"
             "t_Inverse: Window is not a graphic window.\n"
