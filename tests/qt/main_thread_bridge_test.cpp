@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <atomic>
 #include <thread>
 
@@ -10,20 +9,7 @@
 
 using vx::qt::MainThreadBridge;
 
-namespace {
-
-// Runs the main thread's events until `done` holds or 30 s have passed.
-bool processuntil(const std::function<bool()>& done) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > 30000) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
-
-}  // namespace
+using vxtest::processuntil;
 
 TEST(MainThreadBridge, SynchronousWorkRunsOnTheMainThreadAndIsWaitedFor) {
   QApplication& app = vxtest::qtapplication();

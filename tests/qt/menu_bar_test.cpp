@@ -18,30 +18,12 @@
 using namespace vx;
 using vx::qt::QtHost;
 
+using vxtest::processuntil;
+using vxtest::qthost;
+
 namespace {
 
 constexpr int TextSlot = 0;
-
-QtHost& qthost() {
-  vxtest::qtapplication();
-  static QtHost* host = [] {
-    auto* h = new QtHost;
-    installhost(h);
-    h->buildinterface();
-    return h;
-  }();
-  return *host;
-}
-
-// Runs the event loop until `done` holds; false after 30 s.
-bool processuntil(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
 
 // Slot 0's window, shown and key, with the keyboard at its view.
 QWidget* textview() {

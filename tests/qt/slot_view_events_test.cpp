@@ -25,10 +25,7 @@ constexpr int64_t Side = 64, Border = 5;
 
 // A host with graphic window 1 open: 64 x 64 pixels, 5-point borders.
 qt::SlotViewWidget* openslotview() {
-  vxtest::qtapplication();
-  auto* host = new qt::QtHost;
-  installhost(host);
-  host->buildinterface();
+  qt::QtHost* host = &vxtest::qthost();
   t_InitWindow(Slot, 1, false, Side, Side, Border, Border, t_Font{}, true);
   auto* view = static_cast<qt::SlotViewWidget*>(host->view(*appdelegate.slotview(Slot)));
   view->window()->show();  // clicks come to shown views, laid out
