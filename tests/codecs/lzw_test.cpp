@@ -46,29 +46,24 @@ LZWCodes referenceencode(const Bytes& data) {
 
 }  // namespace
 
-TEST(Lzw, ShortTextsEncodeAndStoreAsDescribed) {
-  const LZWCodes abc = texttolzwunpacked(bytesof("abc"));
-  EXPECT_EQ(abc.Codes, (std::vector<int64_t>{97, 98, 99}));
-  EXPECT_EQ(abc.Width, 8);
-  EXPECT_EQ(texttolzwstored(bytesof("abc")), (Bytes{0x08, 0x61, 0x62, 0x63}));
-
-  const LZWCodes aaa = texttolzwunpacked(bytesof("aaa"));
-  EXPECT_EQ(aaa.Codes, (std::vector<int64_t>{97, 256}));
-  EXPECT_EQ(aaa.Width, 9);
-  EXPECT_EQ(texttolzwstored(bytesof("aaa")), (Bytes{0x09, 0x30, 0xC0, 0x00}));
-
-  const LZWCodes abab = texttolzwunpacked(bytesof("ABABABA"));
-  EXPECT_EQ(abab.Codes, (std::vector<int64_t>{65, 66, 256, 258}));
-  EXPECT_EQ(abab.Width, 9);
-  EXPECT_EQ(lzwunpackedtopacked(abab.Codes, 9), (Bytes{0x20, 0x90, 0xA0, 0x10, 0x20}));
-  // 258 is the code being defined when it is read.
-  EXPECT_EQ(lzwunpackedtotext(abab.Codes), bytesof("ABABABA"));
-
-  const LZWCodes none = texttolzwunpacked({});
-  EXPECT_TRUE(none.Codes.empty());
-  EXPECT_EQ(none.Width, 8);
-  EXPECT_TRUE(texttolzwstored({}).empty());
-  EXPECT_TRUE(lzwstoredtotext({}).empty());
+// The codes, their width and the stored form (the width, then the packed
+// codes); each decodes back. In "ABABABA" 258 is the code being defined when
+// it is read.
+TEST(Lzw, ShortTextsEncodeStoreAndDecodeAsDescribed) {
+  const struct { std::string text; std::vector<int64_t> codes; int64_t width; Bytes stored; } cases[] = {
+      {"abc", {97, 98, 99}, 8, {0x08, 0x61, 0x62, 0x63}},
+      {"aaa", {97, 256}, 9, {0x09, 0x30, 0xC0, 0x00}},
+      {"ABABABA", {65, 66, 256, 258}, 9, {0x09, 0x20, 0x90, 0xA0, 0x10, 0x20}},
+      {"", {}, 8, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const LZWCodes unpacked = texttolzwunpacked(bytesof(c.text));
+    EXPECT_EQ(std::tie(unpacked.Codes, unpacked.Width), std::tie(c.codes, c.width));
+    EXPECT_EQ(texttolzwstored(bytesof(c.text)), c.stored);
+    EXPECT_EQ(lzwstoredtotext(c.stored), bytesof(c.text));
+    EXPECT_EQ(lzwunpackedtotext(c.codes), bytesof(c.text));
+  }
 }
 
 TEST(Lzw, CodesAndWidthMatchTheTextbookEncoder) {
