@@ -3,9 +3,9 @@
 
 #include <tuple>
 
-#include "console/screen_text.h"
 #include "program/velmorandine.h"
 #include "runtime/memory.h"
+#include "star_session.h"
 #include "support/test_support.h"
 #include "windows/window_geometry.h"
 
@@ -13,29 +13,6 @@ using namespace vx;
 
 namespace {
 
-HeadlessRunOptions options() {
-  HeadlessRunOptions o;
-  o.resourceDirectory = VX_TEST_BUNDLE_RESOURCES;
-  o.echoLog = false;
-  return o;
-}
-
-// The text window's screen, once the program has opened it. Read while the
-// program waits for a key, when its thread writes nothing, or (afterend) once
-// it has ended.
-std::string screen(bool afterend = false) {
-  if (!afterend && !WaitingForKey) return {};
-  if (!MemoryReady || !WindowTable[0].Initialized) return {};
-  return t_GetScreen(0, "\r");
-}
-
-bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
-
-size_t count(const std::string& text, const std::string& needle) {
-  size_t n = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++n;
-  return n;
-}
 
 // Runs the program with the given answers, each typed once the prompt before
 // it is on screen; answers the screen text and the log at the end.
@@ -51,15 +28,14 @@ Outcome session(const std::vector<std::string>& answers) {
     size_t prompts = 0;
     for (const std::string& answer : answers) {
       ++prompts;
-      ASSERT_TRUE(s.waituntil([&] {
-        return count(screen(), "ein:") >= prompts;
-      })) << "prompt " << prompts << " never came";
+      ASSERT_TRUE(s.waituntil([&] { return vxtest::textscreencount("ein:") >= prompts; }))
+          << "prompt " << prompts << " never came";
       s.type(answer + "\n");
     }
     EXPECT_TRUE(s.waitforend());
-    out.screen = screen(true);
+    out.screen = vxtest::textscreenafterend();
     out.log = s.log();
-  }, options());
+  }, vxtest::sessionoptions());
   return out;
 }
 
@@ -67,13 +43,13 @@ Outcome session(const std::vector<std::string>& answers) {
 
 TEST(Velmorandine, TheFirstScreenHasTheHeaderTheHelpTextAndTheSizePrompt) {
   runHeadless(velmorandine, [](HeadlessSession& s) {
-    ASSERT_TRUE(s.waituntil([] { return shows("(32-8192) ein:"); }));
-    const std::string text = screen();
+    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows("(32-8192) ein:"); }));
+    const std::string text = vxtest::textscreen();
     EXPECT_EQ(text.find("Velmorandine"), 0u) << text;
     EXPECT_NE(text.find("wird trotzdem in der gew"), std::string::npos);
     EXPECT_NE(text.find("Programm Pictavor."), std::string::npos);
     EXPECT_EQ(t_FrontWindow(), 0);
-  }, options());
+  }, vxtest::sessionoptions());
 }
 
 // The text window at the top left, the graphic window at the top right: a
@@ -95,7 +71,7 @@ void expectrefusedsize(const std::string& answer) {
   EXPECT_EQ(out.code, 0);
   EXPECT_NE(out.screen.find("Das Programm wird jetzt beendet."), std::string::npos) << out.screen;
   EXPECT_NE(out.screen.find("(Programm Ende)"), std::string::npos);
-  EXPECT_EQ(count(out.screen, "(1-360)"), 0u);
+  EXPECT_EQ(vxtest::occurrences(out.screen, "(1-360)"), 0u);
   EXPECT_FALSE(WindowTable[1].Initialized);
 }
 }  // namespace
@@ -110,8 +86,8 @@ TEST(Velmorandine, ANegativeCountAsksAgainAndTooManySegmentsDrawNothing) {
   const Outcome out = session({"64", "-5", "400", "0"});
   EXPECT_EQ(out.code, 0);
   // -5 asked again without drawing; 400 cleared the graphic and printed a time.
-  EXPECT_EQ(count(out.screen, "(1-360) ein:"), 3u) << out.screen;
-  EXPECT_EQ(count(out.screen, " ms."), 1u);
+  EXPECT_EQ(vxtest::occurrences(out.screen, "(1-360) ein:"), 3u) << out.screen;
+  EXPECT_EQ(vxtest::occurrences(out.screen, " ms."), 1u);
   EXPECT_NE(out.log.find("g_DrawVelmorandine: Illegal segment count.\n"), std::string::npos);
   EXPECT_TRUE(WindowTable[1].Initialized);
   for (int64_t y = 0; y < 64; y += 9)
