@@ -73,12 +73,3 @@ TEST(Lookups, MapWindowNumbersToHostObjectsAndBack) {
   h.orderOut(*slot3);
   EXPECT_EQ(t_FrontWindow(), 9);
 }
-
-TEST(Lookups, AHostThatIsQuittingReleasesWaitingThreads) {
-  HeadlessHost& h = useHeadlessHost();
-  h.shutdown();
-  std::atomic<int64_t> front{-1};
-  std::thread other([&] { front = t_FrontWindow(); });
-  other.join();  // must not hang
-  EXPECT_EQ(front, 255);
-}
