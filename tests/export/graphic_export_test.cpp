@@ -125,25 +125,18 @@ TEST_F(GraphicExport, PackedAlphaKeepsTheCommonByteInFront) {
   EXPECT_TRUE(g_CompressLZW(g_CompressRLE(g_Pack(empty))).Data.empty());
 }
 
-TEST_F(GraphicExport, ProposedNamesDropTheTitlesExtensionAndCancelWritesNothing) {
+// The busy sign shows while the picture is encoded and written, never over
+// the panel; a cancelled panel writes nothing.
+TEST_F(GraphicExport, ProposedNamesDropTheTitlesExtensionAndTheBusySignSkipsThePanel) {
   openwindow(8, 32, 32);
   t_WindowTitle(1, "Bild.alt");
   host_->scriptsavepanel(std::nullopt);
   g_SaveGraphic();
   EXPECT_EQ(host_->lastsaverequest()->proposedName, "Bild.gr");
   EXPECT_TRUE(std::filesystem::is_empty(directory_));
-  // The busy sign showed while the picture was encoded, not over the panel.
-  EXPECT_EQ(host_->busyshown(), 1);
-  EXPECT_FALSE(host_->busyatlastpanel());
-  EXPECT_FALSE(host_->busy());
-}
-
-TEST_F(GraphicExport, TheBusySignShowsWhileEncodingAndWritingButNotOverThePanel) {
-  openwindow(1, 64, 64);
+  EXPECT_EQ(std::tuple(host_->busyshown(), host_->busyatlastpanel(), host_->busy()), std::tuple(1, false, false));
   EXPECT_FALSE(save("stern.gr").empty());
-  EXPECT_EQ(host_->busyshown(), 2);
-  EXPECT_FALSE(host_->busyatlastpanel());
-  EXPECT_FALSE(host_->busy());
+  EXPECT_EQ(std::tuple(host_->busyshown(), host_->busyatlastpanel(), host_->busy()), std::tuple(3, false, false));
 }
 
 TEST_F(GraphicExport, AFrontWindowThatIsNoGraphicSavesAnEmptyGraphic) {
