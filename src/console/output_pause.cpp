@@ -20,9 +20,11 @@ bool mostrecentkeyis(int64_t value) {
 
 bool t_CheckPause(int64_t value, bool wait) {
   if (!mostrecentkeyis(value)) return false;
+  // Counted before the keys go: a menu event that arrives once the queue is
+  // empty must end the pause, not be taken for one that was already there.
+  const int64_t menuevents = MenuEventQueue.size();
   discardkeyevents();
   if (!wait) return true;
-  const int64_t menuevents = MenuEventQueue.size();
   while (EventQueue.size() == 0 && MenuEventQueue.size() == menuevents) sleepmilliseconds(10);
   // A menu event is left for its handler; a key is used up here.
   if (EventQueue.size() > 0) t_GetEvent();

@@ -31,11 +31,12 @@ extern std::array<t_Window, 8>& WindowTable;
 extern std::atomic<bool> MemoryStarted;
 extern std::atomic<bool> MemoryReady;
 
-// Copies picture bytes out of the toolkit memory for a view, the refresh or
-// the clipboard. These read a window's picture while the program thread may
+// Copies picture bytes out of the toolkit memory for a view or the clipboard. These read a window's picture while the program thread may
 // be drawing into it, without a lock, by design: a view may show a
 // half-drawn picture and its next redraw the finished one. Every such read
-// goes through this one function, which the ThreadSanitizer suppressions
+// goes through this one function (or, for the refresh, which only hashes a
+// picture to see whether it changed, through hashpicturebytes in
+// windows/picture_fingerprint.cpp), which the ThreadSanitizer suppressions
 // (tests/tsan.supp) name; it must stay a function of its own that reads
 // nothing else.
 void readpicturebytes(const uint8_t* from, size_t count, uint8_t* to);
