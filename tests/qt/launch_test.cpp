@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <atomic>
-#include <future>
 #include <sstream>
 
 #include "host/qt/qt_host.h"
@@ -72,21 +71,6 @@ TEST(QtLaunch, TheLaunchSequenceRunsInOrderAndStartsTheProgramOnItsThread) {
   const HostWindow pasteboard = *appdelegate.PasteboardWindow;
   EXPECT_GT(titlebarheight, 0);
   EXPECT_EQ(titlebarheight, qt::installedqthost()->window(pasteboard)->titleheight());
-}
-
-TEST(QtLaunch, QuittingReleasesAProgramThatWaitsOnTheMainThread) {
-  std::atomic<int> served{0};
-  std::promise<void> released;
-  const int code = runapplication(
-      [&] {
-        while (host().runOnMainSync([&] { ++served; })) {
-        }
-        released.set_value();
-      },
-      [&] { quitwhen([&] { return served >= 20; }); });
-  EXPECT_EQ(code, 0);
-  EXPECT_EQ(released.get_future().wait_for(std::chrono::seconds(30)), std::future_status::ready);
-  EXPECT_TRUE(host().isShuttingDown());
 }
 
 TEST(QtLaunch, QuittingWhileAFileDialogIsOpenEndsTheApplication) {
