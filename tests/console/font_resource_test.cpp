@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "codecs/lzw.h"
@@ -17,18 +15,8 @@ namespace {
 class FontFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    bundle_ = fs::temp_directory_path() /
-              ("vxfonts-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".app");
-    fs::create_directories(bundle_ / "Contents" / "Resources");
-    useHeadlessHost().setbundlepath(bundle_.string());
-  }
-  void TearDown() override { fs::remove_all(bundle_); }
-
-  void writefile(const std::string& name, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(bundle_ / "Contents" / "Resources" / name, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    fs::create_directories(resources_);
+    useHeadlessHost().setbundlepath((bundle_.path() / "Velmorandine.app").string());
   }
 
   // A 16-byte header followed by `data`.
@@ -40,7 +28,8 @@ class FontFiles : public ::testing::Test {
   }
 
   vxtest::LogCapture capture_;
-  fs::path bundle_;
+  vxtest::TempFolder bundle_{"fonts"};
+  fs::path resources_ = bundle_.path() / "Velmorandine.app" / "Contents" / "Resources";
 };
 
 }  // namespace
@@ -86,8 +75,8 @@ TEST_F(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
   capture_.take();
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
-    fs::remove(bundle_ / "Contents" / "Resources" / "c.font");
-    if (cases[i].file) writefile("c.font", *cases[i].file);
+    fs::remove(resources_ / "c.font");
+    if (cases[i].file) bundle_.write("Velmorandine.app/Contents/Resources/c.font", *cases[i].file);
     EXPECT_EQ(t_LoadFontResource("c.font"), cases[i].loaded);
     EXPECT_EQ(capture_.take(), cases[i].log);
   }

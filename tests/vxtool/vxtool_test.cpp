@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include <png.h>
 
 #include "command.h"
+#include "support/test_support.h"
 #include "vxtools.h"
 
 namespace {
@@ -25,23 +25,6 @@ Result runtool(std::vector<std::string> arguments) {
   std::ostringstream out, err;
   const int status = vxtool::runvxtool(arguments, out, err);
   return {status, out.str(), err.str()};
-}
-
-// An empty folder of the test's own.
-std::filesystem::path folder(const std::string& name) {
-  const auto path = std::filesystem::path(testing::TempDir()) / ("vxtool-" + name);
-  std::filesystem::remove_all(path);
-  std::filesystem::create_directories(path);
-  return path;
-}
-
-void writefile(const std::filesystem::path& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes readbytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // A 2 x 2 capture of `format` saved through the pipeline.
@@ -109,11 +92,11 @@ TEST(Vxtool, RefusesArgumentsThatDoNotFit) {
 // PBM (1 = black) the row below the centre is black from the centre to the
 // rim, and the top row is white.
 TEST(Vxtool, StarWritesTheTimeAndThePicture) {
-  const auto dir = folder("star");
-  const Result run = runtool({"star", "--size=64", "--segments=1", "--impl=reference", "--out", (dir / "s.pbm").string()});
+  const vxtest::TempFolder dir("star");
+  const Result run = runtool({"star", "--size=64", "--segments=1", "--impl=reference", "--out", dir.file("s.pbm")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find(" ms"), std::string::npos);
-  const Bytes pbm = readbytes(dir / "s.pbm");
+  const Bytes pbm = dir.read("s.pbm");
   const std::string header = "P4\n64 64\n";
   ASSERT_EQ(pbm.size(), header.size() + 64 / 8 * 64);
   EXPECT_EQ(std::string(pbm.begin(), pbm.begin() + static_cast<long>(header.size())), header);
@@ -123,8 +106,8 @@ TEST(Vxtool, StarWritesTheTimeAndThePicture) {
   EXPECT_EQ(byte(8, 20), 0x00);  // above the centre, left: an empty half
 
   // The graphic file of the fast star holds the same pixels (format 0: 0 black, 15 white).
-  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "1", "--out", (dir / "s.gr").string()}).status, 0);
-  const vx::GraphicReading gr = vx::readgraphicfile(readbytes(dir / "s.gr"));
+  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "1", "--out", dir.file("s.gr")}).status, 0);
+  const vx::GraphicReading gr = vx::readgraphicfile(dir.read("s.gr"));
   ASSERT_TRUE(gr.ok()) << gr.Message;
   ASSERT_EQ(gr.Graphic.Data.size(), 64u * 64);
   for (int i = 0; i < 64 * 64; ++i) ASSERT_EQ(gr.Graphic.Data[i] == 0, bool(byte(i % 64, i / 64) & 0x80 >> i % 8)) << i;
@@ -133,7 +116,7 @@ TEST(Vxtool, StarWritesTheTimeAndThePicture) {
 // Each capture format as PNG: one-bit stays one-bit, nibbles keep the palette,
 // alpha is kept, and every pixel has its colour.
 TEST(VxtoolGr, ConvertsEveryCaptureFormatToPng) {
-  const auto dir = folder("png");
+  const vxtest::TempFolder dir("png");
   const struct {
     int64_t format;
     Bytes data;
@@ -148,21 +131,20 @@ TEST(VxtoolGr, ConvertsEveryCaptureFormatToPng) {
       {5, {9, 1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12}, 8, 6, {1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12, 9}},
   };
   for (const auto& c : cases) {
-    const auto gr = dir / ("f" + std::to_string(c.format) + ".gr");
-    const auto png = dir / ("f" + std::to_string(c.format) + ".png");
-    writefile(gr, savedgraphic(c.format, c.data));
-    const Result run = runtool({"gr", "convert", gr.string(), "--out", png.string()});
+    const std::string name = "f" + std::to_string(c.format);
+    const Result run = runtool({"gr", "convert", dir.write(name + ".gr", savedgraphic(c.format, c.data)), "--out",
+                                dir.file(name + ".png")});
     ASSERT_EQ(run.status, 0) << run.err;
-    const Png read = readpng(readbytes(png));
+    const Png read = readpng(dir.read(name + ".png"));
     EXPECT_EQ(std::make_pair(read.depth, read.colourtype), std::make_pair(c.depth, c.colourtype)) << c.format;
     EXPECT_EQ(read.rgba, c.rgba) << c.format;
   }
 }
 
 TEST(VxtoolGr, WritesNetpbmByTheExtension) {
-  const auto dir = folder("netpbm");
-  writefile(dir / "rgb.gr", savedgraphic(3, {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3}));
-  writefile(dir / "bits.gr", savedgraphic(0, {15, 0, 0, 15}));
+  const vxtest::TempFolder dir("netpbm");
+  dir.write("rgb.gr", savedgraphic(3, {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3}));
+  dir.write("bits.gr", savedgraphic(0, {15, 0, 0, 15}));
   const auto text = [](const std::string& header, const Bytes& body) {
     Bytes out(header.begin(), header.end());
     out.insert(out.end(), body.begin(), body.end());
@@ -178,44 +160,43 @@ TEST(VxtoolGr, WritesNetpbmByTheExtension) {
       {"bits.gr", "bits.pbm", text("P4\n2 2\n", {0x40, 0x80})},  // PBM's 1 is black
   };
   for (const auto& c : cases) {
-    ASSERT_EQ(runtool({"gr", "convert", (dir / c.in).string(), "--out", (dir / c.out).string()}).status, 0);
-    EXPECT_EQ(readbytes(dir / c.out), c.expected) << c.out;
+    ASSERT_EQ(runtool({"gr", "convert", dir.file(c.in), "--out", dir.file(c.out)}).status, 0);
+    EXPECT_EQ(dir.read(c.out), c.expected) << c.out;
   }
 }
 
 // Failures go to standard error with status 1 and leave OUT as it was.
 TEST(VxtoolGr, RefusesWhatItCannotConvertAndWritesNothing) {
-  const auto dir = folder("refusals");
+  const vxtest::TempFolder dir("refusals");
   Bytes cut = savedgraphic(3, Bytes(12, 7));
   cut.resize(cut.size() - 1);
-  writefile(dir / "cut.gr", cut);
-  writefile(dir / "rgb.gr", savedgraphic(3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-  writefile(dir / "old.png", {'o', 'l', 'd'});
+  dir.write("cut.gr", cut);
+  dir.write("rgb.gr", savedgraphic(3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+  dir.write("old.png", {'o', 'l', 'd'});
   const struct {
     std::vector<std::string> arguments;
     int status;
     std::string message;
   } cases[] = {
-      {{"gr", "convert", (dir / "none.gr").string(), "--out", (dir / "old.png").string()}, 1, "No such file or directory"},
-      {{"gr", "convert", (dir / "cut.gr").string(), "--out", (dir / "old.png").string()}, 1, "Run-length data of format 23 (g_FormatRLERGBColor) ends early"},
-      {{"gr", "convert", (dir / "rgb.gr").string(), "--out", (dir / "new.pbm").string()}, 1, "black and white only"},
-      {{"gr", "convert", (dir / "rgb.gr").string(), "--out", (dir / "new.jpg").string()}, 2, "--out must name a .png"},
-      {{"gr", "info", (dir / "cut.gr").string()}, 1, "cut.gr: Run-length data of format 23"},
+      {{"gr", "convert", dir.file("none.gr"), "--out", dir.file("old.png")}, 1, "No such file or directory"},
+      {{"gr", "convert", dir.file("cut.gr"), "--out", dir.file("old.png")}, 1, "Run-length data of format 23 (g_FormatRLERGBColor) ends early"},
+      {{"gr", "convert", dir.file("rgb.gr"), "--out", dir.file("new.pbm")}, 1, "black and white only"},
+      {{"gr", "convert", dir.file("rgb.gr"), "--out", dir.file("new.jpg")}, 2, "--out must name a .png"},
+      {{"gr", "info", dir.file("cut.gr")}, 1, "cut.gr: Run-length data of format 23"},
   };
   for (const auto& c : cases) {
     const Result run = runtool(c.arguments);
     EXPECT_EQ(run.status, c.status) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
-  EXPECT_EQ(readbytes(dir / "old.png"), (Bytes{'o', 'l', 'd'}));
-  EXPECT_FALSE(std::filesystem::exists(dir / "new.pbm"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);  // no temporary file left
+  EXPECT_EQ(dir.read("old.png"), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(dir.entries(), 3u);  // no new.pbm, no temporary file left
 }
 
 TEST(VxtoolGr, InfoDescribesTheHeaderAndTheCompression) {
-  const auto dir = folder("info");
-  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "4", "--out", (dir / "s.gr").string()}).status, 0);
-  const Result run = runtool({"gr", "info", (dir / "s.gr").string()});
+  const vxtest::TempFolder dir("info");
+  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "4", "--out", dir.file("s.gr")}).status, 0);
+  const Result run = runtool({"gr", "info", dir.file("s.gr")});
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* line : {"identifier:   vxgr\n", "format:       130 g_FormatLZWRLEPackedBit\n", "width:        64\n",
                            "pixel count:  4096\n", "parameters:   1 1\n", "against 512 bytes at 1 bit per pixel\n"})
@@ -223,7 +204,7 @@ TEST(VxtoolGr, InfoDescribesTheHeaderAndTheCompression) {
 }
 
 TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
-  const auto dir = folder("font");
+  const vxtest::TempFolder dir("font");
   const std::string font = std::string(VX_TEST_RESOURCES) + "/MenloRegular 16x32.font";
   const Result info = runtool({"font", "info", font});
   ASSERT_EQ(info.status, 0) << info.err;
@@ -232,8 +213,8 @@ TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
                            "printable:     yes\n"})
     EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
 
-  ASSERT_EQ(runtool({"font", "sheet", font, "--out", (dir / "sheet.png").string(), "--scale", "1"}).status, 0);
-  const Png sheet = readpng(readbytes(dir / "sheet.png"));
+  ASSERT_EQ(runtool({"font", "sheet", font, "--out", dir.file("sheet.png"), "--scale", "1"}).status, 0);
+  const Png sheet = readpng(dir.read("sheet.png"));
   ASSERT_EQ(sheet.rgba.size(), size_t{(16 * 17 + 1) * (16 * 33 + 1) * 4});
   // The cell of "I" (code 73): white around the ink, black down its stem.
   const auto grey = [&](size_t x, size_t y) { return sheet.rgba[(y * (16 * 17 + 1) + x) * 4]; };
@@ -245,8 +226,7 @@ TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
   Bytes hostile{16, 'v', 'x', 'f', 'n', 102, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 9};
   const Bytes codes = vx::lzwunpackedtopacked({97, 256, 257, 258}, 9);
   hostile.insert(hostile.end(), codes.begin(), codes.end());
-  writefile(dir / "hostile.font", hostile);
-  const Result refused = runtool({"font", "info", (dir / "hostile.font").string()});
+  const Result refused = runtool({"font", "info", dir.write("hostile.font", hostile)});
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("Text longer than 1 Bytes."), std::string::npos) << refused.err;
 }

@@ -1,7 +1,7 @@
 // The viewer as a user meets it: a saved star opens and shows its pixels at
 // 1:1 and whole when fitted; files that cannot be read are named with the
 // reader's reason and open no window while the others open; the PNG export
-// holds the picture's pixels at its own depth.
+// holds the picture's pixels.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,9 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
 
@@ -34,20 +32,11 @@ class ViewerTest : public ::testing::Test {
   void SetUp() override {
     vxtest::qtapplication();
     useHeadlessHost();
-    folder_ = std::filesystem::temp_directory_path() / ("vxview-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
+  QString file(const std::string& name, const Bytes& bytes) { return QString::fromStdString(folder_.write(name, bytes)); }
+  QString path(const std::string& name) const { return QString::fromStdString(folder_.file(name)); }
 
-  QString file(const std::string& name, const Bytes& bytes) {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-    return QString::fromStdString(path.string());
-  }
-  QString path(const std::string& name) const { return QString::fromStdString((folder_ / name).string()); }
-
-  std::filesystem::path folder_;
+  vxtest::TempFolder folder_{"vxview"};
   vxtest::LogCapture log_;  // the toolkit's lines while windows are made and saved
   Viewer viewer_{{"vxview", "test", ""}};
 };
@@ -110,14 +99,6 @@ void press(GraphicWindow& window, Qt::Key key) {
   QCoreApplication::processEvents();
 }
 
-// The mean grey of an area of an image.
-double meangrey(const QImage& image, const QRect& area) {
-  double sum = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) sum += qGray(image.pixel(x, y));
-  return sum / (area.width() * area.height());
-}
-
 }  // namespace
 
 TEST_F(ViewerTest, ASavedStarShowsItsPixelsAt1To1AndWholeWhenFitted) {
@@ -150,20 +131,12 @@ TEST_F(ViewerTest, ASavedStarShowsItsPixelsAt1To1AndWholeWhenFitted) {
     for (int x = 0; x < actual.width(); ++x)
       ASSERT_EQ(actual.pixel(x, y), picture.pixel(300 + x, 450 + y)) << x << "," << y;
 
-  // Fitted: the whole picture in the middle, each of 4 x 4 parts as dark as
-  // the picture's own part (averaged down, so within a few grey levels).
+  // Back to fitted: the whole picture inside the viewport (the averaging is the picture view's own test).
   press(window, Qt::Key_E);
   ASSERT_TRUE(view.fitting());
   const QSize port = view.viewport()->size();
   EXPECT_DOUBLE_EQ(view.zoom(), std::min(port.width() / 1024.0, port.height() / 1024.0));
   EXPECT_TRUE(view.viewport()->rect().contains(view.placement().toAlignedRect()));
-  const QImage shown = view.viewport()->grab().toImage();
-  for (int part = 0; part < 16; ++part) {
-    const QRect inpicture(part % 4 * 256, part / 4 * 256, 256, 256);
-    const QPointF end(inpicture.x() + 256, inpicture.y() + 256);
-    const QRect onscreen = QRectF(view.viewportat(inpicture.topLeft()), view.viewportat(end)).toRect();
-    EXPECT_NEAR(meangrey(shown, onscreen), meangrey(picture, inpicture), 4) << "part " << part;
-  }
 }
 
 TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
@@ -174,7 +147,7 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   cut.resize(cut.size() - 5);
   Bytes longer = grey;
   longer.resize(longer.size() + 100'000, 0);  // past what 40 x 40 grey pixels can take
-  std::filesystem::create_directories(folder_ / "folder.gr");
+  std::filesystem::create_directories(folder_.path() / "folder.gr");
   // The reader's own words for a file it refuses.
   const auto reader = [](const Bytes& b) { return QString::fromStdString(readgraphicrows(b).Message); };
   const struct {
@@ -210,37 +183,23 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
                     "„missing.gr“: Die Datei gibt es nicht.");
 }
 
-// PNG's bit depth and colour type, from its header.
-std::pair<int, int> pngform(const QString& path) {
-  QFile png(path);
-  EXPECT_TRUE(png.open(QIODevice::ReadOnly));
-  const QByteArray head = png.read(26);
-  return head.size() == 26 ? std::pair{int(uint8_t(head[24])), int(uint8_t(head[25]))} : std::pair{0, 0};
-}
-
-TEST_F(ViewerTest, ExportWritesAPngOfThePicturesPixelsAtItsOwnDepth) {
-  const struct {
-    int64_t depth;
-    std::pair<int, int> form;  // bit depth, colour type
-  } cases[] = {{1, {1, 0}}, {4, {4, 3}}, {8, {8, 0}}, {16, {8, 4}}, {24, {8, 2}}, {32, {8, 6}}};
-  for (const auto& c : cases) {
-    const t_Graphic capture = c.depth == 1 ? star(96) : noise(c.depth, 40, 32, uint32_t(c.depth));
+// The PNG's forms per depth are vxtool's test (both write through the same
+// picture files); here the viewer's own path from the opened rows to the file.
+TEST_F(ViewerTest, ExportWritesAPngOfThePicturesPixels) {
+  for (const int64_t depth : {1, 32}) {
+    const t_Graphic capture = depth == 1 ? star(96) : noise(depth, 40, 32, uint32_t(depth));
     const GraphicPixels expected = graphicpixels(capture);
-    const std::string name = "depth" + std::to_string(c.depth);
+    const std::string name = "depth" + std::to_string(depth);
     ASSERT_EQ(viewer_.openfiles({file(name + ".gr", saved(capture))}), 1);
-    GraphicWindow& window = *viewer_.windows().back();
     const QString png = path(name + ".png");
-    ASSERT_TRUE(window.exportpng(png));
-    EXPECT_EQ(pngform(png), c.form) << c.depth;
+    ASSERT_TRUE(viewer_.windows().back()->exportpng(png));
     const QImage written(png);
     ASSERT_EQ(written.size(), QSize(int(capture.Width), int(capture.Height)));
     for (int64_t i = 0; i < capture.Size; ++i) {
       const QRgb pixel = written.pixel(int(i % capture.Width), int(i / capture.Width));
-      const size_t at = static_cast<size_t>(i) * (expected.HasAlpha ? 4 : 3);
-      const int alpha = expected.HasAlpha ? expected.Samples[at + 3] : 255;
-      ASSERT_EQ(qAlpha(pixel), alpha) << c.depth << " at " << i;
-      ASSERT_EQ(qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)), capturedcolour(expected, i)) << c.depth << " at " << i;
+      const int alpha = expected.HasAlpha ? expected.Samples[static_cast<size_t>(i) * 4 + 3] : 255;
+      ASSERT_EQ(qAlpha(pixel), alpha) << depth << " at " << i;
+      ASSERT_EQ(qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)), capturedcolour(expected, i)) << depth << " at " << i;
     }
-    window.close();
   }
 }
