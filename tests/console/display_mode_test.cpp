@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "console_fixture.h"
@@ -16,37 +17,28 @@ std::vector<uint8_t> windowbytes(uint8_t window) {
 
 }  // namespace
 
+// Inverting swaps the colours of the cells, twice restores the picture; a
+// rectangle reaching outside the text does nothing, silently.
 TEST(InvertRect, SwapsTheColoursOfTheCellsAndTwiceRestoresThePicture) {
+  vxtest::LogCapture capture;
   opentextwindow(0, 24, 4, 3, numberedfont(2, 2));
   printrow(0, "abcd", 1, 1, 0xF0);
   printrow(0, "efgh", 1, 2, 0x1E);
   const std::vector<uint8_t> before = windowbytes(0);
   const std::vector<uint8_t> plain = cellpixels(0, 2, 2);
-
-  t_InvertRect(0, 2, 1, 3, 2);
-  EXPECT_EQ(cellattribute(0, 2, 1), 0x0F);
-  EXPECT_EQ(cellattribute(0, 3, 2), 0xE1);
-  EXPECT_EQ(cellattribute(0, 4, 2), 0x1E);  // outside the rectangle
-  EXPECT_EQ(cellcode(0, 3, 2), 'g');
-  EXPECT_NE(cellpixels(0, 2, 2), plain);
-  EXPECT_FALSE(WindowTable[0].TextInverse);
-
-  t_InvertRect(0, 2, 1, 3, 2);
-  EXPECT_TRUE(windowbytes(0) == before);
-}
-
-TEST(InvertRect, ARectangleOutsideTheTextDoesNothingSilently) {
-  vxtest::LogCapture capture;
-  opentextwindow(0, 8, 4, 3, numberedfont(2, 2));
-  printrow(0, "abcd", 1, 1);
   capture.take();
-  const std::vector<uint8_t> before = windowbytes(0);
-  t_InvertRect(0, 0, 1, 2, 1);
-  t_InvertRect(0, 1, 1, 5, 1);
-  t_InvertRect(0, 3, 1, 2, 1);
-  t_InvertRect(0, 1, 2, 1, 4);
+  for (const auto& [x1, y1, x2, y2] : {std::array<int64_t, 4>{0, 1, 2, 1}, {1, 1, 5, 1}, {3, 1, 2, 1}, {1, 2, 1, 4}})
+    t_InvertRect(0, x1, y1, x2, y2);
   EXPECT_TRUE(windowbytes(0) == before);
   EXPECT_EQ(capture.take(), "");
+
+  t_InvertRect(0, 2, 1, 3, 2);
+  EXPECT_EQ(std::tuple(cellattribute(0, 2, 1), cellattribute(0, 3, 2), cellattribute(0, 4, 2), cellcode(0, 3, 2)),
+            std::tuple(0x0F, 0xE1, 0x1E, 'g'));  // (4, 2) is outside the rectangle
+  EXPECT_NE(cellpixels(0, 2, 2), plain);
+  EXPECT_FALSE(WindowTable[0].TextInverse);
+  t_InvertRect(0, 2, 1, 3, 2);
+  EXPECT_TRUE(windowbytes(0) == before);
 }
 
 // What the settings do is shown by the printing tests; here, which windows

@@ -18,24 +18,27 @@ const uint8_t* picture() { return ToolkitMemory.data() + WindowTable[0].MemorySt
 
 }  // namespace
 
+// Each channel is ink x foreground / 255 + (255 - ink) x background / 255; the
+// grey depths blend grey levels, and the first byte of 16 and 32 bits is kept.
+// Inverse swaps the colours and stores the swapped attribute.
 TEST(PrintSymbol, BlendsForegroundAndBackgroundAtDepths8To32) {
-  // Each channel is ink x foreground / 255 + (255 - ink) x background / 255; the
-  // grey depths blend grey levels, and the first byte of 16 and 32 bits is kept.
-  const struct { int64_t depth; uint8_t ink, colour; std::vector<uint8_t> pixel; } cases[] = {
-      {24, 128, 0x16, {128, 0, 127}},        // red on blue
-      {32, 255, 0x9F, {0x77, 255, 128, 0}},  // orange on white, full ink
-      {8, 64, 0xF5, {126}},                  // 64 x 255 / 255 + 191 x 84 / 255
-      {16, 255, 0x10, {0x77, 85}}};          // red has grey level 85
+  const struct { int64_t depth; uint8_t ink, colour; bool inverse; std::vector<uint8_t> pixel; uint8_t stored; } cases[] = {
+      {24, 128, 0x16, false, {128, 0, 127}, 0x16},        // red on blue
+      {32, 255, 0x9F, false, {0x77, 255, 128, 0}, 0x9F},  // orange on white, full ink
+      {8, 64, 0xF5, false, {126}, 0xF5},                  // 64 x 255 / 255 + 191 x 84 / 255
+      {16, 255, 0x10, false, {0x77, 85}, 0x10},           // red has grey level 85
+      {24, 255, 0xF0, true, {0, 0, 0}, 0x0F}};
   vxtest::LogCapture capture;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.depth);
     openpixelwindow(c.depth, c.ink);
     ToolkitMemory[WindowTable[0].MemoryStart] = 0x77;
+    WindowTable[0].TextInverse = c.inverse;
     capture.take();
     t_PrintSymbol(0, 'A', c.colour, 1, 1);
     EXPECT_EQ(capture.take(), "");
     EXPECT_EQ(std::vector<uint8_t>(picture(), picture() + c.pixel.size()), c.pixel);
-    EXPECT_EQ(cellattribute(0, 1, 1), c.colour);
+    EXPECT_EQ(cellattribute(0, 1, 1), c.stored);
   }
 }
 
@@ -99,16 +102,18 @@ TEST(PrintSymbol, GlyphsAreFoundFromCodeZeroAndCellsAreRecordedWhereNoneIsDrawn)
   }
 }
 
-TEST(PrintSymbol, InverseSwapsTheColoursAndStoresTheSwappedAttribute) {
-  opentextwindow(0, 24, 2, 1, flatfont(1, 1, 255));
-  WindowTable[0].TextInverse = true;
-  t_PrintSymbol(0, 'X', 0xF0, 1, 1);
-  EXPECT_EQ(cellpixels(0, 1, 1), (std::vector<uint8_t>{0, 0, 0}));
-  EXPECT_EQ(cellattribute(0, 1, 1), 0x0F);
-}
-
-TEST(PrintSymbol, CellsOutsideThePictureAreRefusedWithoutTouchingMemory) {
+TEST(PrintSymbol, WindowsThatCannotPrintAndCellsOutsideThePictureAreRefusedWithoutTouchingMemory) {
   vxtest::LogCapture capture;
+  opentextwindow(0, 8, 2, 1, t_Font{});  // no glyphs: no picture
+  capture.take();
+  t_PrintSymbol(0, 'A', 0xF0, 1, 1);
+  WindowTable[0].Initialized = false;
+  t_PrintSymbol(8, 'A', 0xF0, 1, 1);
+  t_PrintSymbol(0, 'A', 0xF0, 1, 1);
+  EXPECT_EQ(capture.take(),
+            "t_PrintSymbol: Window #0 not initialized.\n"
+            "t_PrintSymbol: Window is not a graphic window.\n"
+            "t_PrintSymbol: Window #0 not initialized.\n");
   opentextwindow(1, 8, 3, 2, flatfont(2, 2, 255));
   opentextwindow(0, 8, 3, 2, flatfont(2, 2, 255));
   capture.take();
@@ -149,19 +154,4 @@ TEST(PrintSymbol, RoutingToStandardOutputWritesTheCharacterInstead) {
   WindowTable[3].TextRedirectOutput = 2;
   t_PrintSymbol(3, 'q', 0xF0, 1, 1);
   EXPECT_EQ(capture.take(), "\u00E4\nq");
-}
-
-TEST(PrintSymbol, ReportsWindowsThatCannotPrint) {
-  vxtest::LogCapture capture;
-  useHeadlessHost();
-  t_InitMemory();
-  capture.take();
-  t_PrintSymbol(8, 'A', 0xF0, 1, 1);
-  t_PrintSymbol(2, 'A', 0xF0, 1, 1);
-  opentextwindow(0, 8, 2, 1, t_Font{});
-  t_PrintSymbol(0, 'A', 0xF0, 1, 1);
-  EXPECT_EQ(capture.take(),
-            "t_PrintSymbol: Window is not a graphic window.\n"
-            "t_PrintSymbol: Window #2 not initialized.\n"
-            "t_PrintSymbol: Window #0 not initialized.\n");
 }

@@ -83,8 +83,6 @@ TEST(EscapeCommands, CursorAndTabStops) {
 TEST(EscapeCommands, RefusedWindowAnswersNothingToDraw) {
   vxtest::LogCapture capture;
   const DisplayedCharacter shown = t_ApplyDisplayMode(9, 'a');
-  EXPECT_EQ(shown.code, -2);
-  EXPECT_FALSE(shown.inverse);
-  EXPECT_EQ(shown.colour, 0xF0);
+  EXPECT_EQ(std::tuple(shown.code, shown.inverse, shown.colour), std::tuple(-2, false, 0xF0));
   EXPECT_EQ(capture.take(), "t_ApplyDisplayMode: Window is not a graphic window.\n");
 }
