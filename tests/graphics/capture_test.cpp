@@ -11,10 +11,7 @@ using vxtest::picture;
 TEST(Capture, ClipsTheFarCornerAndRefusesBadCorners) {
   opengraphicwindow(1, 1, 96, 100);
   const t_Graphic all = g_GetScreenRect(1, 0, 0, 10000, 10000);
-  EXPECT_EQ(all.Width, 96);
-  EXPECT_EQ(all.Height, 100);
-  EXPECT_EQ(all.Size, 9600);
-  EXPECT_EQ(all.Data.size(), 9600u);
+  EXPECT_EQ(std::tuple(all.Width, all.Height, all.Size, all.Data.size()), std::tuple(96, 100, 9600, 9600u));
   EXPECT_EQ(all, g_GetScreen(1));
   vxtest::LogCapture capture;
   EXPECT_EQ(g_GetScreenRect(1, 50, 0, 10, 10), t_Graphic{});

@@ -41,43 +41,37 @@ TEST(PixelStorage, EachDepthStoresThePixelItsOwnWay) {
   }
 }
 
-struct ModeCase {
-  int64_t mode;
-  t_RGBColor stored;  // Alpha ignored at depth 24
-  t_RGBColor expected24;
-  t_RGBColor expected32;
-};
-
+// Each mode combines the drawing colour C with the stored pixel S (whose alpha
+// depth 24 does not keep).
 TEST(DrawingModes, CombineColourAndStoredPixelAtDepths24And32) {
   opengraphicwindow(1, 24, 32, 32);
   opengraphicwindow(2, 32, 32, 32);
   const t_RGBColor c{128, 0xF0, 0x0F, 0x55};
   const t_RGBColor s{9, 0x30, 0x31, 0xFF};
-  const ModeCase cases[] = {
-      {0, s, {0, 0xF0, 0x0F, 0x55}, {128, 0xF0, 0x0F, 0x55}},
+  const struct { int64_t mode; t_RGBColor expected24, expected32; } cases[] = {
+      {0, {0, 0xF0, 0x0F, 0x55}, {128, 0xF0, 0x0F, 0x55}},
       // Blend: average at 24 bits; at 32 bits weighted by C's alpha, each quotient cut.
-      {1, s, {0, 0x90, 0x20, 0xAA}, {9, 0xF0 * 128 / 255 + 0x30 * 127 / 255, 0x0F * 128 / 255 + 0x31 * 127 / 255, 0x55 * 128 / 255 + 0xFF * 127 / 255}},
-      {2, s, {0, 0xF0, 0x0F, 0x55}, {255, 0xF0, 0x0F, 0x55}},
-      {3, s, {0, 0xF0, 0x0F, 0x55}, {9, 0xF0, 0x0F, 0x55}},
-      {4, s, {0, 0x90, 0x20, 0xAA}, {9, 0x90, 0x20, 0xAA}},
-      {5, s, {0, 0x30, 0x01, 0x55}, {9, 0x30, 0x01, 0x55}},
-      {6, s, {0, 0xF0, 0x3F, 0xFF}, {9, 0xF0, 0x3F, 0xFF}},
-      {7, s, {0, 0xC0, 0x3E, 0xAA}, {9, 0xC0, 0x3E, 0xAA}},
-      {8, s, {0, 0x30, 0x31, 0xFF}, {9, 0x30, 0x31, 0xFF}},
-      {-1, s, {0, 0x30, 0x31, 0xFF}, {9, 0x30, 0x31, 0xFF}},
+      {1, {0, 0x90, 0x20, 0xAA}, {9, 0xF0 * 128 / 255 + 0x30 * 127 / 255, 0x0F * 128 / 255 + 0x31 * 127 / 255, 0x55 * 128 / 255 + 0xFF * 127 / 255}},
+      {2, {0, 0xF0, 0x0F, 0x55}, {255, 0xF0, 0x0F, 0x55}},
+      {3, {0, 0xF0, 0x0F, 0x55}, {9, 0xF0, 0x0F, 0x55}},
+      {4, {0, 0x90, 0x20, 0xAA}, {9, 0x90, 0x20, 0xAA}},
+      {5, {0, 0x30, 0x01, 0x55}, {9, 0x30, 0x01, 0x55}},
+      {6, {0, 0xF0, 0x3F, 0xFF}, {9, 0xF0, 0x3F, 0xFF}},
+      {7, {0, 0xC0, 0x3E, 0xAA}, {9, 0xC0, 0x3E, 0xAA}},
+      {8, {0, 0x30, 0x31, 0xFF}, {9, 0x30, 0x31, 0xFF}},
+      {-1, {0, 0x30, 0x31, 0xFF}, {9, 0x30, 0x31, 0xFF}},
   };
-  for (const ModeCase& m : cases) {
+  for (const auto& m : cases) {
     SCOPED_TRACE(m.mode);
     uint8_t* p24 = picture(1) + 3 * 5;
     uint8_t* p32 = picture(2) + 4 * 5;
-    p24[0] = m.stored.Red, p24[1] = m.stored.Green, p24[2] = m.stored.Blue;
-    p32[0] = m.stored.Alpha, p32[1] = m.stored.Red, p32[2] = m.stored.Green, p32[3] = m.stored.Blue;
+    p24[0] = s.Red, p24[1] = s.Green, p24[2] = s.Blue;
+    p32[0] = s.Alpha, p32[1] = s.Red, p32[2] = s.Green, p32[3] = s.Blue;
     for (uint8_t w : {1, 2}) {
       WindowTable[w].RGBColor = c;
       WindowTable[w].DrawingMode = m.mode;
       g_Plot(w, 5, 0);
     }
-    EXPECT_EQ(g_Scrn(1, 5, 0, ColorForm), m.expected24);
-    EXPECT_EQ(g_Scrn(2, 5, 0, ColorForm), m.expected32);
+    EXPECT_EQ(std::tuple(g_Scrn(1, 5, 0, ColorForm), g_Scrn(2, 5, 0, ColorForm)), std::tuple(m.expected24, m.expected32));
   }
 }
