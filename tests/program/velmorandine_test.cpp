@@ -65,22 +65,20 @@ TEST(Velmorandine, TheTextWindowOpensAtTheTopLeftAndTheGraphicAtTheTopRight) {
   EXPECT_EQ(place(1), std::tuple(1920 - 1034, 0, 1920));
 }
 
-namespace {
-void expectrefusedsize(const std::string& answer) {
-  const Outcome out = session({answer});
+// A size outside the range ends the program; the field takes digits only, so
+// letters leave it empty, which reads as 0. Each runs the program once (ctest
+// gives every test its own process).
+class RefusedSize : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RefusedSize, EndsTheProgram) {
+  const Outcome out = session({GetParam()});
   EXPECT_EQ(out.code, 0);
   EXPECT_NE(out.screen.find("Das Programm wird jetzt beendet."), std::string::npos) << out.screen;
   EXPECT_NE(out.screen.find("(Programm Ende)"), std::string::npos);
   EXPECT_EQ(vxtest::occurrences(out.screen, "(1-360)"), 0u);
   EXPECT_FALSE(WindowTable[1].Initialized);
 }
-}  // namespace
-
-// Each runs the program once (ctest gives every test its own process).
-TEST(Velmorandine, ASizeBelowTheRangeEndsTheProgram) { expectrefusedsize("31"); }
-TEST(Velmorandine, ASizeAboveTheRangeEndsTheProgram) { expectrefusedsize("8193"); }
-// The field takes digits only, so letters leave it empty, which reads as 0.
-TEST(Velmorandine, LettersForTheSizeEndTheProgram) { expectrefusedsize("abc"); }
+INSTANTIATE_TEST_SUITE_P(Velmorandine, RefusedSize, ::testing::Values("31", "8193", "abc"));
 
 TEST(Velmorandine, ANegativeCountAsksAgainAndTooManySegmentsDrawNothing) {
   const Outcome out = session({"64", "-5", "400", "0"});

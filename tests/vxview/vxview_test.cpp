@@ -8,9 +8,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
-#include <memory>
 #include <random>
 
 #include "qt_test_application.h"
@@ -71,25 +69,13 @@ QRgb capturedcolour(const GraphicPixels& pixels, int64_t i) {
   return qRgb(pixels.Samples[at], pixels.Samples[at + 1], pixels.Samples[at + 2]);
 }
 
-// Runs `answer` on the message box once it shows, from the box's own loop,
-// and closes the box; watches for it as long as the guard lives.
-std::unique_ptr<QTimer> whenboxshows(std::function<void(QMessageBox&)> answer) {
-  auto timer = std::make_unique<QTimer>();
-  QObject::connect(timer.get(), &QTimer::timeout, [timer = timer.get(), answer = std::move(answer)] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      answer(*box);
-      box->accept();
-    }
-  });
-  timer->start(5);
-  return timer;
-}
-
 // Opens the files; the message box's text and informative text, if one showed.
 std::pair<QString, QString> openreporting(Viewer& viewer, const QStringList& paths, int& opened) {
   std::pair<QString, QString> shown;
-  const auto watch = whenboxshows([&shown](QMessageBox& box) { shown = {box.text(), box.informativeText()}; });
+  vxtest::whenmodalshows<QMessageBox>([&shown](QMessageBox& box) {
+    shown = {box.text(), box.informativeText()};
+    box.accept();
+  });
   opened = viewer.openfiles(paths);
   return shown;
 }
