@@ -19,12 +19,6 @@ vx::HeadlessRunOptions sessionoptions() {
   return options;
 }
 
-size_t occurrences(const std::string& text, const std::string& needle) {
-  size_t count = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
-  return count;
-}
-
 std::string textscreen() {
   if (!vx::WaitingForKey) return {};
   return textscreenafterend();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/types.h"
+#include "support/test_support.h"
 #include "vxtools_headless.h"
 
 namespace vxtest {
@@ -14,8 +15,6 @@ namespace vxtest {
 std::string bundleresources();
 // A headless run that finds the fonts and does not echo the log.
 vx::HeadlessRunOptions sessionoptions();
-// How often `needle` stands in `text`.
-size_t occurrences(const std::string& text, const std::string& needle);
 
 // The text window's screen (lines joined by CR) while the program waits for
 // a key (the program thread then writes nothing), else empty.

@@ -23,6 +23,12 @@ bool pumpuntil(const std::function<bool()>& done, std::chrono::milliseconds time
   return vx::useHeadlessHost().pumpuntil(done, timeout);
 }
 
+size_t occurrences(const std::string& text, const std::string& needle) {
+  size_t count = 0;
+  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++count;
+  return count;
+}
+
 TempFolder::TempFolder(const std::string& name)
     : path_(std::filesystem::temp_directory_path() / ("vxtest-" + std::to_string(::getpid()) + "-" + name)) {
   std::filesystem::remove_all(path_);

@@ -24,6 +24,9 @@ class LogCapture {
 bool pumpuntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
+// How often `needle` stands in `text`.
+size_t occurrences(const std::string& text, const std::string& needle);
+
 // A fresh, empty folder of the test's own, removed with everything in it
 // (whatever its permissions were set to) when the object goes.
 class TempFolder {
