@@ -86,30 +86,27 @@ TEST(Cursor, HtabCountsFromTheAreaAndStaysInsideTheWindow) {
   vxtest::LogCapture capture;
   openareawindow();
   capture.take();
-  t_Htab(0, 3);  // may pass the area's last column, not the window's
-  EXPECT_EQ(WindowTable[0].TextHpos, 4);
-  t_Htab(0, 0);
-  t_Htab(0, 4);
-  EXPECT_EQ(WindowTable[0].TextHpos, 4);
-  t_Htab(0, 1);
-  EXPECT_EQ(WindowTable[0].TextHpos, 2);
+  // Column 3 of the area may pass its last column, not the window's; 0 and 4 change nothing.
+  for (const auto& [column, hpos] : {std::pair{3, 4}, {0, 4}, {4, 4}, {1, 2}}) {
+    t_Htab(0, column);
+    EXPECT_EQ(WindowTable[0].TextHpos, hpos) << column;
+  }
   EXPECT_EQ(capture.take(), "");
 }
 
+// The cursor shows (inverted) from level 1 on; each call moves the level by one.
 TEST(Cursor, TheVisibleCursorFollowsItsLevel) {
   opentextwindow(0, 8, 4, 3, numberedfont(1, 1));
   placecursor(0, 2, 3);
-  const uint8_t plain = cellattribute(0, 2, 3);
-  t_CursorOn(0);
-  EXPECT_EQ(cellattribute(0, 2, 3), 0x0C);
-  t_CursorOn(0);
-  t_CursorOff(0);
-  EXPECT_EQ(cellattribute(0, 2, 3), 0x0C);  // level 1: still shown
-  t_CursorOff(0);
-  EXPECT_EQ(cellattribute(0, 2, 3), plain);
-  t_CursorOff(0);  // level -1 draws nothing
-  t_CursorOn(0);   // back to 0 draws nothing either
-  EXPECT_EQ(cellattribute(0, 2, 3), plain);
+  const uint8_t plain = cellattribute(0, 2, 3), shown = 0x0C;
+  const std::pair<void (*)(uint8_t), uint8_t> steps[] = {
+      {t_CursorOn, shown}, {t_CursorOn, shown}, {t_CursorOff, shown}, {t_CursorOff, plain},
+      {t_CursorOff, plain},  // level -1 draws nothing
+      {t_CursorOn, plain}};  // back to 0 draws nothing either
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    steps[i].first(0);
+    EXPECT_EQ(cellattribute(0, 2, 3), steps[i].second) << "step " << i;
+  }
   EXPECT_EQ(WindowTable[0].TextCursorLevel, 0);
 }
 

@@ -39,10 +39,8 @@ TEST(Scroll, WholeLinesMoveWithTheirPixelsAndTheLineLeftBehindIsCleared) {
     const std::vector<uint8_t> moved[] = {linepixels(0, c.from[0]), linepixels(0, c.from[1])};
     c.up ? t_ScrollUp(0) : t_ScrollDown(0);
     EXPECT_EQ(screen(0), c.text);
-    EXPECT_EQ(linepixels(0, c.to[0]), moved[0]);
-    EXPECT_EQ(linepixels(0, c.to[1]), moved[1]);
-    EXPECT_EQ(cellattribute(0, 2, c.up ? 1 : 3), 0x1E);
-    EXPECT_EQ(cellattribute(0, 4, c.up ? 4 : 1), 0xC0);
+    EXPECT_EQ(std::tuple(linepixels(0, c.to[0]), linepixels(0, c.to[1])), std::tuple(moved[0], moved[1]));
+    EXPECT_EQ(std::tuple(cellattribute(0, 2, c.up ? 1 : 3), cellattribute(0, 4, c.up ? 4 : 1)), std::tuple(0x1E, 0xC0));
   }
 }
 
@@ -57,10 +55,8 @@ TEST(Scroll, ANarrowAreaIsRedrawnCellByCellAndTheColumnsOutsideStay) {
   const std::vector<uint8_t> jcell = cellpixels(0, 2, 3);
   const std::vector<uint8_t> leftcolumn = cellpixels(0, 1, 3);
   t_ScrollUp(0);
-  EXPECT_EQ(screen(0), "abcd|ejkh|inol|m  p|");
-  EXPECT_EQ(cellattribute(0, 2, 2), 0x6A);
-  EXPECT_EQ(cellattribute(0, 2, 4), 0x0C);
-  EXPECT_TRUE(w.TextInverse);
+  EXPECT_EQ(std::tuple(screen(0), cellattribute(0, 2, 2), cellattribute(0, 2, 4), w.TextInverse),
+            std::tuple("abcd|ejkh|inol|m  p|", 0x6A, 0x0C, true));
   EXPECT_EQ(cellpixels(0, 1, 3), leftcolumn);
   // 'j' is drawn one line higher in its own colours, not inverted.
   EXPECT_EQ(cellpixels(0, 2, 2), jcell);
@@ -119,16 +115,11 @@ TEST(Scroll, AFontOfAnotherSizeNeverMovesBytesOutsideTheWindow) {
 
 TEST(Clear, EndOfLineAndEndOfWindowClearFromTheCursorAndLeaveItThere) {
   openletterwindow(8);
-  WindowTable[0].TextHpos = 3;
-  WindowTable[0].TextVpos = 2;
+  WindowTable[0].TextHpos = 3, WindowTable[0].TextVpos = 2;
   t_ClearEndOfLine(0);
   EXPECT_EQ(screen(0), "abcd|ef  |ijkl|mnop|");
-  WindowTable[0].TextFirstColumn = 2;
-  WindowTable[0].TextHpos = 4;
-  WindowTable[0].TextVpos = 1;
+  WindowTable[0].TextFirstColumn = 2, WindowTable[0].TextHpos = 4, WindowTable[0].TextVpos = 1;
   t_ClearEndOfWindow(0);
-  EXPECT_EQ(screen(0), "abc |e   |i   |m   |");
-  EXPECT_EQ(WindowTable[0].TextHpos, 4);
-  EXPECT_EQ(WindowTable[0].TextVpos, 1);
-  EXPECT_EQ(cellattribute(0, 2, 3), 0xC0);
+  EXPECT_EQ(std::tuple(screen(0), WindowTable[0].TextHpos, WindowTable[0].TextVpos, cellattribute(0, 2, 3)),
+            std::tuple("abc |e   |i   |m   |", 4, 1, 0xC0));
 }
