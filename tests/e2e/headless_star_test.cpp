@@ -2,9 +2,6 @@
 // with the answers a user types.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 
 #include "program/velmorandine.h"
@@ -14,11 +11,8 @@
 using namespace vx;
 
 namespace {
-
 constexpr int64_t Diameter = 1024;
 constexpr int64_t Segments = 36;
-
-
 }  // namespace
 
 TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
@@ -26,8 +20,8 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
   std::vector<uint8_t> drawn, reference;
   std::optional<HostImage> shown, copied;
   std::optional<SavePanelRequest> saverequest;
-  const std::string savepath = testing::TempDir() + "Stern mit 36 Segmenten.gr";
-  std::filesystem::remove(savepath);
+  const vxtest::TempFolder folder("headless-star");
+  const std::string savepath = folder.file("Stern mit 36 Segmenten.gr");
   const int code = runHeadless(velmorandine, [&](HeadlessSession& s) {
     ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows("(32-8192) ein:"); }));
     s.type("1024\n");
@@ -72,17 +66,15 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
   // copy command put exactly that on the pasteboard.
   EXPECT_TRUE(drawn == reference);
   ASSERT_TRUE(shown.has_value() && copied.has_value());
-  EXPECT_TRUE(vxtest::imageindices(*shown) == reference);
-  EXPECT_TRUE(*copied == *shown);
+  EXPECT_TRUE(vxtest::imageindices(*shown) == reference && *copied == *shown);
   EXPECT_NE(copiedtext.find("(1-360) ein: 36\r"), std::string::npos) << copiedtext;
   EXPECT_NE(copiedtext.find("Zeit = "), std::string::npos);
 
   // The saved file: its whole header, and data that decode to the window's pixels.
   ASSERT_TRUE(saverequest.has_value());
-  EXPECT_EQ(saverequest->title, "Grafik sichern unter");
-  EXPECT_TRUE(saverequest->proposedName.ends_with(".gr")) << saverequest->proposedName;
-  std::ifstream in(savepath, std::ios::binary);
-  const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(std::tuple(saverequest->title, saverequest->proposedName.ends_with(".gr")),
+            std::tuple("Grafik sichern unter", true)) << saverequest->proposedName;
+  const std::vector<uint8_t> file = folder.read("Stern mit 36 Segmenten.gr");
   ASSERT_GE(file.size(), 16u);
   EXPECT_EQ(std::vector<uint8_t>(file.begin(), file.begin() + 16),
             (std::vector<uint8_t>{16, 'v', 'x', 'g', 'r', 130, 0, 0x10, 0, 0, 4, 0, 4, 0, 0x11, 0}));

@@ -40,36 +40,24 @@ class GraphicExport : public ::testing::Test {
 }  // namespace
 
 TEST_F(GraphicExport, FormatsFollowTheWindowsDepthAndItsAlphas) {
-  const struct {
-    int64_t depth;
-    int64_t format;
-  } cases[] = {{1, 130}, {4, 131}, {8, 122}, {16, 134}, {24, 123}, {32, 135}};
-  for (const auto& c : cases) {
-    openwindow(c.depth, 64, 32);
-    const t_Graphic saved = g_CompressLZW(g_CompressRLE(g_Pack(g_GetScreen(1))));
-    EXPECT_EQ(saved.Format, c.format) << "depth " << c.depth;
+  for (const auto& [depth, format] : {std::pair{1, 130}, {4, 131}, {8, 122}, {16, 134}, {24, 123}, {32, 135}}) {
+    openwindow(depth, 64, 32);
+    EXPECT_EQ(g_CompressLZW(g_CompressRLE(g_Pack(g_GetScreen(1)))).Format, format) << "depth " << depth;
   }
-  log_.take();
+  // Every pixel opaque: the common alpha is found, packed, then coded in runs.
   openwindow(32, 64, 32);
-  g_ClearScreen(1, 15, -1);  // every pixel opaque
+  g_ClearScreen(1, 15, -1);
   t_Graphic argb = g_GetScreen(1);
   log_.take();
   g_CompressRLE(g_Pack(argb));
   const std::string log = log_.take();
-  const size_t pack = log.find("g_Pack: Transparency = FF\n");
-  const size_t rle = log.find("g_CompressRLE: Transparency = FF\n");
-  const size_t done =
-      log.find("g_CompressRLE: g_FormatPackedARGBColor --> g_FormatRLEPackedARGBColor\n");
-  EXPECT_EQ(pack, 0u) << log;
-  EXPECT_LT(pack, rle);
-  EXPECT_LT(rle, done);
-  EXPECT_NE(done, std::string::npos);
+  const size_t rle = log.find("g_CompressRLE: Transparency = FF\n"),
+               done = log.find("g_CompressRLE: g_FormatPackedARGBColor --> g_FormatRLEPackedARGBColor\n");
+  EXPECT_EQ(log.rfind("g_Pack: Transparency = FF\n", 0), 0u) << log;
+  EXPECT_TRUE(rle < done && done != std::string::npos) << log;
   argb.Data[4] = 0x80;  // a second alpha: nothing to pack
   EXPECT_EQ(g_CompressLZW(g_CompressRLE(g_Pack(argb))).Format, 125);
-  t_Graphic agrey = argb;
-  agrey.Format = g_FormatAGrey;
-  agrey.Data = {255, 10, 255, 20, 254, 30};
-  agrey.Size = 3;
+  const t_Graphic agrey{.Format = g_FormatAGrey, .Size = 3, .Width = 3, .Height = 1, .Data = {255, 10, 255, 20, 254, 30}};
   EXPECT_EQ(g_CompressLZW(g_CompressRLE(g_Pack(agrey))).Format, 124);
 }
 

@@ -31,13 +31,11 @@ TEST(WindowInit, TextWindowOnFreshMemoryTakesTheTopBlocks) {
             "t_InitWindow: GraphicWindow #0 = 1280 x 800 pixel x 24 bit = 3.000,00K video-memory = $00D12000.\n"
             "t_InitWindow: GraphicWindow #0 End.\n");
   const t_Window& w = WindowTable[0];
-  EXPECT_TRUE(w.Initialized);
-  EXPECT_EQ(std::tie(w.MemoryStart, w.MemoryEnd, w.TextMemoryStart, w.TextMemoryEnd),
-            std::make_tuple(0xD12000, 0xFFFFFF, 0xD11000, 0xD11FFF));
-  EXPECT_EQ(HighMemory, 0xD10FFF);
+  EXPECT_EQ(std::tie(w.MemoryStart, w.MemoryEnd, w.TextMemoryStart, w.TextMemoryEnd, HighMemory),
+            std::make_tuple(0xD12000, 0xFFFFFF, 0xD11000, 0xD11FFF, 0xD10FFF));
   EXPECT_EQ(std::tie(w.TextWidth, w.TextHeight, w.TextLastColumn, w.TextColor, w.TitleHeight, firstwindow),
             std::make_tuple(80, 25, 80, 0xC0, titlebarheight, 0));
-  EXPECT_TRUE(w.QuickUpdate && w.AutoUpdate);
+  EXPECT_TRUE(w.Initialized && w.QuickUpdate && w.AutoUpdate);
   // Cleared: picture 0, 2000 cells of spaces and attributes; the attribute
   // plane starts at the middle of the 4 KiB block, the bytes between stay.
   EXPECT_TRUE(allbytes(0xD12000, 1280 * 800 * 3, 0));
@@ -74,13 +72,12 @@ TEST(WindowInit, CorrectsSizesAndWidthsWithALine) {
   useHeadlessHost();
   vxtest::LogCapture capture;
   t_InitWindow(2, 8, false, 20, 9000, 0, 0, t_Font{}, true);
-  EXPECT_EQ(std::tuple(WindowTable[2].Width, WindowTable[2].Height), std::tuple(1280, 800));
   t_InitWindow(3, 1, false, 33, 32, 0, 0, t_Font{}, true);
-  EXPECT_EQ(WindowTable[3].Width, 40);
   t_InitWindow(4, 4, false, 34, 32, 0, 0, t_Font{}, true);
-  EXPECT_EQ(WindowTable[4].Width, 32);
   t_InitWindow(5, 4, false, 35, 32, 0, 0, t_Font{}, false);
-  EXPECT_EQ(std::tuple(WindowTable[5].Width, WindowTable[5].TitleHeight), std::tuple(36, 0));
+  EXPECT_EQ(std::tuple(WindowTable[2].Width, WindowTable[2].Height, WindowTable[3].Width, WindowTable[4].Width,
+                       WindowTable[5].Width, WindowTable[5].TitleHeight),
+            std::tuple(1280, 800, 40, 32, 36, 0));
   const std::string log = withoutrefreshlines(capture.take());
   for (const char* line : {"t_InitWindow: GraphicWindow #2 cannot display 20 horizontal pixel.\n",
                            "t_InitWindow: GraphicWindow #2 cannot display 9000 vertical pixel.\n",
@@ -146,8 +143,7 @@ TEST(WindowInit, TextFormLoadsItsFontFromTheResources) {
   ASSERT_EQ(setbinarytofile(h.resourceDirectory() + "/Test 8x16.font", file), 0);
   t_InitWindow(0, 24, 10, 4, 3, "Test 8x16.font");
   const t_Window& w = WindowTable[0];
-  ASSERT_TRUE(w.Initialized);
+  ASSERT_TRUE(w.Initialized && w.AutoUpdate);
   EXPECT_EQ(std::tie(w.Width, w.Height, w.TextWidth, w.TextHeight, w.BorderWidth), std::make_tuple(80, 64, 10, 4, 3));
-  EXPECT_TRUE(w.AutoUpdate);
   EXPECT_EQ(h.windowstate(*w.Window).title, "Velmorandine");
 }
