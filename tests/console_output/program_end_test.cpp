@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
-#include <vector>
 
 #include "text_window.h"
 
