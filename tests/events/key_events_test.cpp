@@ -7,17 +7,11 @@
 
 using namespace vx;
 
-namespace {
-
-void press(int slot, uint16_t keycode, std::string characters, uint64_t flags = 0) {
-  viewKeyDown(slot, HostKeyEvent{keycode, std::move(characters), flags});
-}
-
-}  // namespace
+using vxtest::presskey;
 
 TEST(KeyEvents, TypedKeysQueueInOrderWithTheirFields) {
   vxtest::opentextwindow(2, 10, 3);
-  press(2, 0, "a", ShiftModifier | NumericPadModifier | FunctionModifier);
+  presskey(2, 0, "a", ShiftModifier | NumericPadModifier | FunctionModifier);
   ASSERT_EQ(EventQueue.size(), 1);
   EXPECT_TRUE(EventsPending && KeyDown);
   const t_Event a = *EventQueue.at(0);
@@ -31,8 +25,8 @@ TEST(KeyEvents, TypedKeysQueueInOrderWithTheirFields) {
   EXPECT_TRUE(ModifierState.Control && ModifierState.Command);
   EXPECT_FALSE(ModifierState.Shift || ModifierState.Function);
 
-  press(2, 123, "\xEF\x9C\x82");  // left arrow
-  press(2, 122, "\xEF\x9C\x84");  // F1
+  presskey(2, 123, "\xEF\x9C\x82");  // left arrow
+  presskey(2, 122, "\xEF\x9C\x84");  // F1
   // Taken in order, each the current event with its cursor and function key marks.
   for (const auto& [value, cursorkey, functionkey] : {std::tuple{97, false, false}, {8, true, false}, {129, false, true}}) {
     EXPECT_EQ(t_GetEvent(), value);
@@ -47,24 +41,24 @@ TEST(KeyEvents, TypedKeysQueueInOrderWithTheirFields) {
 
 TEST(KeyEvents, KeysOfUnusableSlotsAreDropped) {
   vxtest::LogCapture capture;
-  press(1, 0, "a");  // before the memory exists: silently
+  presskey(1, 0, "a");  // before the memory exists: silently
   EXPECT_TRUE(KeyDown);
   vxtest::opentextwindow(2, 10, 3);
   capture.take();
-  press(1, 0, "a");
-  press(9, 0, "a");
-  press(-1, 0, "a");
+  presskey(1, 0, "a");
+  presskey(9, 0, "a");
+  presskey(-1, 0, "a");
   EXPECT_EQ(capture.take(),
             "viewKeyDown: Graphic window (1) not initialized.\n"
             "viewKeyDown: Graphic window (9) not initialized.\n"
             "viewKeyDown: Graphic window (-1) not initialized.\n");
   WindowTable[2].IgnoreEvents = true;
-  press(2, 0, "a");
+  presskey(2, 0, "a");
   EXPECT_EQ(capture.take(), "");
   WindowTable[2].IgnoreEvents = false;
-  press(2, 3, "\xD0\x96");  // Cyrillic: no toolkit code
+  presskey(2, 3, "\xD0\x96");  // Cyrillic: no toolkit code
   // Control with keypad 8 routes the window's output to standard output.
-  press(2, 91, "8", ControlModifier | NumericPadModifier);
+  presskey(2, 91, "8", ControlModifier | NumericPadModifier);
   EXPECT_EQ(std::tuple(WindowTable[2].TextRedirectOutput, EventQueue.size(), EventsPending.load()), std::tuple(2, 0, false));
 }
 
@@ -79,7 +73,7 @@ TEST(WaitKey, ShowsTheCursorWhileWaitingAndAnswersTheCharacter) {
   // The cursor cell is drawn inverted while the program waits.
   ASSERT_TRUE(vxtest::pumpuntil([&] { return WaitingForKey.load(); }));
   EXPECT_EQ(vxtest::cellattribute(0, 1, 1), 0x0C);
-  press(0, 41, "\xC3\xB6");
+  presskey(0, 41, "\xC3\xB6");
   ASSERT_TRUE(vxtest::pumpuntil([&] { return done.load(); }));
   program.join();
   EXPECT_EQ(std::tuple(answer, w.TextCursorLevel, vxtest::cellattribute(0, 1, 1)), std::tuple("\xC3\xB6", 0, 0xC0));
