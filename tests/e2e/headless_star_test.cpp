@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <tuple>
 
 #include "program/velmorandine.h"
 #include "star_session.h"
 #include "support/test_support.h"
+#include "windows/window_geometry.h"
 
 using namespace vx;
 
@@ -16,7 +18,8 @@ constexpr int64_t Segments = 36;
 }  // namespace
 
 TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
-  std::string screen, log, copiedtext;
+  std::string firstscreen, screen, log, copiedtext;
+  std::tuple<int64_t, int64_t, int64_t> placed[2];
   std::vector<uint8_t> drawn, reference;
   std::optional<HostImage> shown, copied;
   std::optional<SavePanelRequest> saverequest;
@@ -24,6 +27,8 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
   const std::string savepath = folder.file("Stern mit 36 Segmenten.gr");
   const int code = runHeadless(velmorandine, [&](HeadlessSession& s) {
     ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows("(32-8192) ein:"); }));
+    firstscreen = vxtest::textscreen();
+    EXPECT_EQ(t_FrontWindow(), 0);
     s.type("1024\n");
     ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows("(1-360) ein:"); }));
     s.type("36\n");
@@ -51,9 +56,21 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
     ASSERT_TRUE(s.waitforend());
     screen = vxtest::textscreenafterend();
     log = s.log();
+    for (uint8_t w : {0, 1})
+      placed[w] = {t_WindowPos(w, PosFrameX), t_WindowPos(w, PosTopDistance),
+                   t_WindowPos(w, PosFrameX) + t_WindowPos(w, PosOuterWidth)};
     reference = vxtest::referencestar(2, Diameter, Segments);
   }, vxtest::sessionoptions());
   EXPECT_EQ(code, 0);
+
+  // The first screen: the header, the help text and the size prompt.
+  EXPECT_EQ(firstscreen.find("Velmorandine"), 0u) << firstscreen;
+  EXPECT_NE(firstscreen.find("wird trotzdem in der gew"), std::string::npos);
+  EXPECT_NE(firstscreen.find("Programm Pictavor."), std::string::npos);
+  // The text window at the top left, the graphic window at the top right: a
+  // graphic up to 1024 pixels leaves the prompt beside it readable.
+  EXPECT_EQ(placed[0], std::tuple(0, 0, 1312));
+  EXPECT_EQ(placed[1], std::tuple(1920 - 1034, 0, 1920));
 
   // The text window: the answers, the time with its unit and the closing message.
   EXPECT_NE(screen.find("(1-360) ein: 36"), std::string::npos) << screen;

@@ -1,18 +1,14 @@
 // The star program's answers to what a user may type, on the headless host.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "program/velmorandine.h"
 #include "runtime/memory.h"
 #include "star_session.h"
 #include "support/test_support.h"
-#include "windows/window_geometry.h"
 
 using namespace vx;
 
 namespace {
-
 
 // Runs the program with the given answers, each typed once the prompt before
 // it is on screen; answers the screen text and the log at the end.
@@ -40,30 +36,6 @@ Outcome session(const std::vector<std::string>& answers) {
 }
 
 }  // namespace
-
-TEST(Velmorandine, TheFirstScreenHasTheHeaderTheHelpTextAndTheSizePrompt) {
-  runHeadless(velmorandine, [](HeadlessSession& s) {
-    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreenshows("(32-8192) ein:"); }));
-    const std::string text = vxtest::textscreen();
-    EXPECT_EQ(text.find("Velmorandine"), 0u) << text;
-    EXPECT_NE(text.find("wird trotzdem in der gew"), std::string::npos);
-    EXPECT_NE(text.find("Programm Pictavor."), std::string::npos);
-    EXPECT_EQ(t_FrontWindow(), 0);
-  }, vxtest::sessionoptions());
-}
-
-// The text window at the top left, the graphic window at the top right: a
-// graphic up to 1024 pixels leaves the prompt beside it readable.
-TEST(Velmorandine, TheTextWindowOpensAtTheTopLeftAndTheGraphicAtTheTopRight) {
-  const Outcome out = session({"1024", "0"});
-  ASSERT_TRUE(WindowTable[1].Initialized);
-  const auto place = [](uint8_t w) {
-    return std::tuple(t_WindowPos(w, PosFrameX), t_WindowPos(w, PosTopDistance),
-                      t_WindowPos(w, PosFrameX) + t_WindowPos(w, PosOuterWidth));
-  };
-  EXPECT_EQ(place(0), std::tuple(0, 0, 1312));
-  EXPECT_EQ(place(1), std::tuple(1920 - 1034, 0, 1920));
-}
 
 // A size outside the range ends the program; the field takes digits only, so
 // letters leave it empty, which reads as 0. Each runs the program once (ctest
