@@ -109,20 +109,6 @@ TEST(Lzw, PackingKeepsTheLowBitsOfEveryWidth) {
   EXPECT_EQ(lzwpackedtounpacked({0x30, 0xC0, 0x00}, 9), (std::vector<int64_t>{97, 256}));
 }
 
-TEST(Lzw, InvalidCodesGiveAnEmptyText) {
-  vxtest::LogCapture log;
-  EXPECT_TRUE(lzwunpackedtotext({65, 300}).empty());
-  // Everything decoded before the bad code is discarded too.
-  EXPECT_TRUE(lzwunpackedtotext({65, 66, 256, 258, 65, 262}).empty());
-  EXPECT_TRUE(lzwunpackedtotext({65, -1}).empty());
-  EXPECT_EQ(log.take(),
-            "lzwunpackedtotext: Invalid code 300 at position 1.\n"
-            "lzwunpackedtotext: Invalid code 262 at position 5.\n"
-            "lzwunpackedtotext: Invalid code -1 at position 1.\n");
-  // The first code only gives its low byte.
-  EXPECT_EQ(lzwunpackedtotext({0x141, 0x42}), bytesof("AB"));
-}
-
 TEST(Lzw, HostileStoredFormsNeverHangOrOverrun) {
   vxtest::LogCapture log;
   EXPECT_TRUE(lzwstoredtotext({0, 0x61, 0x62}).empty());
@@ -153,17 +139,26 @@ TEST(Lzw, HostileStoredFormsNeverHangOrOverrun) {
   EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), text.begin()));
 }
 
-TEST(Lzw, TextsBeyondTheLimitAreRefused) {
-  // Each code names the one being defined: 2000 codes describe two million bytes.
+// Invalid codes give an empty text, with everything decoded before them;
+// the first code only gives its low byte. Texts beyond the limit are refused:
+// each code names the one being defined, so 2000 codes describe two million bytes.
+TEST(Lzw, InvalidCodesAndTextsBeyondTheLimitGiveAnEmptyText) {
+  vxtest::LogCapture log;
+  EXPECT_TRUE(lzwunpackedtotext({65, 300}).empty());
+  EXPECT_TRUE(lzwunpackedtotext({65, 66, 256, 258, 65, 262}).empty());
+  EXPECT_TRUE(lzwunpackedtotext({65, -1}).empty());
+  EXPECT_EQ(lzwunpackedtotext({0x141, 0x42}), bytesof("AB"));
   std::vector<int64_t> codes{97};
   for (int64_t code = 256; code < 256 + 2000; ++code) codes.push_back(code);
   const size_t full = lzwunpackedtotext(codes).size();
   EXPECT_EQ(full, 2001u * 2002u / 2u);
-  vxtest::LogCapture log;
   EXPECT_TRUE(lzwunpackedtotext(codes, static_cast<int64_t>(full) - 1).empty());
   EXPECT_EQ(lzwunpackedtotext(codes, static_cast<int64_t>(full)).size(), full);
   EXPECT_TRUE(lzwunpackedtotext({97}, 0).empty());
   EXPECT_EQ(log.take(),
+            "lzwunpackedtotext: Invalid code 300 at position 1.\n"
+            "lzwunpackedtotext: Invalid code 262 at position 5.\n"
+            "lzwunpackedtotext: Invalid code -1 at position 1.\n"
             "lzwunpackedtotext: Text longer than 2.003.000 Bytes.\n"
             "lzwunpackedtotext: Text longer than 0 Bytes.\n");
 }
