@@ -6,7 +6,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 
 #include "codecs/file_access.h"
 #include "sample_data.h"
@@ -16,34 +15,9 @@ using namespace vx;
 using codectest::Bytes;
 namespace fs = std::filesystem;
 
-namespace {
-
-class Folder {
- public:
-  Folder() {
-    path_ = fs::temp_directory_path() / ("vxcodecs-" + std::to_string(::getpid()));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~Folder() {
-    std::error_code ignored;
-    fs::permissions(path_, fs::perms::owner_all, ignored);
-    fs::remove_all(path_, ignored);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  size_t entries() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {}));
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-}  // namespace
 
 TEST(FileAccess, WrittenBytesReadBack) {
-  Folder folder;
+  const vxtest::TempFolder folder("files");
   codectest::SampleData sample(41);
   const std::string path = folder.file("Bild.gr");
   for (const Bytes& bytes : {sample.random(1), Bytes{}, sample.random(300000)}) {
@@ -55,7 +29,7 @@ TEST(FileAccess, WrittenBytesReadBack) {
 }
 
 TEST(FileAccess, ReplacingKeepsPermissionsAndFollowsLinks) {
-  Folder folder;
+  const vxtest::TempFolder folder("files");
   const std::string target = folder.file("target.gr");
   ASSERT_EQ(setbinarytofile(target, {1}), 0);
   ::chmod(target.c_str(), 0640);
@@ -69,23 +43,22 @@ TEST(FileAccess, ReplacingKeepsPermissionsAndFollowsLinks) {
 }
 
 TEST(FileAccess, FailuresAreReportedWithTheSystemsErrorNumber) {
-  Folder folder;
+  const vxtest::TempFolder folder("files");
+  const std::string noent = "Error #2: No such file or directory\n", isdir = "Error #21: Is a directory\n";
   vxtest::LogCapture log;
   EXPECT_TRUE(getbinaryfromfile(folder.file("missing.font")).empty());
-  EXPECT_EQ(log.take(), "getbinaryfromfile: Error #2: No such file or directory\n");
   EXPECT_TRUE(getbinaryfromfile(folder.path().string()).empty());
-  EXPECT_EQ(log.take(), "getbinaryfromfile: Error #21: Is a directory\n");
-
-  EXPECT_EQ(setbinarytofile(folder.file("no/such/folder.gr"), {1}), ENOENT);
-  EXPECT_EQ(log.take(), "setbinarytofile: Error #2: No such file or directory\n");
-  EXPECT_EQ(setbinarytofile(folder.path().string(), {1}), EISDIR);
-  EXPECT_EQ(log.take(), "setbinarytofile: Error #21: Is a directory\n");
-  EXPECT_EQ(setbinarytofile("", {1}), ENOENT);
-  EXPECT_EQ(log.take(), "setbinarytofile: Error #2: No such file or directory\n");
+  EXPECT_EQ(log.take(), "getbinaryfromfile: " + noent + "getbinaryfromfile: " + isdir);
+  const std::pair<std::string, int64_t> writes[] = {
+      {folder.file("no/such/folder.gr"), ENOENT}, {folder.path().string(), EISDIR}, {"", ENOENT}};
+  for (const auto& [path, error] : writes) {
+    EXPECT_EQ(setbinarytofile(path, {1}), error) << path;
+    EXPECT_EQ(log.take(), "setbinarytofile: " + (error == ENOENT ? noent : isdir)) << path;
+  }
 }
 
 TEST(FileAccess, AFailedWriteLeavesTheOldFileWhole) {
-  Folder folder;
+  const vxtest::TempFolder folder("files");
   const std::string path = folder.file("old.gr");
   ASSERT_EQ(setbinarytofile(path, {1, 2, 3}), 0);
   // A file size limit makes the write fail part way, as a full disk would,
@@ -109,7 +82,7 @@ TEST(FileAccess, AFailedWriteLeavesTheOldFileWhole) {
 // Root may write any folder, so the check runs in a child process that
 // gives up root first (it keeps running as the user it is otherwise).
 TEST(FileAccessDeathTest, AFolderWithoutWriteAccessStillLetsItsWritableFilesBeSaved) {
-  Folder folder;
+  const vxtest::TempFolder folder("files");
   const std::string path = folder.file("kept.gr");
   ASSERT_EQ(setbinarytofile(path, {1, 2, 3}), 0);
   const auto check = [&] {

@@ -20,8 +20,7 @@ TEST(FilePanels, OpenPanelAsksAsToldAndAnswersAPlainPath) {
 
   h.scriptopenpanel({});
   EXPECT_EQ(t_OpenPanel("", "", "", false, true), "");
-  EXPECT_TRUE(h.lastopenrequest()->fileTypes.empty());
-  EXPECT_EQ(h.lastopenrequest()->buttonTitle, "Wählen");
+  EXPECT_EQ(std::tuple(h.lastopenrequest()->fileTypes.empty(), h.lastopenrequest()->buttonTitle), std::tuple(true, "Wählen"));
   EXPECT_EQ(t_OpenPanel("", "", "", true, false), "");  // nothing scripted: cancel
 }
 
@@ -40,10 +39,9 @@ TEST(FilePanels, SavePanelProposesTheNameAndAnswersAPlainPath) {
 
 TEST(FilePanels, UrlsBecomePathsEvenWhenOddlyEscaped) {
   useHeadlessHost();
-  EXPECT_EQ(fileurltopath("file:///a%2Fb"), "/a/b");
-  EXPECT_EQ(fileurltopath("/plain/path"), "/plain/path");
-  EXPECT_EQ(fileurltopath("file:///100%"), "/100%");
-  EXPECT_EQ(fileurltopath("file:///%zz%4"), "/%zz%4");
+  for (const auto& [url, path] : {std::pair{"file:///a%2Fb", "/a/b"}, {"/plain/path", "/plain/path"},
+                                  {"file:///100%", "/100%"}, {"file:///%zz%4", "/%zz%4"}})
+    EXPECT_EQ(fileurltopath(url), path);
 }
 
 TEST(FilePanels, AnotherThreadWaitsForThePanelOnTheMainThread) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <unordered_map>
 #include <string>
 
@@ -18,57 +19,45 @@ Bytes bytesof(const std::string& text) { return Bytes(text.begin(), text.end());
 LZWCodes referenceencode(const Bytes& data) {
   std::unordered_map<int64_t, int64_t> dictionary;
   LZWCodes result;
-  int64_t largest = 0;
-  auto emit = [&](int64_t code) {
-    result.Codes.push_back(code);
-    largest = std::max(largest, code);
-  };
   int64_t current = -1;
   for (uint8_t byte : data) {
+    const int64_t key = current * 256 + byte;
     if (current < 0) {
       current = byte;
-      continue;
-    }
-    const int64_t key = current * 256 + byte;
-    const auto found = dictionary.find(key);
-    if (found != dictionary.end()) {
+    } else if (const auto found = dictionary.find(key); found != dictionary.end()) {
       current = found->second;
-      continue;
+    } else {
+      result.Codes.push_back(current);
+      dictionary[key] = 256 + static_cast<int64_t>(dictionary.size());
+      current = byte;
     }
-    emit(current);
-    dictionary[key] = 256 + static_cast<int64_t>(dictionary.size());
-    current = byte;
   }
-  if (current >= 0) emit(current);
+  if (current >= 0) result.Codes.push_back(current);
+  const int64_t largest = result.Codes.empty() ? 0 : *std::max_element(result.Codes.begin(), result.Codes.end());
   while ((int64_t{1} << result.Width) <= largest) ++result.Width;
   return result;
 }
 
 }  // namespace
 
-TEST(Lzw, ShortTextsEncodeAndStoreAsDescribed) {
-  const LZWCodes abc = texttolzwunpacked(bytesof("abc"));
-  EXPECT_EQ(abc.Codes, (std::vector<int64_t>{97, 98, 99}));
-  EXPECT_EQ(abc.Width, 8);
-  EXPECT_EQ(texttolzwstored(bytesof("abc")), (Bytes{0x08, 0x61, 0x62, 0x63}));
-
-  const LZWCodes aaa = texttolzwunpacked(bytesof("aaa"));
-  EXPECT_EQ(aaa.Codes, (std::vector<int64_t>{97, 256}));
-  EXPECT_EQ(aaa.Width, 9);
-  EXPECT_EQ(texttolzwstored(bytesof("aaa")), (Bytes{0x09, 0x30, 0xC0, 0x00}));
-
-  const LZWCodes abab = texttolzwunpacked(bytesof("ABABABA"));
-  EXPECT_EQ(abab.Codes, (std::vector<int64_t>{65, 66, 256, 258}));
-  EXPECT_EQ(abab.Width, 9);
-  EXPECT_EQ(lzwunpackedtopacked(abab.Codes, 9), (Bytes{0x20, 0x90, 0xA0, 0x10, 0x20}));
-  // 258 is the code being defined when it is read.
-  EXPECT_EQ(lzwunpackedtotext(abab.Codes), bytesof("ABABABA"));
-
-  const LZWCodes none = texttolzwunpacked({});
-  EXPECT_TRUE(none.Codes.empty());
-  EXPECT_EQ(none.Width, 8);
-  EXPECT_TRUE(texttolzwstored({}).empty());
-  EXPECT_TRUE(lzwstoredtotext({}).empty());
+// The codes, their width and the stored form (the width, then the packed
+// codes); each decodes back. In "ABABABA" 258 is the code being defined when
+// it is read.
+TEST(Lzw, ShortTextsEncodeStoreAndDecodeAsDescribed) {
+  const struct { std::string text; std::vector<int64_t> codes; int64_t width; Bytes stored; } cases[] = {
+      {"abc", {97, 98, 99}, 8, {0x08, 0x61, 0x62, 0x63}},
+      {"aaa", {97, 256}, 9, {0x09, 0x30, 0xC0, 0x00}},
+      {"ABABABA", {65, 66, 256, 258}, 9, {0x09, 0x20, 0x90, 0xA0, 0x10, 0x20}},
+      {"", {}, 8, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const LZWCodes unpacked = texttolzwunpacked(bytesof(c.text));
+    EXPECT_EQ(std::tie(unpacked.Codes, unpacked.Width), std::tie(c.codes, c.width));
+    EXPECT_EQ(texttolzwstored(bytesof(c.text)), c.stored);
+    EXPECT_EQ(lzwstoredtotext(c.stored), bytesof(c.text));
+    EXPECT_EQ(lzwunpackedtotext(c.codes), bytesof(c.text));
+  }
 }
 
 TEST(Lzw, CodesAndWidthMatchTheTextbookEncoder) {
@@ -82,10 +71,8 @@ TEST(Lzw, CodesAndWidthMatchTheTextbookEncoder) {
       Bytes(100000, 0xFF), sample.random(1 << 20), sample.runs(1 << 20, 1, 90),
       sample.random(3 << 19, 7)};
   for (const Bytes& input : inputs) {
-    const LZWCodes expected = referenceencode(input);
-    const LZWCodes actual = texttolzwunpacked(input);
-    EXPECT_EQ(actual.Codes, expected.Codes) << "length " << input.size();
-    EXPECT_EQ(actual.Width, expected.Width) << "length " << input.size();
+    const LZWCodes expected = referenceencode(input), actual = texttolzwunpacked(input);
+    EXPECT_EQ(std::tie(actual.Codes, actual.Width), std::tie(expected.Codes, expected.Width)) << "length " << input.size();
   }
 }
 
@@ -122,20 +109,6 @@ TEST(Lzw, PackingKeepsTheLowBitsOfEveryWidth) {
   EXPECT_EQ(lzwpackedtounpacked({0x30, 0xC0, 0x00}, 9), (std::vector<int64_t>{97, 256}));
 }
 
-TEST(Lzw, InvalidCodesGiveAnEmptyText) {
-  vxtest::LogCapture log;
-  EXPECT_TRUE(lzwunpackedtotext({65, 300}).empty());
-  // Everything decoded before the bad code is discarded too.
-  EXPECT_TRUE(lzwunpackedtotext({65, 66, 256, 258, 65, 262}).empty());
-  EXPECT_TRUE(lzwunpackedtotext({65, -1}).empty());
-  EXPECT_EQ(log.take(),
-            "lzwunpackedtotext: Invalid code 300 at position 1.\n"
-            "lzwunpackedtotext: Invalid code 262 at position 5.\n"
-            "lzwunpackedtotext: Invalid code -1 at position 1.\n");
-  // The first code only gives its low byte.
-  EXPECT_EQ(lzwunpackedtotext({0x141, 0x42}), bytesof("AB"));
-}
-
 TEST(Lzw, HostileStoredFormsNeverHangOrOverrun) {
   vxtest::LogCapture log;
   EXPECT_TRUE(lzwstoredtotext({0, 0x61, 0x62}).empty());
@@ -166,17 +139,26 @@ TEST(Lzw, HostileStoredFormsNeverHangOrOverrun) {
   EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), text.begin()));
 }
 
-TEST(Lzw, TextsBeyondTheLimitAreRefused) {
-  // Each code names the one being defined: 2000 codes describe two million bytes.
+// Invalid codes give an empty text, with everything decoded before them;
+// the first code only gives its low byte. Texts beyond the limit are refused:
+// each code names the one being defined, so 2000 codes describe two million bytes.
+TEST(Lzw, InvalidCodesAndTextsBeyondTheLimitGiveAnEmptyText) {
+  vxtest::LogCapture log;
+  EXPECT_TRUE(lzwunpackedtotext({65, 300}).empty());
+  EXPECT_TRUE(lzwunpackedtotext({65, 66, 256, 258, 65, 262}).empty());
+  EXPECT_TRUE(lzwunpackedtotext({65, -1}).empty());
+  EXPECT_EQ(lzwunpackedtotext({0x141, 0x42}), bytesof("AB"));
   std::vector<int64_t> codes{97};
   for (int64_t code = 256; code < 256 + 2000; ++code) codes.push_back(code);
   const size_t full = lzwunpackedtotext(codes).size();
   EXPECT_EQ(full, 2001u * 2002u / 2u);
-  vxtest::LogCapture log;
   EXPECT_TRUE(lzwunpackedtotext(codes, static_cast<int64_t>(full) - 1).empty());
   EXPECT_EQ(lzwunpackedtotext(codes, static_cast<int64_t>(full)).size(), full);
   EXPECT_TRUE(lzwunpackedtotext({97}, 0).empty());
   EXPECT_EQ(log.take(),
+            "lzwunpackedtotext: Invalid code 300 at position 1.\n"
+            "lzwunpackedtotext: Invalid code 262 at position 5.\n"
+            "lzwunpackedtotext: Invalid code -1 at position 1.\n"
             "lzwunpackedtotext: Text longer than 2.003.000 Bytes.\n"
             "lzwunpackedtotext: Text longer than 0 Bytes.\n");
 }

@@ -7,25 +7,29 @@
 using namespace vx;
 using codectest::Bytes;
 
-TEST(Packing, RowsStartOnANewByte) {
-  EXPECT_EQ(binarybooltopackedbool({1, 0, 1, 1, 0, 0, 0, 1, 1, 1}, 10), (Bytes{0xB1, 0xC0}));
-  EXPECT_EQ(binarybooltopackedbool({1, 1, 1, 1, 1, 1}, 3), (Bytes{0xE0, 0xE0}));
-  EXPECT_EQ(binarybooltopackedbool({0, 9, 0, 255, 0, 0, 0, 0}, 8), (Bytes{0x50}));
-  EXPECT_EQ(binarynibbletopackednibble({1, 2, 3, 4, 5, 6}, 3), (Bytes{0x12, 0x30, 0x45, 0x60}));
-  EXPECT_EQ(binarynibbletopackednibble({0xF1, 0x2E}, 2), (Bytes{0x1E}));
-  EXPECT_TRUE(binarybooltopackedbool({}, 5).empty());
-  EXPECT_TRUE(binarynibbletopackednibble({}, 5).empty());
-}
-
-TEST(Packing, AnInputEndingInsideARowKeepsItsLastByte) {
+// Each row starts on a new byte; an input that ends inside a row keeps its
+// last byte, with a line; without a usable width everything is one row.
+TEST(Packing, RowsStartOnANewByteAndAnUnfinishedRowKeepsItsLastByte) {
+  using Pack = Bytes (*)(const Bytes&, int64_t);
+  const Pack bits = binarybooltopackedbool, nibbles = binarynibbletopackednibble;
+  const struct { Pack pack; Bytes values; int64_t width; Bytes packed; std::string log; } cases[] = {
+      {bits, {1, 0, 1, 1, 0, 0, 0, 1, 1, 1}, 10, {0xB1, 0xC0}, ""},
+      {bits, {1, 1, 1, 1, 1, 1}, 3, {0xE0, 0xE0}, ""},
+      {bits, {0, 9, 0, 255, 0, 0, 0, 0}, 8, {0x50}, ""},
+      {nibbles, {1, 2, 3, 4, 5, 6}, 3, {0x12, 0x30, 0x45, 0x60}, ""},
+      {nibbles, {0xF1, 0x2E}, 2, {0x1E}, ""},
+      {bits, {}, 5, {}, ""},
+      {nibbles, {}, 5, {}, ""},
+      {bits, {1, 1, 1, 1, 1}, 3, {0xE0, 0xC0}, "binarybooltopackedbool: Appending one Byte = 192\n"},
+      {nibbles, {1, 2, 3}, 4, {0x12, 0x30}, "binarynibbletopackednibble: Appending one Byte = 48\n"},
+      {bits, Bytes(9, 1), 0, {0xFF, 0x80}, "binarybooltopackedbool: Appending one Byte = 128\n"},
+  };
   vxtest::LogCapture log;
-  EXPECT_EQ(binarybooltopackedbool({1, 1, 1, 1, 1}, 3), (Bytes{0xE0, 0xC0}));
-  EXPECT_EQ(log.take(), "binarybooltopackedbool: Appending one Byte = 192\n");
-  EXPECT_EQ(binarynibbletopackednibble({1, 2, 3}, 4), (Bytes{0x12, 0x30}));
-  EXPECT_EQ(log.take(), "binarynibbletopackednibble: Appending one Byte = 48\n");
-  // Without a usable width everything is one row.
-  EXPECT_EQ(binarybooltopackedbool(Bytes(9, 1), 0), (Bytes{0xFF, 0x80}));
-  EXPECT_EQ(log.take(), "binarybooltopackedbool: Appending one Byte = 128\n");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.values));
+    EXPECT_EQ(c.pack(c.values, c.width), c.packed);
+    EXPECT_EQ(log.take(), c.log);
+  }
 }
 
 TEST(Packing, UnpackingGivesBackTheValues) {

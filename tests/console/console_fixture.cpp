@@ -99,9 +99,12 @@ std::vector<uint8_t> cellpixels(uint8_t window, int64_t column, int64_t line) {
   return pixels;
 }
 
-std::string textline(uint8_t window, int64_t y) {
+std::string screen(uint8_t window) {
   std::string text;
-  for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) text += static_cast<char>(cellcode(window, x, y));
+  for (int64_t y = 1; y <= WindowTable[window].TextHeight; ++y) {
+    for (int64_t x = 1; x <= WindowTable[window].TextWidth; ++x) text += static_cast<char>(cellcode(window, x, y));
+    text += '|';
+  }
   return text;
 }
 

@@ -36,8 +36,9 @@ std::vector<uint8_t> cellpixels(uint8_t window, int64_t column, int64_t line);
 // The byte of the picture at pixel (x, y) for depths 8 and up (first byte of the pixel).
 uint8_t& pixelbyte(uint8_t window, int64_t x, int64_t y);
 
-// The codes of line `y` as text, one character per cell.
-std::string textline(uint8_t window, int64_t y);
+// The codes of every line as text, one character per cell, each line
+// followed by "|".
+std::string screen(uint8_t window);
 
 // Prints `text` (one byte per cell) from cell (column, line) to the right.
 void printrow(uint8_t window, const std::string& text, int64_t column, int64_t line,

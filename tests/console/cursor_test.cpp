@@ -49,70 +49,64 @@ TEST(Cursor, MovesWrapAtTheEdgesOfTheArea) {
     steps[i].first(0);
     EXPECT_EQ(cursor(0), steps[i].second) << "step " << i;
   }
-  EXPECT_EQ(textline(0, 1), "abcd");  // never scrolled: line 1 is outside the area
+  // Only the last carriage return scrolled the area; line 1 is outside it.
+  EXPECT_EQ(screen(0), "abcd|ejkh|i  l|");
 }
 
-TEST(Cursor, LeavingTheBottomOrTopLineScrollsTheArea) {
-  openareawindow();
-  placecursor(0, 3, 3);
-  t_CursorRight(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  EXPECT_EQ((std::vector<std::string>{textline(0, 1), textline(0, 2), textline(0, 3)}),
-            (std::vector<std::string>{"abcd", "ejkh", "i  l"}));
-  placecursor(0, 2, 2);
-  t_CursorLeft(0);
-  EXPECT_EQ(cursor(0), (Cursor{3, 2}));
-  EXPECT_EQ((std::vector<std::string>{textline(0, 1), textline(0, 2), textline(0, 3)}),
-            (std::vector<std::string>{"abcd", "e  h", "ijkl"}));
-  placecursor(0, 3, 3);
-  t_CursorDown(0);
-  EXPECT_EQ(cursor(0), (Cursor{3, 3}));
-  EXPECT_EQ(textline(0, 2), "ejkh");
-}
-
-TEST(Cursor, ScrollLockKeepsTheCursorOnTheEdgeLine) {
-  openareawindow();
-  WindowTable[0].ScrollLock = true;
-  placecursor(0, 3, 3);
-  t_Cr(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  t_CursorDown(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 3}));
-  placecursor(0, 2, 2);
-  t_CursorUp(0);
-  EXPECT_EQ(cursor(0), (Cursor{2, 2}));
-  EXPECT_EQ((std::vector<std::string>{textline(0, 2), textline(0, 3)}),
-            (std::vector<std::string>{"efgh", "ijkl"}));
+// Leaving the area's bottom or top line scrolls the area, unless ScrollLock
+// keeps the cursor on the edge line. Each row on a fresh window.
+TEST(Cursor, LeavingTheBottomOrTopLineScrollsTheAreaUnlessLocked) {
+  const struct {
+    bool lock;
+    Cursor from;
+    void (*move)(uint8_t);
+    Cursor to;
+    std::string shown;
+  } cases[] = {
+      {false, {3, 3}, t_CursorRight, {2, 3}, "abcd|ejkh|i  l|"},
+      {false, {3, 3}, t_CursorDown, {3, 3}, "abcd|ejkh|i  l|"},
+      {false, {2, 2}, t_CursorLeft, {3, 2}, "abcd|e  h|ifgl|"},
+      {false, {2, 2}, t_CursorUp, {2, 2}, "abcd|e  h|ifgl|"},
+      {true, {3, 3}, t_Cr, {2, 3}, "abcd|efgh|ijkl|"},
+      {true, {2, 3}, t_CursorDown, {2, 3}, "abcd|efgh|ijkl|"},
+      {true, {2, 2}, t_CursorUp, {2, 2}, "abcd|efgh|ijkl|"},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    openareawindow();
+    WindowTable[0].ScrollLock = cases[i].lock;
+    placecursor(0, cases[i].from.column, cases[i].from.line);
+    cases[i].move(0);
+    EXPECT_EQ(cursor(0), cases[i].to);
+    EXPECT_EQ(screen(0), cases[i].shown);
+  }
 }
 
 TEST(Cursor, HtabCountsFromTheAreaAndStaysInsideTheWindow) {
   vxtest::LogCapture capture;
   openareawindow();
   capture.take();
-  t_Htab(0, 3);  // may pass the area's last column, not the window's
-  EXPECT_EQ(WindowTable[0].TextHpos, 4);
-  t_Htab(0, 0);
-  t_Htab(0, 4);
-  EXPECT_EQ(WindowTable[0].TextHpos, 4);
-  t_Htab(0, 1);
-  EXPECT_EQ(WindowTable[0].TextHpos, 2);
+  // Column 3 of the area may pass its last column, not the window's; 0 and 4 change nothing.
+  for (const auto& [column, hpos] : {std::pair{3, 4}, {0, 4}, {4, 4}, {1, 2}}) {
+    t_Htab(0, column);
+    EXPECT_EQ(WindowTable[0].TextHpos, hpos) << column;
+  }
   EXPECT_EQ(capture.take(), "");
 }
 
+// The cursor shows (inverted) from level 1 on; each call moves the level by one.
 TEST(Cursor, TheVisibleCursorFollowsItsLevel) {
   opentextwindow(0, 8, 4, 3, numberedfont(1, 1));
   placecursor(0, 2, 3);
-  const uint8_t plain = cellattribute(0, 2, 3);
-  t_CursorOn(0);
-  EXPECT_EQ(cellattribute(0, 2, 3), 0x0C);
-  t_CursorOn(0);
-  t_CursorOff(0);
-  EXPECT_EQ(cellattribute(0, 2, 3), 0x0C);  // level 1: still shown
-  t_CursorOff(0);
-  EXPECT_EQ(cellattribute(0, 2, 3), plain);
-  t_CursorOff(0);  // level -1 draws nothing
-  t_CursorOn(0);   // back to 0 draws nothing either
-  EXPECT_EQ(cellattribute(0, 2, 3), plain);
+  const uint8_t plain = cellattribute(0, 2, 3), shown = 0x0C;
+  const std::pair<void (*)(uint8_t), uint8_t> steps[] = {
+      {t_CursorOn, shown}, {t_CursorOn, shown}, {t_CursorOff, shown}, {t_CursorOff, plain},
+      {t_CursorOff, plain},  // level -1 draws nothing
+      {t_CursorOn, plain}};  // back to 0 draws nothing either
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    steps[i].first(0);
+    EXPECT_EQ(cellattribute(0, 2, 3), steps[i].second) << "step " << i;
+  }
   EXPECT_EQ(WindowTable[0].TextCursorLevel, 0);
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "console_fixture.h"
 
 using namespace vx;
@@ -14,67 +17,49 @@ std::vector<uint8_t> windowbytes(uint8_t window) {
 
 }  // namespace
 
+// Inverting swaps the colours of the cells, twice restores the picture; a
+// rectangle reaching outside the text does nothing, silently.
 TEST(InvertRect, SwapsTheColoursOfTheCellsAndTwiceRestoresThePicture) {
+  vxtest::LogCapture capture;
   opentextwindow(0, 24, 4, 3, numberedfont(2, 2));
   printrow(0, "abcd", 1, 1, 0xF0);
   printrow(0, "efgh", 1, 2, 0x1E);
   const std::vector<uint8_t> before = windowbytes(0);
   const std::vector<uint8_t> plain = cellpixels(0, 2, 2);
+  capture.take();
+  for (const auto& [x1, y1, x2, y2] : {std::array<int64_t, 4>{0, 1, 2, 1}, {1, 1, 5, 1}, {3, 1, 2, 1}, {1, 2, 1, 4}})
+    t_InvertRect(0, x1, y1, x2, y2);
+  EXPECT_TRUE(windowbytes(0) == before);
+  EXPECT_EQ(capture.take(), "");
 
   t_InvertRect(0, 2, 1, 3, 2);
-  EXPECT_EQ(cellattribute(0, 2, 1), 0x0F);
-  EXPECT_EQ(cellattribute(0, 3, 2), 0xE1);
-  EXPECT_EQ(cellattribute(0, 4, 2), 0x1E);  // outside the rectangle
-  EXPECT_EQ(cellcode(0, 3, 2), 'g');
+  EXPECT_EQ(std::tuple(cellattribute(0, 2, 1), cellattribute(0, 3, 2), cellattribute(0, 4, 2), cellcode(0, 3, 2)),
+            std::tuple(0x0F, 0xE1, 0x1E, 'g'));  // (4, 2) is outside the rectangle
   EXPECT_NE(cellpixels(0, 2, 2), plain);
   EXPECT_FALSE(WindowTable[0].TextInverse);
-
   t_InvertRect(0, 2, 1, 3, 2);
   EXPECT_TRUE(windowbytes(0) == before);
 }
 
-TEST(InvertRect, ARectangleOutsideTheTextDoesNothingSilently) {
+// What the settings do is shown by the printing tests; here, which windows
+// take them: any initialised slot, a graphic window without text memory too.
+TEST(DisplayState, SettingsAreStoredForInitialisedWindowsOnly) {
   vxtest::LogCapture capture;
   opentextwindow(0, 8, 4, 3, numberedfont(2, 2));
-  printrow(0, "abcd", 1, 1);
+  WindowTable[1].Initialized = true;  // a graphic window: no text memory
   capture.take();
-  const std::vector<uint8_t> before = windowbytes(0);
-  t_InvertRect(0, 0, 1, 2, 1);
-  t_InvertRect(0, 1, 1, 5, 1);
-  t_InvertRect(0, 3, 1, 2, 1);
-  t_InvertRect(0, 1, 2, 1, 4);
-  EXPECT_TRUE(windowbytes(0) == before);
-  EXPECT_EQ(capture.take(), "");
-}
-
-TEST(DisplayState, InverseFlagsAndModesAreStoredForInitialisedWindowsOnly) {
-  vxtest::LogCapture capture;
-  opentextwindow(0, 8, 4, 3, numberedfont(2, 2));
-  capture.take();
-  t_Inverse(0);
-  EXPECT_TRUE(WindowTable[0].TextInverse);
-  t_Reverse(0);
-  EXPECT_FALSE(WindowTable[0].TextInverse);
-  t_Reverse(0);
-  t_Normal(0);
-  EXPECT_FALSE(WindowTable[0].TextInverse);
-  t_DisplayMode(0, 42);
-  t_RedirectOutput(0, -3);
-  EXPECT_EQ(WindowTable[0].TextDisplayMode, 42);
-  EXPECT_EQ(WindowTable[0].TextRedirectOutput, -3);
-  EXPECT_EQ(capture.take(), "");
-
-  // A graphic window without text memory still takes these settings.
-  WindowTable[1].Initialized = true;
   t_Inverse(1);
-  EXPECT_TRUE(WindowTable[1].TextInverse);
+  t_Reverse(0);
+  t_Reverse(0);
+  t_RedirectOutput(0, -3);
   t_InvertRect(1, 1, 1, 1, 1);
-
   t_Inverse(9);
   t_DisplayMode(8, 1);
   t_Reverse(4);
   t_RedirectOutput(4, 2);
-  EXPECT_EQ(WindowTable[4].TextRedirectOutput, 1);
+  EXPECT_EQ(std::tuple(WindowTable[1].TextInverse, WindowTable[0].TextInverse, WindowTable[0].TextRedirectOutput,
+                       WindowTable[4].TextRedirectOutput),
+            std::tuple(true, false, -3, 1));
   EXPECT_EQ(capture.take(),
             "t_InvertRect: Window #1 not initialized.\n"
             "t_Inverse: Window is not a graphic window.\n"

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+#include <optional>
 
 #include "codecs/lzw.h"
 #include "console_fixture.h"
@@ -16,18 +15,8 @@ namespace {
 class FontFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    bundle_ = fs::temp_directory_path() /
-              ("vxfonts-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".app");
-    fs::create_directories(bundle_ / "Contents" / "Resources");
-    useHeadlessHost().setbundlepath(bundle_.string());
-  }
-  void TearDown() override { fs::remove_all(bundle_); }
-
-  void writefile(const std::string& name, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(bundle_ / "Contents" / "Resources" / name, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    fs::create_directories(resources_);
+    useHeadlessHost().setbundlepath((bundle_.path() / "Velmorandine.app").string());
   }
 
   // A 16-byte header followed by `data`.
@@ -39,75 +28,57 @@ class FontFiles : public ::testing::Test {
   }
 
   vxtest::LogCapture capture_;
-  fs::path bundle_;
+  vxtest::TempFolder bundle_{"fonts"};
+  fs::path resources_ = bundle_.path() / "Velmorandine.app" / "Contents" / "Resources";
 };
-
-const std::vector<uint8_t> vxfn{'v', 'x', 'f', 'n'};
 
 }  // namespace
 
-TEST_F(FontFiles, AMissingFileGivesOneLineAndTheEmptyFont) {
-  capture_.take();
-  EXPECT_EQ(t_LoadFontResource("Nowhere 8x8.font"), t_Font{});
-  EXPECT_EQ(capture_.take(),
-            "t_LoadFontResource: Could not load file \u201ENowhere 8x8.font\u201C\n");
-}
-
-TEST_F(FontFiles, ReadsEveryHeaderFieldBigEndian) {
-  writefile("a.font", fontfile(2, {1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(t_LoadFontResource("a.font"),
-            (t_Font{.HeaderSize = 16, .Identifier = vxfn, .Format = 2, .Size = 0x01020304, .Start = 32,
-                    .End = 126, .Width = 2, .Height = 3, .Reserved = 0xABCD, .Data = {1, 2, 3, 4, 5, 6}}));
-}
-
-TEST_F(FontFiles, RejectsBadHeadersKeepingWhatWasRead) {
-  capture_.take();
-  writefile("short.font", {40, 'v', 'x', 'f', 'n', 2});
-  t_Font font = t_LoadFontResource("short.font");
-  EXPECT_EQ(capture_.take(), "t_LoadFontResource: Invalid header size\n");
-  EXPECT_EQ(font.HeaderSize, 40);
-  EXPECT_EQ(font.Identifier, vxfn);
-  EXPECT_TRUE(font.Data.empty());
-
-  std::vector<uint8_t> wrongtype = fontfile(2, {9, 9});
+// Each file loads as the whole font its header and data give, or is refused
+// with its line keeping what was read; compressed fonts are expanded.
+TEST_F(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
+  const std::vector<uint8_t> vxfn{'v', 'x', 'f', 'n'}, glyphs{0, 0, 0, 255, 255, 255, 0, 0, 0, 128, 128, 128};
+  // The font fontfile() describes, with `format` and `data` as loaded.
+  const auto font = [&](int64_t format, std::vector<uint8_t> data) {
+    return t_Font{.HeaderSize = 16, .Identifier = vxfn, .Format = format, .Size = 0x01020304, .Start = 32,
+                  .End = 126, .Width = 2, .Height = 3, .Reserved = 0xABCD, .Data = std::move(data)};
+  };
+  std::vector<uint8_t> wrongtype = fontfile(2, {9, 9}), fifteen = fontfile(2, {});
   wrongtype[3] = 'X';
-  writefile("type.font", wrongtype);
-  font = t_LoadFontResource("type.font");
-  EXPECT_EQ(capture_.take(), "t_LoadFontResource: Invalid file type\n");
-  EXPECT_EQ(font.Identifier, (std::vector<uint8_t>{'v', 'x', 'X', 'n'}));
-  EXPECT_EQ(font.Format, 0);
-  EXPECT_TRUE(font.Data.empty());
-
-  // Too short to hold the type code at all.
-  writefile("tiny.font", {2, 'v', 'x'});
-  font = t_LoadFontResource("tiny.font");
-  EXPECT_EQ(capture_.take(), "t_LoadFontResource: Invalid file type\n");
-  EXPECT_EQ(font.Identifier, (std::vector<uint8_t>{'v', 'x'}));
-}
-
-TEST_F(FontFiles, AShortHeaderReadsReservedAsZero) {
-  std::vector<uint8_t> bytes = fontfile(2, {});
-  bytes[0] = 14;
-  bytes.resize(15);
-  writefile("fifteen.font", bytes);
-  const t_Font font = t_LoadFontResource("fifteen.font");
-  EXPECT_EQ(font.Reserved, 0);
-  EXPECT_EQ(font.Data, (std::vector<uint8_t>{0xAB}));
-}
-
-TEST_F(FontFiles, CompressedFontsAreExpandedWhenLoaded) {
-  const std::vector<uint8_t> glyphs{0, 0, 0, 255, 255, 255, 0, 0, 0, 128, 128, 128};
-  // Formats 102 and 100 are the LZW-coded forms of 2 and 0; others stay as stored.
-  const struct { uint8_t stored; std::vector<uint8_t> data; int64_t format; std::vector<uint8_t> loaded; } cases[] = {
-      {102, texttolzwstored(glyphs), 2, glyphs}, {100, texttolzwstored(glyphs), 0, glyphs},
-      {7, glyphs, 7, glyphs}, {102, {}, 2, {}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.stored);
-    writefile("c.font", fontfile(c.stored, c.data));
-    const t_Font font = t_LoadFontResource("c.font");
-    EXPECT_EQ(font.Format, c.format);
-    EXPECT_EQ(font.Data, c.loaded);
-    EXPECT_EQ(font.Size, 0x01020304);  // the header stays as read
+  fifteen[0] = 14;  // a header of 14 bytes: Reserved reads as zero, byte 15 is data
+  fifteen.resize(15);
+  t_Font shortheader = font(2, {0xAB});
+  shortheader.HeaderSize = 14;
+  shortheader.Reserved = 0;
+  const std::string refused = "t_LoadFontResource: ";
+  const struct {
+    std::optional<std::vector<uint8_t>> file;  // none: no such file
+    std::string log;
+    t_Font loaded;
+  } cases[] = {
+      {std::nullopt, refused + "Could not load file \u201Ec.font\u201C\n", t_Font{}},
+      {fontfile(2, {1, 2, 3, 4, 5, 6}), "", font(2, {1, 2, 3, 4, 5, 6})},
+      // Formats 102 and 100 are the LZW-coded forms of 2 and 0; others stay as stored.
+      {fontfile(102, texttolzwstored(glyphs)), "", font(2, glyphs)},
+      {fontfile(100, texttolzwstored(glyphs)), "", font(0, glyphs)},
+      {fontfile(7, glyphs), "", font(7, glyphs)},
+      {fontfile(102, {}), "", font(2, {})},
+      {fifteen, "", shortheader},
+      {std::vector<uint8_t>{40, 'v', 'x', 'f', 'n', 2}, refused + "Invalid header size\n",
+       t_Font{.HeaderSize = 40, .Identifier = vxfn, .Data = {}}},
+      {wrongtype, refused + "Invalid file type\n",
+       t_Font{.HeaderSize = 16, .Identifier = {'v', 'x', 'X', 'n'}, .Data = {}}},
+      // Too short to hold the type code at all.
+      {std::vector<uint8_t>{2, 'v', 'x'}, refused + "Invalid file type\n",
+       t_Font{.HeaderSize = 2, .Identifier = {'v', 'x'}, .Data = {}}},
+  };
+  capture_.take();
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    fs::remove(resources_ / "c.font");
+    if (cases[i].file) bundle_.write("Velmorandine.app/Contents/Resources/c.font", *cases[i].file);
+    EXPECT_EQ(t_LoadFontResource("c.font"), cases[i].loaded);
+    EXPECT_EQ(capture_.take(), cases[i].log);
   }
 }
 

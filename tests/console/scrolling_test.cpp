@@ -7,12 +7,6 @@ using namespace consoletest;
 
 namespace {
 
-std::vector<std::string> lines(uint8_t window) {
-  std::vector<std::string> all;
-  for (int64_t y = 1; y <= WindowTable[window].TextHeight; ++y) all.push_back(textline(window, y));
-  return all;
-}
-
 // The pixels of a whole text line.
 std::vector<uint8_t> linepixels(uint8_t window, int64_t y) {
   std::vector<uint8_t> pixels;
@@ -36,19 +30,17 @@ void openletterwindow(int64_t depth = 24) {
 
 TEST(Scroll, WholeLinesMoveWithTheirPixelsAndTheLineLeftBehindIsCleared) {
   // Up: line 2 becomes line 1 and line 4 line 3; down: line 1 becomes 2 and 3 becomes 4.
-  const struct { bool up; std::vector<std::string> text; int64_t from[2], to[2]; } cases[] = {
-      {true, {"efgh", "ijkl", "mnop", "    "}, {2, 4}, {1, 3}},
-      {false, {"    ", "abcd", "efgh", "ijkl"}, {1, 3}, {2, 4}}};
+  const struct { bool up; std::string text; int64_t from[2], to[2]; } cases[] = {
+      {true, "efgh|ijkl|mnop|    |", {2, 4}, {1, 3}},
+      {false, "    |abcd|efgh|ijkl|", {1, 3}, {2, 4}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.up ? "up" : "down");
     openletterwindow();
     const std::vector<uint8_t> moved[] = {linepixels(0, c.from[0]), linepixels(0, c.from[1])};
     c.up ? t_ScrollUp(0) : t_ScrollDown(0);
-    EXPECT_EQ(lines(0), c.text);
-    EXPECT_EQ(linepixels(0, c.to[0]), moved[0]);
-    EXPECT_EQ(linepixels(0, c.to[1]), moved[1]);
-    EXPECT_EQ(cellattribute(0, 2, c.up ? 1 : 3), 0x1E);
-    EXPECT_EQ(cellattribute(0, 4, c.up ? 4 : 1), 0xC0);
+    EXPECT_EQ(screen(0), c.text);
+    EXPECT_EQ(std::tuple(linepixels(0, c.to[0]), linepixels(0, c.to[1])), std::tuple(moved[0], moved[1]));
+    EXPECT_EQ(std::tuple(cellattribute(0, 2, c.up ? 1 : 3), cellattribute(0, 4, c.up ? 4 : 1)), std::tuple(0x1E, 0xC0));
   }
 }
 
@@ -63,10 +55,8 @@ TEST(Scroll, ANarrowAreaIsRedrawnCellByCellAndTheColumnsOutsideStay) {
   const std::vector<uint8_t> jcell = cellpixels(0, 2, 3);
   const std::vector<uint8_t> leftcolumn = cellpixels(0, 1, 3);
   t_ScrollUp(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "ejkh", "inol", "m  p"}));
-  EXPECT_EQ(cellattribute(0, 2, 2), 0x6A);
-  EXPECT_EQ(cellattribute(0, 2, 4), 0x0C);
-  EXPECT_TRUE(w.TextInverse);
+  EXPECT_EQ(std::tuple(screen(0), cellattribute(0, 2, 2), cellattribute(0, 2, 4), w.TextInverse),
+            std::tuple("abcd|ejkh|inol|m  p|", 0x6A, 0x0C, true));
   EXPECT_EQ(cellpixels(0, 1, 3), leftcolumn);
   // 'j' is drawn one line higher in its own colours, not inverted.
   EXPECT_EQ(cellpixels(0, 2, 2), jcell);
@@ -77,13 +67,13 @@ TEST(Scroll, AOneLineAreaIsOnlyCleared) {
   WindowTable[0].TextFirstLine = 3;
   WindowTable[0].TextLastLine = 3;
   t_ScrollUp(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "efgh", "    ", "mnop"}));
+  EXPECT_EQ(screen(0), "abcd|efgh|    |mnop|");
   t_Window& w = WindowTable[0];
   w.TextFirstColumn = 2;
   w.TextLastColumn = 3;
   w.TextFirstLine = w.TextLastLine = 4;
   t_ScrollDown(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "efgh", "    ", "m  p"}));
+  EXPECT_EQ(screen(0), "abcd|efgh|    |m  p|");
 }
 
 TEST(Scroll, ScrollLockStopsBothDirectionsSilently) {
@@ -93,7 +83,7 @@ TEST(Scroll, ScrollLockStopsBothDirectionsSilently) {
   capture.take();
   t_ScrollUp(0);
   t_ScrollDown(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "efgh", "ijkl", "mnop"}));
+  EXPECT_EQ(screen(0), "abcd|efgh|ijkl|mnop|");
   // The lock is tested before the window: an unopened slot says nothing either.
   WindowTable[5].ScrollLock = true;
   t_ScrollUp(5);
@@ -125,16 +115,11 @@ TEST(Scroll, AFontOfAnotherSizeNeverMovesBytesOutsideTheWindow) {
 
 TEST(Clear, EndOfLineAndEndOfWindowClearFromTheCursorAndLeaveItThere) {
   openletterwindow(8);
-  WindowTable[0].TextHpos = 3;
-  WindowTable[0].TextVpos = 2;
+  WindowTable[0].TextHpos = 3, WindowTable[0].TextVpos = 2;
   t_ClearEndOfLine(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"abcd", "ef  ", "ijkl", "mnop"}));
-  WindowTable[0].TextFirstColumn = 2;
-  WindowTable[0].TextHpos = 4;
-  WindowTable[0].TextVpos = 1;
+  EXPECT_EQ(screen(0), "abcd|ef  |ijkl|mnop|");
+  WindowTable[0].TextFirstColumn = 2, WindowTable[0].TextHpos = 4, WindowTable[0].TextVpos = 1;
   t_ClearEndOfWindow(0);
-  EXPECT_EQ(lines(0), (std::vector<std::string>{"abc ", "e   ", "i   ", "m   "}));
-  EXPECT_EQ(WindowTable[0].TextHpos, 4);
-  EXPECT_EQ(WindowTable[0].TextVpos, 1);
-  EXPECT_EQ(cellattribute(0, 2, 3), 0xC0);
+  EXPECT_EQ(std::tuple(screen(0), WindowTable[0].TextHpos, WindowTable[0].TextVpos, cellattribute(0, 2, 3)),
+            std::tuple("abc |e   |i   |m   |", 4, 1, 0xC0));
 }

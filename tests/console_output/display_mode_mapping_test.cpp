@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "text_window.h"
 
 using namespace vx;
@@ -57,38 +59,30 @@ TEST(EscapeCommands, Colours) {
   EXPECT_EQ(w.RGBColorBorder, (t_RGBColor{255, 255, 255, 255}));
 }
 
+// Each step from the cursor position it names, in a window of 45 x 3 cells.
 TEST(EscapeCommands, CursorAndTabStops) {
   t_Window& w = vxtest::opentextwindow(0, 45, 3);
-  t_Print(0, "\x1B" "e");
-  EXPECT_EQ(w.TextHpos, 45);
-  EXPECT_EQ(w.TextVpos, 3);
-  t_Print(0, "\x1B" "f");
-  EXPECT_EQ(w.TextHpos, 45);
-  w.TextHpos = 1;
-  w.TextVpos = 1;
-  t_Print(0, "ab\x1Bi");
-  EXPECT_EQ(w.TextHpos, 11);
-  EXPECT_EQ(vxtest::linetext(0, 1).substr(0, 12), "ab          ");
-  t_Print(0, "\x1Bi");
-  EXPECT_EQ(w.TextHpos, 21);
-  t_Print(0, "\x1Bj");
-  EXPECT_EQ(w.TextHpos, 41);
-  w.TextHpos = 3;
-  t_Print(0, "\x1Bk");
-  EXPECT_EQ(w.TextHpos, 41);
-  // A stop beyond the line clears its rest and starts the next line.
-  t_Print(0, "xyz\x1Bk");
-  EXPECT_EQ(w.TextHpos, 1);
-  EXPECT_EQ(w.TextVpos, 2);
-  EXPECT_EQ(vxtest::linetext(0, 1).substr(40), "xyz  ");
-  EXPECT_EQ(w.TextDisplayMode, 0);
+  const struct { int64_t hpos, vpos; std::string text; int64_t tohpos, tovpos; } steps[] = {
+      // e: the end of the area; f: the last column of the line.
+      {1, 1, "\x1B" "e", 45, 3}, {1, 1, "\x1B" "f", 45, 1},
+      // i, j, k: the next stop of a grid of 10, 20 or 40 columns.
+      {1, 1, "ab\x1Bi", 11, 1}, {11, 1, "\x1Bi", 21, 1}, {21, 1, "\x1Bj", 41, 1}, {3, 1, "\x1Bk", 41, 1},
+      // A stop beyond the line clears its rest and starts the next line.
+      {41, 1, "xyz\x1Bk", 1, 2},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.text);
+    w.TextHpos = s.hpos;
+    w.TextVpos = s.vpos;
+    t_Print(0, s.text);
+    EXPECT_EQ(std::tuple(w.TextHpos, w.TextVpos, w.TextDisplayMode), std::tuple(s.tohpos, s.tovpos, 0));
+  }
+  EXPECT_EQ(vxtest::linetext(0, 1), "ab" + std::string(38, ' ') + "xyz  ");
 }
 
 TEST(EscapeCommands, RefusedWindowAnswersNothingToDraw) {
   vxtest::LogCapture capture;
   const DisplayedCharacter shown = t_ApplyDisplayMode(9, 'a');
-  EXPECT_EQ(shown.code, -2);
-  EXPECT_FALSE(shown.inverse);
-  EXPECT_EQ(shown.colour, 0xF0);
+  EXPECT_EQ(std::tuple(shown.code, shown.inverse, shown.colour), std::tuple(-2, false, 0xF0));
   EXPECT_EQ(capture.take(), "t_ApplyDisplayMode: Window is not a graphic window.\n");
 }

@@ -34,24 +34,26 @@ std::string input(int64_t mode, int64_t maximum = 25, const std::string& prompt 
 
 }  // namespace
 
+// Mode 2 takes a leading minus and digits, 3 a decimal number with a comma and
+// an exponent, 4 digits with minus signs between them, 0 anything.
 TEST(LineInput, EachModeFiltersItsCharacters) {
   vxtest::opentextwindow(0, 40, 8);
-  type("-12a3-\r");
-  EXPECT_EQ(input(2), "-123");
+  const struct { std::string typed; int64_t mode; std::string answer; } cases[] = {
+      {"-12a3-\r", 2, "-123"}, {"1.5E-3.,e\r", 3, "1,5e-3"}, {"-1-,2\r", 3, "-1,2"},
+      {"-12-3-4\r", 4, "12-34"}, {"a-,\xC3\xA9!\r", 0, "a-,\xC3\xA9!"}};
+  for (const auto& c : cases) {
+    type(c.typed);
+    EXPECT_EQ(input(c.mode), c.answer) << c.typed;
+  }
+  // A minus only in front, even when typed there later; a key without
+  // characters gives code 0: a redraw.
   type("5");
   press(HomeKey);
-  type("-x\r");
+  type("-x");
+  press(96, "");
+  type("\r");
   EXPECT_EQ(input(2), "-5");
-  EXPECT_EQ(linetext(0, 2).substr(0, 4), "> -5");
-  type("1.5E-3.,e\r");
-  EXPECT_EQ(input(3), "1,5e-3");
-  type("-1-,2\r");
-  EXPECT_EQ(input(3), "-1,2");
-  type("-12-3-4\r");
-  EXPECT_EQ(input(4), "12-34");
-  press(96, "");  // a key without characters gives code 0: a redraw
-  type("a-,\xC3\xA9!\r");
-  EXPECT_EQ(input(0), "a-,\xC3\xA9!");
+  EXPECT_EQ(linetext(0, 6).substr(0, 4), "> -5");
 }
 
 TEST(LineInput, TheFieldEndsBeforeTheLastColumnAndAtItsMaximum) {
@@ -101,10 +103,9 @@ TEST(LineInput, CursorMovesAndDeletion) {
 TEST(LineInput, EscapeAnswersAnEmptyLineAndBlanksTheField) {
   t_Window& w = vxtest::opentextwindow(0, 40, 4);
   type("secret\x1B");
-  EXPECT_EQ(input(0), "");
-  EXPECT_EQ(linetext(0, 1), "> " + std::string(38, ' '));
-  EXPECT_FALSE(w.InputFinished);
-  EXPECT_EQ(w.TextVpos, 2);
+  const std::string answer = input(0);
+  EXPECT_EQ(std::tuple(answer, linetext(0, 1), w.InputFinished, w.TextVpos),
+            std::tuple("", "> " + std::string(38, ' '), false, 2));
   type("ok\r");
   EXPECT_EQ(input(0), "ok");
   EXPECT_TRUE(w.InputFinished);

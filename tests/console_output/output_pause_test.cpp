@@ -7,22 +7,16 @@
 
 using namespace vx;
 
-namespace {
-
-void type(uint16_t keycode, const std::string& characters, uint64_t flags = 0) {
-  viewKeyDown(0, HostKeyEvent{keycode, characters, flags});
-}
-
-}  // namespace
+using vxtest::presskey;
 
 TEST(OutputPause, OnlyTheMostRecentKeyCounts) {
   vxtest::opentextwindow(0, 10, 2);
   EXPECT_FALSE(t_CheckPause(19, false));
-  type(1, "\x13", ControlModifier);
-  type(0, "a");
+  presskey(0, 1, "\x13", ControlModifier);
+  presskey(0, 0, "a");
   EXPECT_FALSE(t_CheckPause(19, false));
   EXPECT_EQ(EventQueue.size(), 2);
-  type(1, "\x13", ControlModifier);
+  presskey(0, 1, "\x13", ControlModifier);
   EXPECT_TRUE(t_CheckPause(19, false));
   EXPECT_EQ(EventQueue.size(), 0);
   EXPECT_FALSE(EventsPending);
@@ -30,8 +24,8 @@ TEST(OutputPause, OnlyTheMostRecentKeyCounts) {
 
 TEST(OutputPause, CtrlSHoldsPrintingUntilTheNextKeyWhichIsSwallowed) {
   vxtest::opentextwindow(0, 10, 2);
-  type(0, "a");
-  type(1, "\x13", ControlModifier);
+  presskey(0, 0, "a");
+  presskey(0, 1, "\x13", ControlModifier);
   std::atomic<bool> printed{false};
   std::thread program([&] {
     t_Print(0, "xy");
@@ -40,7 +34,7 @@ TEST(OutputPause, CtrlSHoldsPrintingUntilTheNextKeyWhichIsSwallowed) {
   // The queue is emptied when the pause begins; printing then waits.
   ASSERT_TRUE(vxtest::pumpuntil([] { return EventQueue.size() == 0; }));
   EXPECT_FALSE(printed);
-  type(2, "d");
+  presskey(0, 2, "d");
   ASSERT_TRUE(vxtest::pumpuntil([&] { return printed.load(); }));
   program.join();
   EXPECT_EQ(vxtest::linetext(0, 1).substr(0, 2), "xy");
@@ -50,7 +44,7 @@ TEST(OutputPause, CtrlSHoldsPrintingUntilTheNextKeyWhichIsSwallowed) {
 
 TEST(OutputPause, AMenuEventEndsThePauseAndIsLeftForItsHandler) {
   vxtest::opentextwindow(0, 10, 2);
-  type(1, "\x13", ControlModifier);
+  presskey(0, 1, "\x13", ControlModifier);
   std::atomic<bool> paused{false};
   std::thread program([&] { paused = t_CheckPause(19, true); });
   ASSERT_TRUE(vxtest::pumpuntil([] { return EventQueue.size() == 0; }));

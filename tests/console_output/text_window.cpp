@@ -44,6 +44,10 @@ vx::t_Window& opentextwindow(uint8_t window, int64_t columns, int64_t lines) {
   return w;
 }
 
+void presskey(int slot, uint16_t keycode, const std::string& characters, uint64_t flags) {
+  vx::viewKeyDown(slot, vx::HostKeyEvent{keycode, characters, flags});
+}
+
 uint8_t cellcode(uint8_t window, int64_t column, int64_t line) {
   return cellbyte(window, column, line, false);
 }

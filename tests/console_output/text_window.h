@@ -12,6 +12,9 @@ namespace vxtest {
 // Opens slot `window` with `columns` x `lines` cells (at least 4 x 2).
 vx::t_Window& opentextwindow(uint8_t window, int64_t columns, int64_t lines);
 
+// A key press on slot `slot`'s view, as the host reports it.
+void presskey(int slot, uint16_t keycode, const std::string& characters = "", uint64_t flags = 0);
+
 // Code and attribute recorded for a cell.
 uint8_t cellcode(uint8_t window, int64_t column, int64_t line);
 uint8_t cellattribute(uint8_t window, int64_t column, int64_t line);

@@ -28,6 +28,7 @@ TEST(HeadlessRunner, RunsTheLaunchSequenceOnceAndTheProgramOnItsOwnThread) {
   const std::string out = ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(code, 0);
   EXPECT_EQ(programthread, 2);
+  EXPECT_EQ(titlebarheight, 28);  // the headless host's title bar
   // The launch lines, each once and in this order, from the very first line.
   EXPECT_EQ(out.rfind("applicationWillFinishLaunching: Called.\n"
                       "applicationDidFinishLaunching: Start.\n"

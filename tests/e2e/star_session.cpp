@@ -12,6 +12,13 @@ namespace vxtest {
 
 std::string bundleresources() { return VX_TEST_BUNDLE_RESOURCES; }
 
+vx::HeadlessRunOptions sessionoptions() {
+  vx::HeadlessRunOptions options;
+  options.resourceDirectory = bundleresources();
+  options.echoLog = false;
+  return options;
+}
+
 std::string textscreen() {
   if (!vx::WaitingForKey) return {};
   return textscreenafterend();
@@ -22,13 +29,7 @@ std::string textscreenafterend() {
   return vx::t_GetScreen(0, "\r");
 }
 
-size_t textscreencount(const std::string& text) {
-  const std::string screen = textscreen();
-  size_t count = 0;
-  for (size_t at = screen.find(text); at != std::string::npos; at = screen.find(text, at + 1))
-    ++count;
-  return count;
-}
+size_t textscreencount(const std::string& text) { return occurrences(textscreen(), text); }
 
 bool textscreenshows(const std::string& text) {
   return textscreen().find(text) != std::string::npos;
@@ -41,6 +42,12 @@ std::vector<uint8_t> windowpixels(uint8_t window, int64_t diameter) {
     for (int64_t x = 0; x < diameter; ++x)
       pixels.push_back(static_cast<uint8_t>(vx::g_Scrn(window, x, y)));
   return pixels;
+}
+
+std::vector<uint8_t> imageindices(const vx::HostImage& image) {
+  std::vector<uint8_t> indices;
+  for (size_t at = 1; at < image.argb.size(); at += 4) indices.push_back(image.argb[at] == 255 ? 15 : 0);
+  return indices;
 }
 
 std::vector<uint8_t> referencestar(uint8_t scratch, int64_t diameter, int64_t segments) {

@@ -6,9 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "runtime/types.h"
+#include "support/test_support.h"
+#include "vxtools_headless.h"
+
 namespace vxtest {
 
 std::string bundleresources();
+// A headless run that finds the fonts and does not echo the log.
+vx::HeadlessRunOptions sessionoptions();
 
 // The text window's screen (lines joined by CR) while the program waits for
 // a key (the program thread then writes nothing), else empty.
@@ -26,5 +32,7 @@ size_t textscreencount(const std::string& text);
 std::vector<uint8_t> referencestar(uint8_t scratch, int64_t diameter, int64_t segments);
 // The pixels of a graphic window, read back.
 std::vector<uint8_t> windowpixels(uint8_t window, int64_t diameter);
+// A one-bit picture as a host image shows it, as the same palette indices.
+std::vector<uint8_t> imageindices(const vx::HostImage& image);
 
 }  // namespace vxtest

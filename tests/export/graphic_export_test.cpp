@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "support/test_support.h"
 
 using namespace vx;
@@ -14,11 +12,7 @@ class GraphicExport : public ::testing::Test {
     host_ = &useHeadlessHost();
     host_->setbundlepath("/Programme/Velmorandine.app");
     t_InitMemory();
-    directory_ = std::filesystem::temp_directory_path() /
-                 ("vx-export-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory_);
   }
-  void TearDown() override { std::filesystem::remove_all(directory_); }
 
   // A graphic window of the given depth, brought to the front. (The font is
   // made once: GCC 12 at -O3 took the font's type code, copied in place into
@@ -33,117 +27,73 @@ class GraphicExport : public ::testing::Test {
   // Saves through the menu's procedure with a scripted panel answer and
   // answers the file's bytes.
   std::vector<uint8_t> save(const std::string& name) {
-    const std::filesystem::path path = directory_ / name;
-    host_->scriptsavepanel("file://" + path.string());
+    host_->scriptsavepanel("file://" + folder_.file(name));
     g_SaveGraphic();
-    return getbinaryfromfile(path);
+    return folder_.read(name);
   }
 
   HeadlessHost* host_ = nullptr;
-  std::filesystem::path directory_;
+  vxtest::TempFolder folder_{"export"};
   vxtest::LogCapture log_;
 };
 
 }  // namespace
 
-TEST_F(GraphicExport, AOneBitStarSavesPackedRunLengthAndLzwCodedWithItsHeader) {
-  openwindow(1, 512, 512);
-  g_ClearScreen(1, 15, -1);
-  t_Color(1, 0, 15);
-  g_DrawVelmorandine(1, 0, 0, 511, 511, 36);
-  log_.take();
-  const std::vector<uint8_t> file = save("stern.gr");
-  ASSERT_GE(file.size(), 17u);
-  // Header size, type, format 130, size 0x40000, 512 x 512, then 0x11 and 0.
-  EXPECT_EQ(std::vector<uint8_t>(file.begin(), file.begin() + 16),
-            (std::vector<uint8_t>{16, 'v', 'x', 'g', 'r', 130, 0, 4, 0, 0, 2, 0, 2, 0, 0x11, 0}));
-  // The panel proposed the window's title with the graphic extension.
-  ASSERT_TRUE(host_->lastsaverequest().has_value());
-  EXPECT_EQ(host_->lastsaverequest()->proposedName, "Velmorandine-Grafik.gr");
-  EXPECT_EQ(host_->lastsaverequest()->title, "Grafik sichern unter");
-  // Reading the file back gives the window's pixels.
-  const GraphicReading read = readgraphicfile(file);
-  ASSERT_TRUE(read.ok()) << read.Message;
-  EXPECT_EQ(read.Graphic, g_GetScreen(1));
-  EXPECT_LT(file.size(), 512u * 512 / 8 / 2);  // the star compresses well
-}
-
 TEST_F(GraphicExport, FormatsFollowTheWindowsDepthAndItsAlphas) {
-  const struct {
-    int64_t depth;
-    int64_t format;
-  } cases[] = {{1, 130}, {4, 131}, {8, 122}, {16, 134}, {24, 123}, {32, 135}};
-  for (const auto& c : cases) {
-    openwindow(c.depth, 64, 32);
-    const t_Graphic saved = g_CompressLZW(g_CompressRLE(g_Pack(g_GetScreen(1))));
-    EXPECT_EQ(saved.Format, c.format) << "depth " << c.depth;
+  for (const auto& [depth, format] : {std::pair{1, 130}, {4, 131}, {8, 122}, {16, 134}, {24, 123}, {32, 135}}) {
+    openwindow(depth, 64, 32);
+    EXPECT_EQ(g_CompressLZW(g_CompressRLE(g_Pack(g_GetScreen(1)))).Format, format) << "depth " << depth;
   }
-  log_.take();
+  // Every pixel opaque: the common alpha is found, packed, then coded in runs.
   openwindow(32, 64, 32);
-  g_ClearScreen(1, 15, -1);  // every pixel opaque
+  g_ClearScreen(1, 15, -1);
   t_Graphic argb = g_GetScreen(1);
   log_.take();
   g_CompressRLE(g_Pack(argb));
   const std::string log = log_.take();
-  const size_t pack = log.find("g_Pack: Transparency = FF\n");
-  const size_t rle = log.find("g_CompressRLE: Transparency = FF\n");
-  const size_t done =
-      log.find("g_CompressRLE: g_FormatPackedARGBColor --> g_FormatRLEPackedARGBColor\n");
-  EXPECT_EQ(pack, 0u) << log;
-  EXPECT_LT(pack, rle);
-  EXPECT_LT(rle, done);
-  EXPECT_NE(done, std::string::npos);
+  const size_t rle = log.find("g_CompressRLE: Transparency = FF\n"),
+               done = log.find("g_CompressRLE: g_FormatPackedARGBColor --> g_FormatRLEPackedARGBColor\n");
+  EXPECT_EQ(log.rfind("g_Pack: Transparency = FF\n", 0), 0u) << log;
+  EXPECT_TRUE(rle < done && done != std::string::npos) << log;
   argb.Data[4] = 0x80;  // a second alpha: nothing to pack
   EXPECT_EQ(g_CompressLZW(g_CompressRLE(g_Pack(argb))).Format, 125);
-  t_Graphic agrey = argb;
-  agrey.Format = g_FormatAGrey;
-  agrey.Data = {255, 10, 255, 20, 254, 30};
-  agrey.Size = 3;
+  const t_Graphic agrey{.Format = g_FormatAGrey, .Size = 3, .Width = 3, .Height = 1, .Data = {255, 10, 255, 20, 254, 30}};
   EXPECT_EQ(g_CompressLZW(g_CompressRLE(g_Pack(agrey))).Format, 124);
 }
 
+// The common alpha byte goes in front; data too short to encode stays as it
+// was after that byte; an empty picture keeps no data.
 TEST_F(GraphicExport, PackedAlphaKeepsTheCommonByteInFront) {
-  t_Graphic g;
-  g.Format = g_FormatARGBColor;
-  g.Width = 2;
-  g.Height = 1;
-  g.Size = 2;
-  g.Data = {7, 1, 2, 3, 7, 4, 5, 6};
-  const t_Graphic packed = g_Pack(g);
-  EXPECT_EQ(packed.Format, 15);
-  EXPECT_EQ(packed.Data, (std::vector<uint8_t>{7, 1, 2, 3, 4, 5, 6}));
-  // Too short to encode: the first byte stays, the rest comes back as it was.
-  const t_Graphic rle = g_CompressRLE(packed);
-  EXPECT_EQ(rle.Format, 35);
-  EXPECT_EQ(rle.Data, packed.Data);
-  t_Graphic empty = g;
-  empty.Format = g_FormatAGrey;
-  empty.Size = 0;
-  empty.Data.clear();
+  const t_Graphic argb{.Format = g_FormatARGBColor, .Size = 2, .Width = 2, .Height = 1,
+                       .Data = {7, 1, 2, 3, 7, 4, 5, 6}};
+  const t_Graphic packed = g_Pack(argb), rle = g_CompressRLE(packed);
+  EXPECT_EQ(std::tie(packed.Format, packed.Data), std::make_tuple(15, std::vector<uint8_t>{7, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(std::tie(rle.Format, rle.Data), std::make_tuple(int64_t{35}, packed.Data));
+  const t_Graphic empty{.Format = g_FormatAGrey, .Size = 0, .Width = 2, .Height = 1, .Data = {}};
   EXPECT_EQ(g_Pack(empty).Format, 0);
-  EXPECT_EQ(g_CompressLZW(g_CompressRLE(g_Pack(empty))).Format, 120);
-  EXPECT_TRUE(g_CompressLZW(g_CompressRLE(g_Pack(empty))).Data.empty());
+  const t_Graphic saved = g_CompressLZW(g_CompressRLE(g_Pack(empty)));
+  EXPECT_EQ(std::tuple(saved.Format, saved.Data.empty()), std::tuple(120, true));
 }
 
-TEST_F(GraphicExport, ProposedNamesDropTheTitlesExtensionAndCancelWritesNothing) {
+// The busy sign shows while the picture is encoded and written, never over
+// the panel; a cancelled panel writes nothing.
+// The panel proposes the window's title (after the bundle, or without its
+// extension) with the graphic extension; a cancelled panel writes nothing.
+TEST_F(GraphicExport, ProposedNamesDropTheTitlesExtensionAndTheBusySignSkipsThePanel) {
   openwindow(8, 32, 32);
-  t_WindowTitle(1, "Bild.alt");
   host_->scriptsavepanel(std::nullopt);
   g_SaveGraphic();
+  const SavePanelRequest untitled = *host_->lastsaverequest();
+  EXPECT_EQ(std::tie(untitled.proposedName, untitled.title), std::tie("Velmorandine-Grafik.gr", "Grafik sichern unter"));
+  t_WindowTitle(1, "Bild.alt");
+  g_SaveGraphic();
   EXPECT_EQ(host_->lastsaverequest()->proposedName, "Bild.gr");
-  EXPECT_TRUE(std::filesystem::is_empty(directory_));
-  // The busy sign showed while the picture was encoded, not over the panel.
-  EXPECT_EQ(host_->busyshown(), 1);
-  EXPECT_FALSE(host_->busyatlastpanel());
-  EXPECT_FALSE(host_->busy());
-}
-
-TEST_F(GraphicExport, TheBusySignShowsWhileEncodingAndWritingButNotOverThePanel) {
-  openwindow(1, 64, 64);
-  EXPECT_FALSE(save("stern.gr").empty());
-  EXPECT_EQ(host_->busyshown(), 2);
-  EXPECT_FALSE(host_->busyatlastpanel());
-  EXPECT_FALSE(host_->busy());
+  EXPECT_EQ(folder_.entries(), 0u);
+  EXPECT_EQ(std::tuple(host_->busyshown(), host_->busyatlastpanel(), host_->busy()), std::tuple(2, false, false));
+  // Saved, the file reads back as the window's picture.
+  const GraphicReading read = readgraphicfile(save("bild.gr"));
+  EXPECT_EQ(read.Graphic, g_GetScreen(1)) << read.Message;
+  EXPECT_EQ(std::tuple(host_->busyshown(), host_->busyatlastpanel(), host_->busy()), std::tuple(4, false, false));
 }
 
 TEST_F(GraphicExport, AFrontWindowThatIsNoGraphicSavesAnEmptyGraphic) {

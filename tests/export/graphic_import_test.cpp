@@ -54,10 +54,7 @@ TEST(GraphicRoundTrip, EveryDepthAndSizeReadsBackAsCaptured) {
   // rectangles, so small that the run-length encoders return their input.
   const std::pair<int64_t, int64_t> windows[] = {{32, 32}, {96, 64}, {257, 33}};
   const std::array<int64_t, 4> rectangles[] = {{0, 0, 0, 0}, {1, 1, 3, 2}, {5, 0, 9, 0}, {0, 0, 10000, 10000}};
-  const struct {
-    int64_t depth;
-    Fill fill;
-  } pictures[] = {{1, Fill::Star},   {1, Fill::Noise},   {1, Fill::Uniform},     {4, Fill::Noise},
+  const struct { int64_t depth; Fill fill; } pictures[] = {{1, Fill::Star},   {1, Fill::Noise},   {1, Fill::Uniform},     {4, Fill::Noise},
                   {4, Fill::Uniform}, {8, Fill::Noise},  {8, Fill::Uniform},     {24, Fill::Noise},
                   {24, Fill::Uniform}, {16, Fill::Noise}, {16, Fill::EqualAlpha}, {16, Fill::Uniform},
                   {32, Fill::Noise},  {32, Fill::EqualAlpha}, {32, Fill::Uniform}};
@@ -67,16 +64,14 @@ TEST(GraphicRoundTrip, EveryDepthAndSizeReadsBackAsCaptured) {
       paint(depth, width, height, fill, seed++);
       for (const auto& [x0, y0, x1, y1] : rectangles) {
         const t_Graphic captured = g_GetScreenRect(1, x0, y0, x1, y1);
-        const t_Graphic encoded = g_EncodeGraphic(captured);
-        const Bytes file = graphicfilebytes(encoded);
+        const Bytes file = graphicfilebytes(g_EncodeGraphic(captured));
         const GraphicReading read = readgraphicfile(file);
-        const std::string label = "depth " + std::to_string(depth) + ", fill " +
-                                  std::to_string(static_cast<int>(fill)) + ", " + std::to_string(captured.Width) +
-                                  " x " + std::to_string(captured.Height);
-        ASSERT_TRUE(read.ok()) << label << ": " << read.Message;
-        EXPECT_EQ(read.Graphic, captured) << label;
+        SCOPED_TRACE(::testing::Message() << "depth " << depth << ", fill " << static_cast<int>(fill) << ", "
+                                          << captured.Width << " x " << captured.Height);
+        ASSERT_TRUE(read.ok()) << read.Message;
+        EXPECT_EQ(read.Graphic, captured);
         const t_Graphic header = graphicfromfilebytes(Bytes(file.begin(), file.begin() + 16)).Graphic;
-        EXPECT_LE(static_cast<int64_t>(file.size()), graphicfilelimit(header)) << label;
+        EXPECT_LE(static_cast<int64_t>(file.size()), graphicfilelimit(header));
       }
       // Read as rows, a whole window's file gives its picture memory byte for byte.
       const GraphicReading whole = readgraphicrows(graphicfilebytes(g_EncodeGraphic(g_GetScreen(1))));
@@ -125,11 +120,7 @@ Bytes lzw(const std::vector<int64_t>& codes) {
 
 TEST(GraphicRoundTrip, EachKindOfMalformedFileHasItsOwnError) {
   const Bytes grey = grfile(2, 2, 2, {1, 2, 3, 4});  // a whole 2 x 2 grey picture
-  const struct {
-    Bytes file;
-    GraphicFault fault;
-    const char* message;
-  } cases[] = {
+  const struct { Bytes file; GraphicFault fault; const char* message; } cases[] = {
       {{}, GraphicFault::HeaderCutShort, "File is empty, without its 16-byte header."},
       {Bytes(grey.begin(), grey.begin() + 9), GraphicFault::HeaderCutShort, "File of 9 bytes ends inside"},
       {with(grey, 0, 15), GraphicFault::HeaderSize, "Header size 15 instead of 16."},

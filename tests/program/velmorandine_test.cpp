@@ -1,41 +1,14 @@
 // The star program's answers to what a user may type, on the headless host.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
-#include "console/screen_text.h"
 #include "program/velmorandine.h"
 #include "runtime/memory.h"
+#include "star_session.h"
 #include "support/test_support.h"
-#include "windows/window_geometry.h"
 
 using namespace vx;
 
 namespace {
-
-HeadlessRunOptions options() {
-  HeadlessRunOptions o;
-  o.resourceDirectory = VX_TEST_BUNDLE_RESOURCES;
-  o.echoLog = false;
-  return o;
-}
-
-// The text window's screen, once the program has opened it. Read while the
-// program waits for a key, when its thread writes nothing, or (afterend) once
-// it has ended.
-std::string screen(bool afterend = false) {
-  if (!afterend && !WaitingForKey) return {};
-  if (!MemoryReady || !WindowTable[0].Initialized) return {};
-  return t_GetScreen(0, "\r");
-}
-
-bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
-
-size_t count(const std::string& text, const std::string& needle) {
-  size_t n = 0;
-  for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++n;
-  return n;
-}
 
 // Runs the program with the given answers, each typed once the prompt before
 // it is on screen; answers the screen text and the log at the end.
@@ -51,67 +24,40 @@ Outcome session(const std::vector<std::string>& answers) {
     size_t prompts = 0;
     for (const std::string& answer : answers) {
       ++prompts;
-      ASSERT_TRUE(s.waituntil([&] {
-        return count(screen(), "ein:") >= prompts;
-      })) << "prompt " << prompts << " never came";
+      ASSERT_TRUE(s.waituntil([&] { return vxtest::textscreencount("ein:") >= prompts; }))
+          << "prompt " << prompts << " never came";
       s.type(answer + "\n");
     }
     EXPECT_TRUE(s.waitforend());
-    out.screen = screen(true);
+    out.screen = vxtest::textscreenafterend();
     out.log = s.log();
-  }, options());
+  }, vxtest::sessionoptions());
   return out;
 }
 
 }  // namespace
 
-TEST(Velmorandine, TheFirstScreenHasTheHeaderTheHelpTextAndTheSizePrompt) {
-  runHeadless(velmorandine, [](HeadlessSession& s) {
-    ASSERT_TRUE(s.waituntil([] { return shows("(32-8192) ein:"); }));
-    const std::string text = screen();
-    EXPECT_EQ(text.find("Velmorandine"), 0u) << text;
-    EXPECT_NE(text.find("wird trotzdem in der gew"), std::string::npos);
-    EXPECT_NE(text.find("Programm Pictavor."), std::string::npos);
-    EXPECT_EQ(t_FrontWindow(), 0);
-  }, options());
-}
+// A size outside the range ends the program; the field takes digits only, so
+// letters leave it empty, which reads as 0. Each runs the program once (ctest
+// gives every test its own process).
+class RefusedSize : public ::testing::TestWithParam<std::string> {};
 
-// The text window at the top left, the graphic window at the top right: a
-// graphic up to 1024 pixels leaves the prompt beside it readable.
-TEST(Velmorandine, TheTextWindowOpensAtTheTopLeftAndTheGraphicAtTheTopRight) {
-  const Outcome out = session({"1024", "0"});
-  ASSERT_TRUE(WindowTable[1].Initialized);
-  const auto place = [](uint8_t w) {
-    return std::tuple(t_WindowPos(w, PosFrameX), t_WindowPos(w, PosTopDistance),
-                      t_WindowPos(w, PosFrameX) + t_WindowPos(w, PosOuterWidth));
-  };
-  EXPECT_EQ(place(0), std::tuple(0, 0, 1312));
-  EXPECT_EQ(place(1), std::tuple(1920 - 1034, 0, 1920));
-}
-
-namespace {
-void expectrefusedsize(const std::string& answer) {
-  const Outcome out = session({answer});
+TEST_P(RefusedSize, EndsTheProgram) {
+  const Outcome out = session({GetParam()});
   EXPECT_EQ(out.code, 0);
   EXPECT_NE(out.screen.find("Das Programm wird jetzt beendet."), std::string::npos) << out.screen;
   EXPECT_NE(out.screen.find("(Programm Ende)"), std::string::npos);
-  EXPECT_EQ(count(out.screen, "(1-360)"), 0u);
+  EXPECT_EQ(vxtest::occurrences(out.screen, "(1-360)"), 0u);
   EXPECT_FALSE(WindowTable[1].Initialized);
 }
-}  // namespace
-
-// Each runs the program once (ctest gives every test its own process).
-TEST(Velmorandine, ASizeBelowTheRangeEndsTheProgram) { expectrefusedsize("31"); }
-TEST(Velmorandine, ASizeAboveTheRangeEndsTheProgram) { expectrefusedsize("8193"); }
-// The field takes digits only, so letters leave it empty, which reads as 0.
-TEST(Velmorandine, LettersForTheSizeEndTheProgram) { expectrefusedsize("abc"); }
+INSTANTIATE_TEST_SUITE_P(Velmorandine, RefusedSize, ::testing::Values("31", "8193", "abc"));
 
 TEST(Velmorandine, ANegativeCountAsksAgainAndTooManySegmentsDrawNothing) {
   const Outcome out = session({"64", "-5", "400", "0"});
   EXPECT_EQ(out.code, 0);
   // -5 asked again without drawing; 400 cleared the graphic and printed a time.
-  EXPECT_EQ(count(out.screen, "(1-360) ein:"), 3u) << out.screen;
-  EXPECT_EQ(count(out.screen, " ms."), 1u);
+  EXPECT_EQ(vxtest::occurrences(out.screen, "(1-360) ein:"), 3u) << out.screen;
+  EXPECT_EQ(vxtest::occurrences(out.screen, " ms."), 1u);
   EXPECT_NE(out.log.find("g_DrawVelmorandine: Illegal segment count.\n"), std::string::npos);
   EXPECT_TRUE(WindowTable[1].Initialized);
   for (int64_t y = 0; y < 64; y += 9)

@@ -8,13 +8,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QTreeView>
 #include <filesystem>
 
 #include "host/qt/file_panels.h"
 #include "host/qt/translations.h"
 #include "qt_test_application.h"
+#include "support/test_support.h"
 
 using namespace vx;
 
@@ -24,48 +24,27 @@ namespace {
 class FileDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = std::filesystem::temp_directory_path() / ("vx-dialogs-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home_);
-    qputenv("HOME", QByteArray::fromStdString(home_.string()));
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home_ / "config").string()));
+    qputenv("HOME", QByteArray::fromStdString(home_.path().string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home_.path() / "config").string()));
     vxtest::qtapplication();
   }
-  void TearDown() override { std::filesystem::remove_all(home_); }
-
   QString folder(const std::string& name) {
-    std::filesystem::create_directories(home_ / name);
-    return QString::fromStdString((home_ / name).string());
+    std::filesystem::create_directories(home_.path() / name);
+    return QString::fromStdString(home_.file(name));
   }
-
-  std::filesystem::path home_;
+  vxtest::TempFolder home_{"dialogs"};
 };
 
-// Runs `answer` on the file dialog once it shows, from the dialog's own loop.
-void whenshown(std::function<void(QFileDialog&)> answer) {
-  auto* timer = new QTimer(qApp);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer = std::move(answer)] {
-    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-      timer->deleteLater();
-      timer->stop();
-      answer(*dialog);
-    }
-  });
-  timer->start(5);
-}
-
-// Types `name` into the dialog's name field and accepts, as Return would.
-void typeandaccept(QFileDialog& dialog, const QString& name) {
-  dialog.findChild<QLineEdit*>("fileNameEdit")->setText(name);
-  QMetaObject::invokeMethod(&dialog, "accept");
-}
-
+// Types `typed` into the save dialog's name field and accepts, as Return
+// would; answers the chosen file and where the dialog opened.
 std::string savepanel(QString* shownin, const QString& typed) {
   SavePanelRequest request;
   request.proposedName = "Velmorandine-Grafik.gr";
   request.fileTypes = {"gr"};
-  whenshown([=](QFileDialog& dialog) {
+  vxtest::whenmodalshows<QFileDialog>([=](QFileDialog& dialog) {
     *shownin = dialog.directory().absolutePath();
-    typeandaccept(dialog, typed);
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+    QMetaObject::invokeMethod(&dialog, "accept");
   });
   return qt::runsavepanel(request, nullptr).value_or("");
 }
@@ -87,7 +66,7 @@ QStringList shownwords(QFileDialog& dialog) {
 TEST_F(FileDialogs, TheSaveDialogSpeaksGerman) {
   ASSERT_TRUE(qt::loadqttranslations()) << "the package qt6-translations-l10n is missing";
   QStringList texts;
-  whenshown([&](QFileDialog& dialog) {
+  vxtest::whenmodalshows<QFileDialog>([&](QFileDialog& dialog) {
     texts = shownwords(dialog);
     dialog.reject();
   });
@@ -120,7 +99,7 @@ TEST_F(FileDialogs, TheFirstOpensInThePicturesFolderThenWhereTheLastFileWasChose
   EXPECT_EQ(savepanel(&shownin, "zwei"), qt::fileurl(elsewhere + "/zwei.gr"));
   EXPECT_EQ(shownin, elsewhere);
   // A cancelled dialog leaves the folder as it was.
-  whenshown([](QFileDialog& dialog) { dialog.reject(); });
+  vxtest::whenmodalshows<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
   EXPECT_FALSE(qt::runsavepanel({}, nullptr).has_value());
   EXPECT_EQ(qt::panelfolder(), elsewhere);
 }

@@ -1,6 +1,9 @@
 #include "qt_test_application.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+
+#include "host/qt/qt_host.h"
 
 namespace vxtest {
 
@@ -11,6 +14,27 @@ QApplication& qtapplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication* application = new QApplication(argc, argv);
   return *application;
+}
+
+vx::qt::QtHost& qthost() {
+  qtapplication();
+  static vx::qt::QtHost* host = [] {
+    auto* h = new vx::qt::QtHost;
+    vx::installhost(h);
+    h->buildinterface();
+    return h;
+  }();
+  return *host;
+}
+
+bool processuntil(const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > 30000) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
 }
 
 }  // namespace vxtest

@@ -79,19 +79,14 @@ TEST(DoubleToFormattedString, CutsDigitsAndHandlesExponents) {
     EXPECT_EQ(doubletoformattedstring(c.pad, c.width, c.digits, c.grouped, c.value), c.text) << c.value;
 }
 
-TEST(Hex, DigitsAreUpperCaseMostSignificantFirst) {
-  EXPECT_EQ(bytetohexstring(0x1AF), "AF");
-  EXPECT_EQ(uint16tohexbinary(0x12AB), bytes("12AB"));
-  EXPECT_EQ(uint32tohexbinary(0xD12000), bytes("00D12000"));
-  EXPECT_EQ(uint32tohexstring(0x1FFFFFFFFull), "FFFFFFFF");
-}
-
-TEST(ReadUint32, BigEndianWithBoundsChecked) {
+// Hex digits are upper case, most significant first; 32-bit numbers read big
+// endian with their bounds checked.
+TEST(Hex, DigitsAreUpperCaseAndNumbersBigEndian) {
+  EXPECT_EQ(std::tuple(bytetohexstring(0x1AF), uint32tohexstring(0x1FFFFFFFFull)), std::tuple("AF", "FFFFFFFF"));
+  EXPECT_EQ(std::tuple(uint16tohexbinary(0x12AB), uint32tohexbinary(0xD12000)), std::tuple(bytes("12AB"), bytes("00D12000")));
   const std::vector<uint8_t> six{1, 2, 3, 4, 5, 6};
-  EXPECT_EQ(readuint32be(six, 0), 0x01020304);
-  EXPECT_EQ(readuint32be(six, 2), 0x03040506);
-  EXPECT_EQ(readuint32be(six, 3), 0);
-  EXPECT_EQ(readuint32be(six, -1), 0);
+  EXPECT_EQ(std::tuple(readuint32be(six, 0), readuint32be(six, 2), readuint32be(six, 3), readuint32be(six, -1)),
+            std::tuple(0x01020304, 0x03040506, 0, 0));
   EXPECT_EQ(readuint32be({0xFF, 0xFF, 0xFF, 0xFF}, 0), 0xFFFFFFFFll);
 }
 

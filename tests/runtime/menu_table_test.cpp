@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <tuple>
+
 #include "support/test_support.h"
 
 using namespace vx;
@@ -8,18 +11,17 @@ TEST(MenuSetup, RegistersTheBuiltInActionsInOrder) {
   useHeadlessHost();
   vxtest::LogCapture capture;
   t_InitMemory();
-  ASSERT_EQ(MenuActionTable.size(), 37);
-  const auto table = MenuActionTable.snapshot();
-  for (int i = 0; i < 32; ++i) EXPECT_EQ(table[i].Action, 200 + i);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(table[32 + i].Action, 110 + i);
-  for (const t_MenuAction& a : table) {
-    EXPECT_EQ(a.Tag, a.Action);
-    EXPECT_TRUE(a.Title.empty() && a.FilePath.empty());
+  // 200..231, then 110..114, each tagged with its action and nothing chosen.
+  std::vector<int64_t> expected(32), actions;
+  std::iota(expected.begin(), expected.end(), 200);
+  for (int64_t action = 110; action <= 114; ++action) expected.push_back(action);
+  for (const t_MenuAction& a : MenuActionTable.snapshot()) {
+    EXPECT_TRUE(a.Tag == a.Action && a.Title.empty() && a.FilePath.empty()) << a.Action;
+    actions.push_back(a.Action);
   }
-  EXPECT_EQ(t_MenuActionIndex(110), 32);
-  EXPECT_EQ(t_MenuActionIndex(200), 0);
-  EXPECT_EQ(t_MenuActionIndex(0), -1);
-  EXPECT_EQ(t_MenuActionIndex(999), -1);
+  EXPECT_EQ(actions, expected);
+  EXPECT_EQ(std::tuple(t_MenuActionIndex(110), t_MenuActionIndex(200), t_MenuActionIndex(0), t_MenuActionIndex(999)),
+            std::tuple(32, 0, -1, -1));
   t_AddMenuAction(999);
   EXPECT_EQ(t_MenuActionIndex(999), 37);
 }
@@ -30,12 +32,7 @@ TEST(MenuSetup, PrunesOnlyTheMenusThatExistAndReportsTheOthers) {
   t_InitMemory();
   const std::string log = capture.take();
   // The menu bar is German: every English-titled look-up reports its missing menu.
-  const std::string missingedit = "t_MenuItemIndex: Menu not found.\n";
-  size_t count = 0;
-  for (size_t at = log.find(missingedit); at != std::string::npos;
-       at = log.find(missingedit, at + 1))
-    ++count;
-  EXPECT_EQ(count, 8u) << log;  // five edit titles, three window titles
+  EXPECT_EQ(vxtest::occurrences(log, "t_MenuItemIndex: Menu not found.\n"), 8u) << log;  // five edit titles, three window titles
   EXPECT_NE(log.find("t_MenuItemTitle: Menu not found.\nt_MenuItemDelete: Menu not found.\n"),
             std::string::npos);
   EXPECT_EQ(log.find("*** Found"), std::string::npos);

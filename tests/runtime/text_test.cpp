@@ -35,23 +35,17 @@ TEST(RepeatAndPad, Limits) {
   EXPECT_EQ(padbetween("äb", "c", 5), "äb  c");
 }
 
-TEST(Lines, FirstLineStopsAtCarriageReturnFirst) {
-  const std::pair<std::string, std::string> cases[] = {
+// The first line stops at a carriage return first; scalars: the first one,
+// Unicode lower case beyond the tables, and malformed bytes as replacement
+// characters.
+TEST(Scalars, FirstLinesScalarsLowerCaseAndMalformedBytes) {
+  const std::pair<std::string, std::string> lines[] = {
       {"one\r\ntwo", "one"}, {"one\ntwo\rthree", "one\ntwo"}, {"one\ntwo", "one"}, {"\rtwo", ""}, {"single", "single"}};
-  for (const auto& [text, first] : cases) EXPECT_EQ(firstlineofstring(text), first) << text;
-}
-
-TEST(Scalars, FirstScalarAndUnicodeLowerCase) {
-  EXPECT_EQ(firstscalar(""), 0);
-  EXPECT_EQ(firstscalar("€uro"), 0x20AC);
-  EXPECT_EQ(lowercasescalar('A'), 'a');
-  EXPECT_EQ(lowercasescalar(0xC5), 0xE5);    // Å -> å, beyond the tables
-  EXPECT_EQ(lowercasescalar(0x0394), 0x03B4);  // Greek Delta
-  EXPECT_EQ(lowercasescalar(-3), 0);
-  EXPECT_EQ(lowercasescalar(0xD800), 0);
-}
-
-TEST(Utf8, MalformedBytesBecomeReplacementCharacters) {
+  for (const auto& [text, first] : lines) EXPECT_EQ(firstlineofstring(text), first) << text;
+  EXPECT_EQ(std::tuple(firstscalar(""), firstscalar("€uro")), std::tuple(0, 0x20AC));
+  // Å -> å, beyond the tables; Greek Delta; no scalars.
+  for (const auto& [scalar, lower] : {std::pair{0x41, 0x61}, {0xC5, 0xE5}, {0x0394, 0x03B4}, {-3, 0}, {0xD800, 0}})
+    EXPECT_EQ(lowercasescalar(scalar), lower) << scalar;
   EXPECT_EQ(scalarcount("\xC3"), 1);
   EXPECT_EQ(utf8toscalars("a\xFF" "b"), (std::u32string{'a', 0xFFFD, 'b'}));
   EXPECT_EQ(utf8toscalars("\xE0\x80\x80"), (std::u32string{0xFFFD, 0xFFFD, 0xFFFD}));  // overlong

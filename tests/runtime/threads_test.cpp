@@ -63,23 +63,3 @@ TEST(Threads, NamesAreCutToFifteenBytesAtACharacterBoundary) {
   EXPECT_EQ(seen, "t_WindowAutoUpd");
   EXPECT_EQ(cututf8, "Überlange_Name");
 }
-
-TEST(Launch, StartsTheProgramOnThreadTwoWithItsLogLines) {
-  HeadlessHost& h = useHeadlessHost();
-  vxtest::LogCapture capture;
-  std::atomic<int64_t> number{-1};
-  appdelegate.program = [&] { number = threadnumber(); };
-  appdelegate.applicationWillFinishLaunching();
-  appdelegate.applicationDidFinishLaunching();
-  EXPECT_TRUE(h.pumpuntil([&] { return number.load() != -1; }));
-  EXPECT_EQ(number, 2);
-  EXPECT_EQ(titlebarheight, 28);
-  EXPECT_EQ(currentthreadname(), "AppDelegate");
-  EXPECT_EQ(capture.take(),
-            "applicationWillFinishLaunching: Called.\n"
-            "applicationDidFinishLaunching: Start.\n"
-            "initvxtools: Start.\ninitvxtools: End.\n"
-            "Program: Start.\n"
-            "applicationDidFinishLaunching: End.\n");
-  EXPECT_FALSE(appdelegate.applicationShouldTerminateAfterLastWindowClosed());
-}

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,9 +7,12 @@
 #include <png.h>
 
 #include "command.h"
+#include "support/test_support.h"
 #include "vxtools.h"
 
 namespace {
+
+using Bytes = std::vector<uint8_t>;
 
 struct Result {
   int status;
@@ -25,12 +26,38 @@ Result runtool(std::vector<std::string> arguments) {
   return {status, out.str(), err.str()};
 }
 
+// A 2 x 2 capture of `format` saved through the pipeline.
+Bytes savedgraphic(int64_t format, const Bytes& data) {
+  return vx::graphicfilebytes(vx::g_EncodeGraphic(
+      {.Format = format, .Size = 4, .Width = 2, .Height = 2, .ParamHigh = 1, .ParamLow = 1, .Reserved = 0, .Data = data}));
+}
+
+// A PNG as its bit depth and colour type, then its pixels as R, G, B, A.
+Bytes pngrecord(const Bytes& file) {
+  if (file.size() < 33) return {};
+  Bytes record{file[24], file[25]};
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, file.data(), file.size())) return record;
+  image.format = PNG_FORMAT_RGBA;
+  record.resize(2 + PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, record.data() + 2, 0, nullptr)) record.resize(2);
+  return record;
+}
+
+// A Netpbm file: its header, then its body.
+Bytes netpbm(const std::string& header, const Bytes& body) {
+  Bytes out(header.begin(), header.end());
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
+}  // namespace
+
 TEST(Vxtool, HelpDescribesTheCommandsAndTheirOptions) {
-  const Result general = runtool({"--help"});
-  EXPECT_EQ(general.status, 0);
+  const Result general = runtool({"--help"}), star = runtool({"star", "--help"});
+  EXPECT_EQ(std::tuple(general.status, star.status), std::tuple(0, 0));
   EXPECT_NE(general.out.find("star"), std::string::npos);
-  const Result star = runtool({"star", "--help"});
-  EXPECT_EQ(star.status, 0);
   EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--out FILE]"), std::string::npos);
 }
 
@@ -60,21 +87,15 @@ TEST(Vxtool, RefusesArgumentsThatDoNotFit) {
   }
 }
 
-std::vector<char> filebytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // A 64-pixel star with one segment fills the lower half of the disc: in the
 // PBM (1 = black) the row below the centre is black from the centre to the
 // rim, and the top row is white.
 TEST(Vxtool, StarWritesTheTimeAndThePicture) {
-  const auto folder = std::filesystem::path(testing::TempDir()) / "vxtool-star";
-  std::filesystem::create_directories(folder);
-  const Result run = runtool({"star", "--size=64", "--segments=1", "--impl=reference", "--out", (folder / "s.pbm").string()});
+  const vxtest::TempFolder dir("star");
+  const Result run = runtool({"star", "--size=64", "--segments=1", "--impl=reference", "--out", dir.file("s.pbm")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find(" ms"), std::string::npos);
-  const std::vector<char> pbm = filebytes(folder / "s.pbm");
+  const Bytes pbm = dir.read("s.pbm");
   const std::string header = "P4\n64 64\n";
   ASSERT_EQ(pbm.size(), header.size() + 64 / 8 * 64);
   EXPECT_EQ(std::string(pbm.begin(), pbm.begin() + static_cast<long>(header.size())), header);
@@ -83,153 +104,67 @@ TEST(Vxtool, StarWritesTheTimeAndThePicture) {
   EXPECT_EQ(byte(40, 33), 0xFF);
   EXPECT_EQ(byte(8, 20), 0x00);  // above the centre, left: an empty half
 
-  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "1", "--out", (folder / "s.gr").string()}).status, 0);
-  const std::vector<char> gr = filebytes(folder / "s.gr");
-  ASSERT_GE(gr.size(), 16u);
-  EXPECT_EQ(std::string(gr.begin(), gr.begin() + 5), "\x10vxgr");
+  // The graphic file of the fast star holds the same pixels (format 0: 0 black, 15 white).
+  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "1", "--out", dir.file("s.gr")}).status, 0);
+  const vx::GraphicReading gr = vx::readgraphicfile(dir.read("s.gr"));
+  ASSERT_TRUE(gr.ok()) << gr.Message;
+  ASSERT_EQ(gr.Graphic.Data.size(), 64u * 64);
+  for (int i = 0; i < 64 * 64; ++i) ASSERT_EQ(gr.Graphic.Data[i] == 0, bool(byte(i % 64, i / 64) & 0x80 >> i % 8)) << i;
 }
 
-}  // namespace
-
-namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-std::filesystem::path folder(const std::string& name) {
-  const auto path = std::filesystem::path(testing::TempDir()) / ("vxtool-" + name);
-  std::filesystem::remove_all(path);
-  std::filesystem::create_directories(path);
-  return path;
-}
-
-void writefile(const std::filesystem::path& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes readbytes(const std::filesystem::path& path) {
-  const std::vector<char> chars = filebytes(path);
-  return {chars.begin(), chars.end()};
-}
-
-// A 2 x 2 capture of `format` saved through the pipeline.
-Bytes savedgraphic(int64_t format, const Bytes& data) {
-  vx::t_Graphic g;
-  g.Format = format;
-  g.Width = g.Height = 2;
-  g.Size = 4;
-  g.ParamHigh = g.ParamLow = 1;
-  g.Data = data;
-  return vx::graphicfilebytes(vx::g_EncodeGraphic(g));
-}
-
-// A PNG's bit depth and colour type, and its pixels as R, G, B, A.
-struct Png {
-  int depth = 0, colourtype = 0;
-  Bytes rgba;
-};
-
-Png readpng(const Bytes& file) {
-  Png png;
-  if (file.size() < 33) return png;
-  png.depth = file[24];
-  png.colourtype = file[25];
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, file.data(), file.size())) return png;
-  image.format = PNG_FORMAT_RGBA;
-  png.rgba.resize(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, png.rgba.data(), 0, nullptr)) png.rgba.clear();
-  return png;
-}
-
-}  // namespace
-
-// Each capture format as PNG: one-bit stays one-bit, nibbles keep the palette,
-// alpha is kept, and every pixel has its colour.
-TEST(VxtoolGr, ConvertsEveryCaptureFormatToPng) {
-  const auto dir = folder("png");
-  const struct {
-    int64_t format;
-    Bytes data;
-    int depth, colourtype;
-    Bytes rgba;
-  } cases[] = {
-      {0, {15, 0, 0, 15}, 1, 0, {255, 255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255, 255}},
-      {1, {0, 1, 9, 15}, 4, 3, {0, 0, 0, 255, 255, 0, 0, 255, 255, 128, 0, 255, 255, 255, 255, 255}},
-      {2, {0, 85, 170, 255}, 8, 0, {0, 0, 0, 255, 85, 85, 85, 255, 170, 170, 170, 255, 255, 255, 255, 255}},
-      {3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 8, 2, {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255}},
-      {4, {255, 10, 128, 20, 0, 30, 255, 40}, 8, 4, {10, 10, 10, 255, 20, 20, 20, 128, 30, 30, 30, 0, 40, 40, 40, 255}},
-      {5, {9, 1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12}, 8, 6, {1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12, 9}},
+// The output's form follows the extension. As PNG (compared by its bit depth,
+// colour type and pixels): one-bit stays one-bit, nibbles keep the palette,
+// alpha is kept, and every pixel has its colour. As Netpbm: PBM's 1 is black.
+TEST(VxtoolGr, ConvertsEveryCaptureFormatByTheExtension) {
+  const vxtest::TempFolder dir("convert");
+  const struct { int64_t format; Bytes data; std::string extension; Bytes expected; } cases[] = {
+      {0, {15, 0, 0, 15}, "png", {1, 0, 255, 255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255, 255}},
+      {1, {0, 1, 9, 15}, "png", {4, 3, 0, 0, 0, 255, 255, 0, 0, 255, 255, 128, 0, 255, 255, 255, 255, 255}},
+      {2, {0, 85, 170, 255}, "png", {8, 0, 0, 0, 0, 255, 85, 85, 85, 255, 170, 170, 170, 255, 255, 255, 255, 255}},
+      {3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, "png", {8, 2, 1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255}},
+      {4, {255, 10, 128, 20, 0, 30, 255, 40}, "png", {8, 4, 10, 10, 10, 255, 20, 20, 20, 128, 30, 30, 30, 0, 40, 40, 40, 255}},
+      {5, {9, 1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12}, "png", {8, 6, 1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12, 9}},
+      {3, {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3}, "ppm", netpbm("P6\n2 2\n255\n", {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3})},
+      {3, {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3}, "pgm", netpbm("P5\n2 2\n255\n", {255, 0, 60, 1})},
+      {0, {15, 0, 0, 15}, "pbm", netpbm("P4\n2 2\n", {0x40, 0x80})},
   };
   for (const auto& c : cases) {
-    const auto gr = dir / ("f" + std::to_string(c.format) + ".gr");
-    const auto png = dir / ("f" + std::to_string(c.format) + ".png");
-    writefile(gr, savedgraphic(c.format, c.data));
-    const Result run = runtool({"gr", "convert", gr.string(), "--out", png.string()});
+    const std::string name = "f" + std::to_string(c.format) + "." + c.extension;
+    const Result run = runtool({"gr", "convert", dir.write(name + ".gr", savedgraphic(c.format, c.data)), "--out",
+                                dir.file(name)});
     ASSERT_EQ(run.status, 0) << run.err;
-    const Png read = readpng(readbytes(png));
-    EXPECT_EQ(std::make_pair(read.depth, read.colourtype), std::make_pair(c.depth, c.colourtype)) << c.format;
-    EXPECT_EQ(read.rgba, c.rgba) << c.format;
-  }
-}
-
-TEST(VxtoolGr, WritesNetpbmByTheExtension) {
-  const auto dir = folder("netpbm");
-  writefile(dir / "rgb.gr", savedgraphic(3, {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3}));
-  writefile(dir / "bits.gr", savedgraphic(0, {15, 0, 0, 15}));
-  const auto text = [](const std::string& header, const Bytes& body) {
-    Bytes out(header.begin(), header.end());
-    out.insert(out.end(), body.begin(), body.end());
-    return out;
-  };
-  const struct {
-    const char* in;
-    const char* out;
-    Bytes expected;
-  } cases[] = {
-      {"rgb.gr", "rgb.ppm", text("P6\n2 2\n255\n", {255, 255, 255, 0, 0, 0, 30, 60, 90, 0, 0, 3})},
-      {"rgb.gr", "rgb.pgm", text("P5\n2 2\n255\n", {255, 0, 60, 1})},
-      {"bits.gr", "bits.pbm", text("P4\n2 2\n", {0x40, 0x80})},  // PBM's 1 is black
-  };
-  for (const auto& c : cases) {
-    ASSERT_EQ(runtool({"gr", "convert", (dir / c.in).string(), "--out", (dir / c.out).string()}).status, 0);
-    EXPECT_EQ(readbytes(dir / c.out), c.expected) << c.out;
+    EXPECT_EQ(c.extension == "png" ? pngrecord(dir.read(name)) : dir.read(name), c.expected) << name;
   }
 }
 
 // Failures go to standard error with status 1 and leave OUT as it was.
 TEST(VxtoolGr, RefusesWhatItCannotConvertAndWritesNothing) {
-  const auto dir = folder("refusals");
+  const vxtest::TempFolder dir("refusals");
   Bytes cut = savedgraphic(3, Bytes(12, 7));
   cut.resize(cut.size() - 1);
-  writefile(dir / "cut.gr", cut);
-  writefile(dir / "rgb.gr", savedgraphic(3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-  writefile(dir / "old.png", {'o', 'l', 'd'});
-  const struct {
-    std::vector<std::string> arguments;
-    int status;
-    std::string message;
-  } cases[] = {
-      {{"gr", "convert", (dir / "none.gr").string(), "--out", (dir / "old.png").string()}, 1, "No such file or directory"},
-      {{"gr", "convert", (dir / "cut.gr").string(), "--out", (dir / "old.png").string()}, 1, "Run-length data of format 23 (g_FormatRLERGBColor) ends early"},
-      {{"gr", "convert", (dir / "rgb.gr").string(), "--out", (dir / "new.pbm").string()}, 1, "black and white only"},
-      {{"gr", "convert", (dir / "rgb.gr").string(), "--out", (dir / "new.jpg").string()}, 2, "--out must name a .png"},
-      {{"gr", "info", (dir / "cut.gr").string()}, 1, "cut.gr: Run-length data of format 23"},
+  dir.write("cut.gr", cut);
+  dir.write("rgb.gr", savedgraphic(3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+  dir.write("old.png", {'o', 'l', 'd'});
+  const struct { std::vector<std::string> arguments; int status; std::string message; } cases[] = {
+      {{"gr", "convert", dir.file("none.gr"), "--out", dir.file("old.png")}, 1, "No such file or directory"},
+      {{"gr", "convert", dir.file("cut.gr"), "--out", dir.file("old.png")}, 1, "Run-length data of format 23 (g_FormatRLERGBColor) ends early"},
+      {{"gr", "convert", dir.file("rgb.gr"), "--out", dir.file("new.pbm")}, 1, "black and white only"},
+      {{"gr", "convert", dir.file("rgb.gr"), "--out", dir.file("new.jpg")}, 2, "--out must name a .png"},
+      {{"gr", "info", dir.file("cut.gr")}, 1, "cut.gr: Run-length data of format 23"},
   };
   for (const auto& c : cases) {
     const Result run = runtool(c.arguments);
     EXPECT_EQ(run.status, c.status) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
-  EXPECT_EQ(readbytes(dir / "old.png"), (Bytes{'o', 'l', 'd'}));
-  EXPECT_FALSE(std::filesystem::exists(dir / "new.pbm"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);  // no temporary file left
+  EXPECT_EQ(dir.read("old.png"), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(dir.entries(), 3u);  // no new.pbm, no temporary file left
 }
 
 TEST(VxtoolGr, InfoDescribesTheHeaderAndTheCompression) {
-  const auto dir = folder("info");
-  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "4", "--out", (dir / "s.gr").string()}).status, 0);
-  const Result run = runtool({"gr", "info", (dir / "s.gr").string()});
+  const vxtest::TempFolder dir("info");
+  ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "4", "--out", dir.file("s.gr")}).status, 0);
+  const Result run = runtool({"gr", "info", dir.file("s.gr")});
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* line : {"identifier:   vxgr\n", "format:       130 g_FormatLZWRLEPackedBit\n", "width:        64\n",
                            "pixel count:  4096\n", "parameters:   1 1\n", "against 512 bytes at 1 bit per pixel\n"})
@@ -237,7 +172,7 @@ TEST(VxtoolGr, InfoDescribesTheHeaderAndTheCompression) {
 }
 
 TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
-  const auto dir = folder("font");
+  const vxtest::TempFolder dir("font");
   const std::string font = std::string(VX_TEST_RESOURCES) + "/MenloRegular 16x32.font";
   const Result info = runtool({"font", "info", font});
   ASSERT_EQ(info.status, 0) << info.err;
@@ -246,11 +181,11 @@ TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
                            "printable:     yes\n"})
     EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
 
-  ASSERT_EQ(runtool({"font", "sheet", font, "--out", (dir / "sheet.png").string(), "--scale", "1"}).status, 0);
-  const Png sheet = readpng(readbytes(dir / "sheet.png"));
-  ASSERT_EQ(sheet.rgba.size(), size_t{(16 * 17 + 1) * (16 * 33 + 1) * 4});
+  ASSERT_EQ(runtool({"font", "sheet", font, "--out", dir.file("sheet.png"), "--scale", "1"}).status, 0);
+  const Bytes sheet = pngrecord(dir.read("sheet.png"));
+  ASSERT_EQ(sheet.size(), 2 + size_t{(16 * 17 + 1) * (16 * 33 + 1) * 4});
   // The cell of "I" (code 73): white around the ink, black down its stem.
-  const auto grey = [&](size_t x, size_t y) { return sheet.rgba[(y * (16 * 17 + 1) + x) * 4]; };
+  const auto grey = [&](size_t x, size_t y) { return sheet[2 + (y * (16 * 17 + 1) + x) * 4]; };
   const size_t left = 1 + 9 * 17, top = 1 + 4 * 33;
   EXPECT_EQ(grey(left, top + 16), 255);
   EXPECT_EQ(grey(left + 8, top + 16), 0);
@@ -259,8 +194,7 @@ TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
   Bytes hostile{16, 'v', 'x', 'f', 'n', 102, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 9};
   const Bytes codes = vx::lzwunpackedtopacked({97, 256, 257, 258}, 9);
   hostile.insert(hostile.end(), codes.begin(), codes.end());
-  writefile(dir / "hostile.font", hostile);
-  const Result refused = runtool({"font", "info", (dir / "hostile.font").string()});
+  const Result refused = runtool({"font", "info", dir.write("hostile.font", hostile)});
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("Text longer than 1 Bytes."), std::string::npos) << refused.err;
 }

@@ -1,18 +1,14 @@
 // The viewer as a user meets it: a saved star opens and shows its pixels at
 // 1:1 and whole when fitted; files that cannot be read are named with the
 // reader's reason and open no window while the others open; the PNG export
-// holds the picture's pixels at its own depth.
+// holds the picture's pixels.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
-#include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <random>
 
 #include "qt_test_application.h"
@@ -34,20 +30,11 @@ class ViewerTest : public ::testing::Test {
   void SetUp() override {
     vxtest::qtapplication();
     useHeadlessHost();
-    folder_ = std::filesystem::temp_directory_path() / ("vxview-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
+  QString file(const std::string& name, const Bytes& bytes) { return QString::fromStdString(folder_.write(name, bytes)); }
+  QString path(const std::string& name) const { return QString::fromStdString(folder_.file(name)); }
 
-  QString file(const std::string& name, const Bytes& bytes) {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-    return QString::fromStdString(path.string());
-  }
-  QString path(const std::string& name) const { return QString::fromStdString((folder_ / name).string()); }
-
-  std::filesystem::path folder_;
+  vxtest::TempFolder folder_{"vxview"};
   vxtest::LogCapture log_;  // the toolkit's lines while windows are made and saved
   Viewer viewer_{{"vxview", "test", ""}};
 };
@@ -76,31 +63,25 @@ t_Graphic noise(int64_t depth, int64_t width, int64_t height, uint32_t seed) {
 
 Bytes saved(const t_Graphic& capture) { return graphicfilebytes(g_EncodeGraphic(capture)); }
 
-// The colour the toolkit shows for pixel `i` of a capture (alpha aside).
-QRgb capturedcolour(const GraphicPixels& pixels, int64_t i) {
-  const size_t at = static_cast<size_t>(i) * (pixels.HasAlpha ? 4 : 3);
-  return qRgb(pixels.Samples[at], pixels.Samples[at + 1], pixels.Samples[at + 2]);
-}
-
-// Runs `answer` on the message box once it shows, from the box's own loop,
-// and closes the box; watches for it as long as the guard lives.
-std::unique_ptr<QTimer> whenboxshows(std::function<void(QMessageBox&)> answer) {
-  auto timer = std::make_unique<QTimer>();
-  QObject::connect(timer.get(), &QTimer::timeout, [timer = timer.get(), answer = std::move(answer)] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      answer(*box);
-      box->accept();
-    }
-  });
-  timer->start(5);
-  return timer;
+// The picture the toolkit shows for a capture, alpha included.
+QImage asimage(const t_Graphic& capture) {
+  const GraphicPixels pixels = graphicpixels(capture);
+  const int64_t step = pixels.HasAlpha ? 4 : 3;
+  QImage image(int(capture.Width), int(capture.Height), QImage::Format_ARGB32);
+  for (int64_t i = 0; i < capture.Size; ++i) {
+    const uint8_t* p = pixels.Samples.data() + i * step;
+    image.setPixel(int(i % capture.Width), int(i / capture.Width), qRgba(p[0], p[1], p[2], step == 4 ? p[3] : 255));
+  }
+  return image;
 }
 
 // Opens the files; the message box's text and informative text, if one showed.
 std::pair<QString, QString> openreporting(Viewer& viewer, const QStringList& paths, int& opened) {
   std::pair<QString, QString> shown;
-  const auto watch = whenboxshows([&shown](QMessageBox& box) { shown = {box.text(), box.informativeText()}; });
+  vxtest::whenmodalshows<QMessageBox>([&shown](QMessageBox& box) {
+    shown = {box.text(), box.informativeText()};
+    box.accept();
+  });
   opened = viewer.openfiles(paths);
   return shown;
 }
@@ -110,20 +91,11 @@ void press(GraphicWindow& window, Qt::Key key) {
   QCoreApplication::processEvents();
 }
 
-// The mean grey of an area of an image.
-double meangrey(const QImage& image, const QRect& area) {
-  double sum = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) sum += qGray(image.pixel(x, y));
-  return sum / (area.width() * area.height());
-}
-
 }  // namespace
 
 TEST_F(ViewerTest, ASavedStarShowsItsPixelsAt1To1AndWholeWhenFitted) {
   // Off the middle, so that a part of the picture is told from the whole.
   const t_Graphic capture = star(1024, 700);
-  const GraphicPixels pixels = graphicpixels(capture);
   ASSERT_EQ(viewer_.openfiles({file("star.gr", saved(capture))}), 1);
   GraphicWindow& window = *viewer_.windows().front();
   EXPECT_EQ(window.windowTitle(), "star.gr");
@@ -135,8 +107,7 @@ TEST_F(ViewerTest, ASavedStarShowsItsPixelsAt1To1AndWholeWhenFitted) {
   window.resize(420, 330);
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  QImage picture(1024, 1024, QImage::Format_RGB32);
-  for (int64_t i = 0; i < 1024 * 1024; ++i) picture.setPixel(int(i % 1024), int(i / 1024), capturedcolour(pixels, i));
+  const QImage picture = asimage(capture);
 
   // 1:1 and scrolled: every pixel in the viewport is the picture's pixel under it.
   press(window, Qt::Key_G);
@@ -150,20 +121,12 @@ TEST_F(ViewerTest, ASavedStarShowsItsPixelsAt1To1AndWholeWhenFitted) {
     for (int x = 0; x < actual.width(); ++x)
       ASSERT_EQ(actual.pixel(x, y), picture.pixel(300 + x, 450 + y)) << x << "," << y;
 
-  // Fitted: the whole picture in the middle, each of 4 x 4 parts as dark as
-  // the picture's own part (averaged down, so within a few grey levels).
+  // Back to fitted: the whole picture inside the viewport (the averaging is the picture view's own test).
   press(window, Qt::Key_E);
   ASSERT_TRUE(view.fitting());
   const QSize port = view.viewport()->size();
   EXPECT_DOUBLE_EQ(view.zoom(), std::min(port.width() / 1024.0, port.height() / 1024.0));
   EXPECT_TRUE(view.viewport()->rect().contains(view.placement().toAlignedRect()));
-  const QImage shown = view.viewport()->grab().toImage();
-  for (int part = 0; part < 16; ++part) {
-    const QRect inpicture(part % 4 * 256, part / 4 * 256, 256, 256);
-    const QPointF end(inpicture.x() + 256, inpicture.y() + 256);
-    const QRect onscreen = QRectF(view.viewportat(inpicture.topLeft()), view.viewportat(end)).toRect();
-    EXPECT_NEAR(meangrey(shown, onscreen), meangrey(picture, inpicture), 4) << "part " << part;
-  }
 }
 
 TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
@@ -174,13 +137,10 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   cut.resize(cut.size() - 5);
   Bytes longer = grey;
   longer.resize(longer.size() + 100'000, 0);  // past what 40 x 40 grey pixels can take
-  std::filesystem::create_directories(folder_ / "folder.gr");
+  std::filesystem::create_directories(folder_.path() / "folder.gr");
   // The reader's own words for a file it refuses.
   const auto reader = [](const Bytes& b) { return QString::fromStdString(readgraphicrows(b).Message); };
-  const struct {
-    QString path;
-    QString reason;
-  } cases[] = {
+  const struct { QString path, reason; } cases[] = {
       {file("identifier.gr", identifier), reader(identifier)},
       {file("cut.gr", cut), reader(cut)},
       {file("longer.gr", longer), QStringLiteral("Die Datei ist mit %1 Bytes länger").arg(longer.size())},
@@ -201,46 +161,22 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   int opened = 0;
   const auto [text, reason] = openreporting(
       viewer_, {cases[0].path, file("grey.gr", grey), cases[3].path, file("star.gr", saved(star(64)))}, opened);
-  EXPECT_EQ(opened, 2);
-  ASSERT_EQ(viewer_.windows().size(), 2u);
-  EXPECT_EQ(viewer_.windows()[0]->windowTitle(), "grey.gr");
-  EXPECT_EQ(viewer_.windows()[1]->windowTitle(), "star.gr");
+  QStringList titles;
+  for (const auto& window : viewer_.windows()) titles << window->windowTitle();
+  EXPECT_EQ(std::tuple(opened, titles), std::tuple(2, QStringList{"grey.gr", "star.gr"}));
   EXPECT_EQ(text, "2 Dateien können nicht geöffnet werden.");
   EXPECT_EQ(reason, "„identifier.gr“: Identifier \"vxgn\" instead of \"vxgr\".\n\n"
                     "„missing.gr“: Die Datei gibt es nicht.");
 }
 
-// PNG's bit depth and colour type, from its header.
-std::pair<int, int> pngform(const QString& path) {
-  QFile png(path);
-  EXPECT_TRUE(png.open(QIODevice::ReadOnly));
-  const QByteArray head = png.read(26);
-  return head.size() == 26 ? std::pair{int(uint8_t(head[24])), int(uint8_t(head[25]))} : std::pair{0, 0};
-}
-
-TEST_F(ViewerTest, ExportWritesAPngOfThePicturesPixelsAtItsOwnDepth) {
-  const struct {
-    int64_t depth;
-    std::pair<int, int> form;  // bit depth, colour type
-  } cases[] = {{1, {1, 0}}, {4, {4, 3}}, {8, {8, 0}}, {16, {8, 4}}, {24, {8, 2}}, {32, {8, 6}}};
-  for (const auto& c : cases) {
-    const t_Graphic capture = c.depth == 1 ? star(96) : noise(c.depth, 40, 32, uint32_t(c.depth));
-    const GraphicPixels expected = graphicpixels(capture);
-    const std::string name = "depth" + std::to_string(c.depth);
+// The PNG's forms per depth are vxtool's test (both write through the same
+// picture files); here the viewer's own path from the opened rows to the file.
+TEST_F(ViewerTest, ExportWritesAPngOfThePicturesPixels) {
+  for (const int64_t depth : {1, 32}) {
+    const t_Graphic capture = depth == 1 ? star(96) : noise(depth, 40, 32, uint32_t(depth));
+    const std::string name = "depth" + std::to_string(depth);
     ASSERT_EQ(viewer_.openfiles({file(name + ".gr", saved(capture))}), 1);
-    GraphicWindow& window = *viewer_.windows().back();
-    const QString png = path(name + ".png");
-    ASSERT_TRUE(window.exportpng(png));
-    EXPECT_EQ(pngform(png), c.form) << c.depth;
-    const QImage written(png);
-    ASSERT_EQ(written.size(), QSize(int(capture.Width), int(capture.Height)));
-    for (int64_t i = 0; i < capture.Size; ++i) {
-      const QRgb pixel = written.pixel(int(i % capture.Width), int(i / capture.Width));
-      const size_t at = static_cast<size_t>(i) * (expected.HasAlpha ? 4 : 3);
-      const int alpha = expected.HasAlpha ? expected.Samples[at + 3] : 255;
-      ASSERT_EQ(qAlpha(pixel), alpha) << c.depth << " at " << i;
-      ASSERT_EQ(qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)), capturedcolour(expected, i)) << c.depth << " at " << i;
-    }
-    window.close();
+    ASSERT_TRUE(viewer_.windows().back()->exportpng(path(name + ".png")));
+    EXPECT_TRUE(QImage(path(name + ".png")).convertToFormat(QImage::Format_ARGB32) == asimage(capture)) << depth;
   }
 }

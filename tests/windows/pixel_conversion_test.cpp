@@ -65,15 +65,14 @@ TEST(PixelConversion, RunsStartAnywhereAndStopAtThePicturesEdges) {
   }
 }
 
+// The image order holds the bytes alpha, red, green, blue; rows outside the
+// picture, and pictures without data, write nothing.
 TEST(PixelConversion, TheImageOrderHoldsTheBytesAlphaRedGreenBlue) {
   vxtest::opengraphicwindow(2, 24, 32, 32);
   for (int i = 0; i < 32 * 3; ++i) vxtest::picture(2)[i] = static_cast<uint8_t>(i + 1);
-  std::vector<uint8_t> bytes(4 * 5);
+  std::vector<uint8_t> bytes(4 * 5);  // the four-pixel step and one more
   ASSERT_EQ(convertpixelrow(pixelsurface(2).stored(), 0, 1, 5, bytes.data(), PixelOrder::ArgbBytes), 5);
-  const std::vector<uint8_t> expected = {255, 4,  5,  6,  255, 7,  8,  9,  255, 10,
-                                         11,  12, 255, 13, 14, 15, 255, 16, 17, 18};
-  EXPECT_EQ(bytes, expected);
-  // Rows outside the picture, and pictures without data, write nothing.
+  EXPECT_EQ(bytes, (std::vector<uint8_t>{255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255, 13, 14, 15, 255, 16, 17, 18}));
   EXPECT_EQ(convertpixelrow(pixelsurface(2).stored(), 32, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
   EXPECT_EQ(convertpixelrow(StoredPicture{}, 0, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
 
 #include "graphic_window.h"
@@ -22,25 +21,27 @@ void unmarkall() { useHeadlessHost().displaypendingviews(); }
 
 }  // namespace
 
+// A pass serves a window whose interval (1000 / rate ms: 33 at the first rate,
+// 100 at rate 10, none at rate 0) is over, and starts its next interval then.
 TEST(Refresh, ServesADueWindowOncePerInterval) {
   vxtest::opengraphicwindow(0, 8, 32, 32);
   stoprefreshprocess();
   t_Window& w = WindowTable[0];
   w.AutoUpdate = true;
   w.UpdateStarted = 1000;
-  EXPECT_FALSE(autoupdatepass(1032));  // 1000 / 30 = 33 ms not yet over
-  EXPECT_FALSE(marked(0));
-  EXPECT_TRUE(autoupdatepass(1033));
-  EXPECT_TRUE(marked(0));
-  EXPECT_EQ(w.UpdateStarted, 1033);
-  unmarkall();
-  w.RefreshRate = 10;
-  EXPECT_FALSE(autoupdatepass(1132));
-  EXPECT_TRUE(autoupdatepass(1133));
-  // Rate 0: an interval of 0, served on every pass.
-  w.RefreshRate = 0;
-  EXPECT_TRUE(autoupdatepass(1133));
-  EXPECT_TRUE(autoupdatepass(1133));
+  const int64_t rate = w.RefreshRate;
+  const struct { int64_t rate, now; bool served; int64_t started; } passes[] = {
+      {rate, 1032, false, 1000}, {rate, 1033, true, 1033}, {10, 1132, false, 1033},
+      {10, 1133, true, 1133},    {0, 1133, true, 1133},    {0, 1133, true, 1133}};
+  for (const auto& p : passes) {
+    w.RefreshRate = p.rate;
+    const bool served = autoupdatepass(p.now);
+    EXPECT_EQ(std::tuple(served, w.UpdateStarted), std::tuple(p.served, p.started)) << p.now;
+    // Up to the first pass that serves, the view is not marked for drawing; then it is.
+    if (p.now <= 1033) {
+      EXPECT_EQ(marked(0), p.served) << p.now;
+    }
+  }
 }
 
 TEST(Refresh, RedrawsAViewOnlyWhenItsPictureChanged) {

@@ -10,11 +10,8 @@ TEST(VideoMemory, ReinitialisingSlidesTheLaterWindowsBlocksUp) {
   useHeadlessHost();
   t_InitWindow(0, 24, true, 1280, 800, 16, 16, vxtest::testfont(16, 32), true);
   t_InitWindow(1, 1, false, 64, 64, 5, 5, vxtest::testfont(8, 8), true);
-  ASSERT_EQ(WindowTable[1].MemoryStart, 0xD10C00);
-  ASSERT_EQ(WindowTable[1].TextMemoryStart, 0xD10800);
-  ToolkitMemory[0xD10C00] = 0xA5;
-  ToolkitMemory[0xD10FFF] = 0x5A;
-  ToolkitMemory[0xD10800] = 'Q';
+  ASSERT_EQ(std::tuple(WindowTable[1].MemoryStart, WindowTable[1].TextMemoryStart), std::tuple(0xD10C00, 0xD10800));
+  ToolkitMemory[0xD10C00] = 0xA5, ToolkitMemory[0xD10FFF] = 0x5A, ToolkitMemory[0xD10800] = 'Q';
 
   vxtest::LogCapture capture;
   t_InitWindow(0, 1, false, 32, 32, 0, 0, t_Font{}, true);
@@ -29,15 +26,12 @@ TEST(VideoMemory, ReinitialisingSlidesTheLaterWindowsBlocksUp) {
   const t_Window& w1 = WindowTable[1];
   EXPECT_EQ(std::tie(w1.MemoryStart, w1.MemoryEnd, w1.TextMemoryStart, w1.TextMemoryEnd),
             std::make_tuple(0xFFFC00, 0xFFFFFF, 0xFFF800, 0xFFFBFF));
-  EXPECT_EQ(ToolkitMemory[0xFFFC00], 0xA5);
-  EXPECT_EQ(ToolkitMemory[0xFFFFFF], 0x5A);
-  EXPECT_EQ(ToolkitMemory[0xFFF800], 'Q');
+  EXPECT_EQ(std::tuple(ToolkitMemory[0xFFFC00], ToolkitMemory[0xFFFFFF], ToolkitMemory[0xFFF800]),
+            std::tuple(0xA5, 0x5A, 'Q'));
   // Window 0 is carved anew below window 1.
-  EXPECT_EQ(WindowTable[0].MemoryStart, 0xFFF400);
-  EXPECT_EQ(WindowTable[0].MemoryEnd, 0xFFF7FF);
-  EXPECT_EQ(HighMemory, 0xFFF3FF);
-  EXPECT_TRUE(WindowTable[0].Initialized);
-  EXPECT_EQ(WindowTable[0].TextMemoryStart, -1);
+  const t_Window& w0 = WindowTable[0];
+  EXPECT_EQ(std::tie(w0.Initialized, w0.MemoryStart, w0.MemoryEnd, w0.TextMemoryStart, HighMemory),
+            std::make_tuple(true, 0xFFF400, 0xFFF7FF, -1, 0xFFF3FF));
 }
 
 TEST(VideoMemory, AFailedReinitialisationLeavesTheSlotFreed) {
@@ -45,8 +39,7 @@ TEST(VideoMemory, AFailedReinitialisationLeavesTheSlotFreed) {
   t_InitWindow(3, 8, false, 64, 64, 0, 0, t_Font{}, true);
   ASSERT_EQ(HighMemory, 0xFFEFFF);
   t_InitWindow(3, 2, false, 64, 64, 0, 0, t_Font{}, true);
-  EXPECT_FALSE(WindowTable[3].Initialized);
-  EXPECT_EQ(HighMemory, 0xFFFFFF);
+  EXPECT_EQ(std::tuple(WindowTable[3].Initialized, HighMemory), std::tuple(false, 0xFFFFFF));
   // Writing to the freed window is refused.
   vxtest::LogCapture capture;
   g_Plot(3, 0, 0);

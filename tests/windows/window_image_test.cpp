@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 #include "graphic_window.h"
 
@@ -20,63 +21,54 @@ t_RGBColor opaque(uint8_t r, uint8_t g, uint8_t b) { return {255, r, g, b}; }
 
 }  // namespace
 
+// A window of each depth with a few bytes set: the image has the window's
+// size, every pixel opaque, and the set pixels in their colours.
 TEST(WindowImage, ConvertsEveryDepthToOpaquePixels) {
-  opengraphicwindow(0, 1, 32, 32);
-  opengraphicwindow(1, 4, 32, 32);
-  opengraphicwindow(2, 8, 32, 32);
-  opengraphicwindow(3, 16, 32, 32);
-  opengraphicwindow(4, 24, 32, 32);
-  opengraphicwindow(5, 32, 48, 32);
-  picture(0)[4] = 0xA5;  // row 1
-  picture(1)[16 * 2] = 0x1F;
-  picture(2)[33] = 0x40;
-  picture(3)[2] = 0x00, picture(3)[3] = 0x80;  // the stored alpha 0 has no effect
-  picture(4)[3] = 1, picture(4)[4] = 2, picture(4)[5] = 3;
-  picture(5)[4 * 47] = 0x00, picture(5)[4 * 47 + 1] = 0x10, picture(5)[4 * 47 + 2] = 0x20, picture(5)[4 * 47 + 3] = 0x30;
-
-  const auto i0 = t_WindowImage(0);
-  ASSERT_TRUE(i0.has_value());
-  EXPECT_EQ(i0->width, 32);
-  EXPECT_EQ(i0->argb.size(), 32u * 32 * 4);
   const t_RGBColor white = opaque(255, 255, 255), black = opaque(0, 0, 0);
-  const t_RGBColor pattern[] = {white, black, white, black, black, white, black, white};
-  for (int x = 0; x < 8; ++x) EXPECT_EQ(imagepixel(*i0, x, 1), pattern[x]) << x;
-  EXPECT_EQ(imagepixel(*i0, 0, 0), black);
-
-  const auto i1 = t_WindowImage(1);
-  EXPECT_EQ(imagepixel(*i1, 0, 2), t_PaletteColor(1));
-  EXPECT_EQ(imagepixel(*i1, 1, 2), t_PaletteColor(15));
-  EXPECT_EQ(imagepixel(*t_WindowImage(2), 1, 1), opaque(0x40, 0x40, 0x40));
-  EXPECT_EQ(imagepixel(*t_WindowImage(3), 1, 0), opaque(128, 128, 128));
-  EXPECT_EQ(imagepixel(*t_WindowImage(4), 1, 0), opaque(1, 2, 3));
-  const auto i5 = t_WindowImage(5);
-  EXPECT_EQ(i5->width, 48);
-  EXPECT_EQ(imagepixel(*i5, 47, 0), opaque(0x10, 0x20, 0x30));
-  for (size_t a = 0; a < i5->argb.size(); a += 4) ASSERT_EQ(i5->argb[a], 255);
-  EXPECT_EQ(t_WindowNSImage(5), i5);
-  EXPECT_GT(WindowTable[5].UpdateFinished, 0);
-  EXPECT_GE(WindowTable[5].UpdateDuration, 0);
+  const struct {
+    int64_t depth, width;
+    size_t at;
+    std::vector<uint8_t> bytes;
+    std::vector<std::tuple<int64_t, int64_t, t_RGBColor>> pixels;
+  } cases[] = {
+      {1, 32, 4, {0xA5}, {{0, 0, black}, {0, 1, white}, {1, 1, black}, {2, 1, white}, {4, 1, black}, {7, 1, white}}},
+      {4, 32, 32, {0x1F}, {{0, 2, t_PaletteColor(1)}, {1, 2, t_PaletteColor(15)}}},
+      {8, 32, 33, {0x40}, {{1, 1, opaque(0x40, 0x40, 0x40)}}},
+      {16, 32, 2, {0x00, 0x80}, {{1, 0, opaque(128, 128, 128)}}},  // the stored alpha 0 has no effect
+      {24, 32, 3, {1, 2, 3}, {{1, 0, opaque(1, 2, 3)}}},
+      {32, 48, 4 * 47, {0x00, 0x10, 0x20, 0x30}, {{47, 0, opaque(0x10, 0x20, 0x30)}}},
+  };
+  uint8_t slot = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.depth);
+    opengraphicwindow(slot, c.depth, c.width, 32);
+    std::copy(c.bytes.begin(), c.bytes.end(), picture(slot) + c.at);
+    const auto image = t_WindowImage(slot);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(std::tuple(image->width, image->height, image->argb.size()),
+              std::tuple(c.width, 32, size_t(c.width) * 32 * 4));
+    for (const auto& [x, y, colour] : c.pixels) EXPECT_EQ(imagepixel(*image, x, y), colour) << x << "," << y;
+    for (size_t a = 0; a < image->argb.size(); a += 4) ASSERT_EQ(image->argb[a], 255);
+    EXPECT_EQ(t_WindowNSImage(slot), image);
+    EXPECT_GT(WindowTable[slot].UpdateFinished, 0);
+    EXPECT_GE(WindowTable[slot++].UpdateDuration, 0);
+  }
 }
 
-TEST(WindowImage, HiddenGivesNothingQuietlyUninitialisedSaysSo) {
+// Hidden windows give no image quietly, uninitialised ones say so; a record
+// that outgrew its block shows only what the block holds.
+TEST(WindowImage, HiddenGivesNothingQuietlyUninitialisedSaysSoAndTheBlockBoundsIt) {
   opengraphicwindow(1, 8, 32, 32);
+  opengraphicwindow(2, 8, 32, 32);
+  WindowTable[2].Height = 5000;
   t_WindowVisible(1, false);
   vxtest::LogCapture capture;
-  EXPECT_FALSE(t_WindowImage(1).has_value());
-  EXPECT_FALSE(t_WindowImage(3).has_value());
-  EXPECT_FALSE(t_WindowImage(9).has_value());
+  for (const uint8_t slot : {1, 3, 9}) EXPECT_FALSE(t_WindowImage(slot).has_value()) << int{slot};
   EXPECT_FALSE(t_WindowNSImage(9).has_value());
   EXPECT_EQ(vxtest::withoutrefreshlines(capture.take()),
             "t_WindowImage: Graphic window #3 not initialized.\n"
             "t_WindowImage: Window is not a graphic window.\n");
-}
-
-TEST(WindowImage, ARecordThatOutgrewItsBlockShowsOnlyWhatTheBlockHolds) {
-  opengraphicwindow(1, 8, 32, 32);
-  WindowTable[1].Height = 5000;
-  const auto image = t_WindowImage(1);
-  ASSERT_TRUE(image.has_value());
-  EXPECT_EQ(image->height, 32);
+  EXPECT_EQ(t_WindowImage(2).value_or(HostImage{}).height, 32);
 }
 
 TEST(WindowUpdate, DrawsTheViewNowOrMarksItForLater) {

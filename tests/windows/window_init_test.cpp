@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "graphic_window.h"
 
@@ -30,13 +31,11 @@ TEST(WindowInit, TextWindowOnFreshMemoryTakesTheTopBlocks) {
             "t_InitWindow: GraphicWindow #0 = 1280 x 800 pixel x 24 bit = 3.000,00K video-memory = $00D12000.\n"
             "t_InitWindow: GraphicWindow #0 End.\n");
   const t_Window& w = WindowTable[0];
-  EXPECT_TRUE(w.Initialized);
-  EXPECT_EQ(std::tie(w.MemoryStart, w.MemoryEnd, w.TextMemoryStart, w.TextMemoryEnd),
-            std::make_tuple(0xD12000, 0xFFFFFF, 0xD11000, 0xD11FFF));
-  EXPECT_EQ(HighMemory, 0xD10FFF);
+  EXPECT_EQ(std::tie(w.MemoryStart, w.MemoryEnd, w.TextMemoryStart, w.TextMemoryEnd, HighMemory),
+            std::make_tuple(0xD12000, 0xFFFFFF, 0xD11000, 0xD11FFF, 0xD10FFF));
   EXPECT_EQ(std::tie(w.TextWidth, w.TextHeight, w.TextLastColumn, w.TextColor, w.TitleHeight, firstwindow),
             std::make_tuple(80, 25, 80, 0xC0, titlebarheight, 0));
-  EXPECT_TRUE(w.QuickUpdate && w.AutoUpdate);
+  EXPECT_TRUE(w.Initialized && w.QuickUpdate && w.AutoUpdate);
   // Cleared: picture 0, 2000 cells of spaces and attributes; the attribute
   // plane starts at the middle of the 4 KiB block, the bytes between stay.
   EXPECT_TRUE(allbytes(0xD12000, 1280 * 800 * 3, 0));
@@ -46,10 +45,8 @@ TEST(WindowInit, TextWindowOnFreshMemoryTakesTheTopBlocks) {
   // The host window: titled after the bundle, sized to picture and borders.
   ASSERT_TRUE(w.Window.has_value());
   const auto state = h.windowstate(*w.Window);
-  EXPECT_EQ(state.title, "Velmorandine");
-  EXPECT_EQ(state.frame.width, 1280 + 32);
-  EXPECT_EQ(state.frame.height, 800 + 32 + titlebarheight);
-  EXPECT_EQ(state.background, t_PaletteColor(5));
+  EXPECT_EQ(std::tuple(state.title, state.frame.width, state.frame.height, state.background),
+            std::tuple("Velmorandine", 1280 + 32, 800 + 32 + titlebarheight, t_PaletteColor(5)));
   EXPECT_EQ(h.viewstate(*w.View).frame, (Rect{16, 16, 1280, 800}));
 }
 
@@ -59,8 +56,7 @@ TEST(WindowInit, GraphicWindowHasNoTextMemoryAndAGraphicTitle) {
   t_InitWindow(1, 1, false, 64, 64, 5, 5, t_Font{}, true);
   const t_Window& w = WindowTable[1];
   EXPECT_EQ(std::tie(w.TextWidth, w.TextHeight, w.TextMemoryStart, w.TextMemoryEnd), std::make_tuple(-1, -1, -1, -1));
-  EXPECT_EQ(w.MemoryStart, 0xFFFC00);  // 512 bytes, rounded to a whole KiB
-  EXPECT_EQ(HighMemory, 0xFFFBFF);
+  EXPECT_EQ(std::tuple(w.MemoryStart, HighMemory), std::tuple(0xFFFC00, 0xFFFBFF));  // 512 bytes, a whole KiB
   EXPECT_EQ(h.windowstate(*w.Window).title, "Velmorandine-Grafik");
 }
 
@@ -76,15 +72,12 @@ TEST(WindowInit, CorrectsSizesAndWidthsWithALine) {
   useHeadlessHost();
   vxtest::LogCapture capture;
   t_InitWindow(2, 8, false, 20, 9000, 0, 0, t_Font{}, true);
-  EXPECT_EQ(WindowTable[2].Width, 1280);
-  EXPECT_EQ(WindowTable[2].Height, 800);
   t_InitWindow(3, 1, false, 33, 32, 0, 0, t_Font{}, true);
-  EXPECT_EQ(WindowTable[3].Width, 40);
   t_InitWindow(4, 4, false, 34, 32, 0, 0, t_Font{}, true);
-  EXPECT_EQ(WindowTable[4].Width, 32);
   t_InitWindow(5, 4, false, 35, 32, 0, 0, t_Font{}, false);
-  EXPECT_EQ(WindowTable[5].Width, 36);
-  EXPECT_EQ(WindowTable[5].TitleHeight, 0);
+  EXPECT_EQ(std::tuple(WindowTable[2].Width, WindowTable[2].Height, WindowTable[3].Width, WindowTable[4].Width,
+                       WindowTable[5].Width, WindowTable[5].TitleHeight),
+            std::tuple(1280, 800, 40, 32, 36, 0));
   const std::string log = withoutrefreshlines(capture.take());
   for (const char* line : {"t_InitWindow: GraphicWindow #2 cannot display 20 horizontal pixel.\n",
                            "t_InitWindow: GraphicWindow #2 cannot display 9000 vertical pixel.\n",
@@ -129,9 +122,9 @@ TEST(WindowInit, SlotWithoutAViewKeepsItsBlocksButStaysUninitialised) {
   EXPECT_NE(capture.take().find("t_InitWindow: GraphicWindow #2 could not be initialized, resource undefined.\n"
                                 "t_InitWindow: GraphicWindow #2 End.\n"),
             std::string::npos);
-  EXPECT_FALSE(WindowTable[2].Initialized);
-  EXPECT_TRUE(WindowTable[2].Font.Data.empty());
-  EXPECT_EQ(HighMemory, 0xFFF7FF);  // graphic and text block stay taken
+  // Graphic and text block stay taken.
+  EXPECT_EQ(std::tuple(WindowTable[2].Initialized, WindowTable[2].Font.Data.empty(), HighMemory),
+            std::tuple(false, true, 0xFFF7FF));
 }
 
 TEST(WindowInit, TextFormLoadsItsFontFromTheResources) {
@@ -150,8 +143,7 @@ TEST(WindowInit, TextFormLoadsItsFontFromTheResources) {
   ASSERT_EQ(setbinarytofile(h.resourceDirectory() + "/Test 8x16.font", file), 0);
   t_InitWindow(0, 24, 10, 4, 3, "Test 8x16.font");
   const t_Window& w = WindowTable[0];
-  ASSERT_TRUE(w.Initialized);
+  ASSERT_TRUE(w.Initialized && w.AutoUpdate);
   EXPECT_EQ(std::tie(w.Width, w.Height, w.TextWidth, w.TextHeight, w.BorderWidth), std::make_tuple(80, 64, 10, 4, 3));
-  EXPECT_TRUE(w.AutoUpdate);
   EXPECT_EQ(h.windowstate(*w.Window).title, "Velmorandine");
 }
