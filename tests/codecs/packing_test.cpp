@@ -15,7 +15,8 @@ TEST(Packing, RowsStartOnANewByteAndAnUnfinishedRowKeepsItsLastByte) {
   const struct { Pack pack; Bytes values; int64_t width; Bytes packed; std::string log; } cases[] = {
       {bits, {1, 0, 1, 1, 0, 0, 0, 1, 1, 1}, 10, {0xB1, 0xC0}, ""},
       {bits, {1, 1, 1, 1, 1, 1}, 3, {0xE0, 0xE0}, ""},
-      {bits, {0, 0x80, 0, 2, 0, 0, 0, 0}, 8, {0x50}, ""},  // any non-zero byte, whichever its bits
+      // Any non-zero byte is a set bit, whichever its bits, in whole bytes and in a row's last one.
+      {bits, {0, 0x80, 0, 2, 0, 0x7F, 0, 0, 4, 0x40}, 10, {0x54, 0xC0}, ""},
       {nibbles, {1, 2, 3, 4, 5, 6}, 3, {0x12, 0x30, 0x45, 0x60}, ""},
       {nibbles, {0xF1, 0x2E}, 2, {0x1E}, ""},
       {bits, {}, 5, {}, ""},
