@@ -4,28 +4,25 @@
 
 using namespace vx;
 using vxtest::linetext;
+using vxtest::presskey;
 
 namespace {
 
 constexpr uint16_t AnyLetterKey = 6;  // a key without rows of its own in the key table
-
-void press(uint16_t keycode, const std::string& characters = "", uint64_t flags = 0) {
-  viewKeyDown(0, HostKeyEvent{keycode, characters, flags});
-}
 
 // Queues one key per character of `text`; "\r" is Return, "\x1B" Escape.
 void type(const std::string& text) {
   for (char32_t c : utf8toscalars(text)) {
     std::string characters;
     appendscalar(characters, c);
-    press(c == U'\r' ? 36 : c == U'\x1B' ? 53 : AnyLetterKey, characters);
+    presskey(0, c == U'\r' ? 36 : c == U'\x1B' ? 53 : AnyLetterKey, characters);
   }
 }
 
 constexpr uint16_t LeftKey = 123, RightKey = 124, HomeKey = 115, EndKey = 119;
 constexpr uint16_t BackspaceKey = 51, ForwardDeleteKey = 117;
 
-void ctrl(char letter) { press(AnyLetterKey, std::string(1, static_cast<char>(letter & 0x1F)), ControlModifier); }
+void ctrl(char letter) { presskey(0, AnyLetterKey, std::string(1, static_cast<char>(letter & 0x1F)), ControlModifier); }
 
 std::string input(int64_t mode, int64_t maximum = 25, const std::string& prompt = "> ",
                   const std::string& defaultText = "") {
@@ -48,9 +45,9 @@ TEST(LineInput, EachModeFiltersItsCharacters) {
   // A minus only in front, even when typed there later; a key without
   // characters gives code 0: a redraw.
   type("5");
-  press(HomeKey);
+  presskey(0, HomeKey);
   type("-x");
-  press(96, "");
+  presskey(0, 96);
   type("\r");
   EXPECT_EQ(input(2), "-5");
   EXPECT_EQ(linetext(0, 6).substr(0, 4), "> -5");
@@ -75,12 +72,12 @@ TEST(LineInput, TheFieldEndsBeforeTheLastColumnAndAtItsMaximum) {
 TEST(LineInput, CursorMovesAndDeletion) {
   vxtest::opentextwindow(0, 40, 6);
   type("abcd");
-  for (uint16_t key : {LeftKey, LeftKey}) press(key);
+  for (uint16_t key : {LeftKey, LeftKey}) presskey(0, key);
   type("X");
   // Backspace at the start of the field does nothing.
-  for (uint16_t key : {RightKey, ForwardDeleteKey, HomeKey, BackspaceKey}) press(key);
+  for (uint16_t key : {RightKey, ForwardDeleteKey, HomeKey, BackspaceKey}) presskey(0, key);
   type("<");
-  for (uint16_t key : {EndKey, BackspaceKey}) press(key);
+  for (uint16_t key : {EndKey, BackspaceKey}) presskey(0, key);
   type(">\r");
   EXPECT_EQ(input(0), "<abX>");
   EXPECT_EQ(linetext(0, 1).substr(0, 10), "> <abX>   ");

@@ -38,30 +38,6 @@ TEST(HeadlessRunner, RunsTheLaunchSequenceOnceAndTheProgramOnItsOwnThread) {
   EXPECT_LT(out.find("Program: Start."), out.find("Probe: done."));
 }
 
-TEST(HeadlessRunner, AProgramEndedWithTheQuitCallCountsAsEnded) {
-  const int code = runHeadless([] { t_QuitProgram(7); }, {}, quiet());
-  EXPECT_EQ(code, 0);
-}
-
-TEST(HeadlessRunner, MenuChoicesReachTheMenuHandler) {
-  std::atomic<bool> seen{false};
-  const int code = runHeadless(
-      [&] {
-        while (MenuEventQueue.size() == 0) sleepmilliseconds(1);
-        const t_MenuEvent event = *MenuEventQueue.at(0);
-        seen = event.MenuTitle == "Bearbeiten" && event.ItemTitle == "Grafik kopieren" &&
-               event.ItemAction == 110;
-      },
-      [&](HeadlessSession& session) {
-        EXPECT_FALSE(session.choose("Bearbeiten", "Kein solcher Eintrag"));
-        EXPECT_TRUE(session.choose("Bearbeiten", "Grafik kopieren"));
-        EXPECT_TRUE(session.waitforend());
-      },
-      quiet());
-  EXPECT_EQ(code, 0);
-  EXPECT_TRUE(seen);
-}
-
 TEST(HeadlessRunner, StoppingWhileTheProgramWaitsOnTheMainThreadReleasesIt) {
   std::atomic<int> served{0};
   std::atomic<bool> released{false};

@@ -53,27 +53,20 @@ TEST(MenuBar, TitlesCarryAltMnemonicsWhileTheMenusKeepTheirNames) {
   openmenu()->close();
 }
 
-// A menu opened by a click on its title or by F10 (the first menu, its first
-// item chosen); once Esc closed it, the keys reach the view again.
-TEST(MenuBar, F10OrAClickOpensAMenuAndAfterEscTheKeysReachTheViewAgain) {
+// F10 opens the first menu with its first item chosen; once Esc closed it,
+// the keys reach the view again (the desktop session does the same after a
+// click on a title).
+TEST(MenuBar, F10OpensTheFirstMenuAndAfterEscTheKeysReachTheViewAgain) {
   QWidget* view = textview();
-  QMenuBar* bar = menubarof(view);
-  for (const bool byf10 : {false, true}) {
-    if (byf10)
-      QTest::keyClick(view, Qt::Key_F10);
-    else
-      bar->setActiveAction(bar->actions().at(1));  // as a click on the title does
-    ASSERT_TRUE(processuntil([] { return openmenu() != nullptr; }));
-    if (byf10) {
-      EXPECT_EQ(openmenu()->title(), "&Velmorandine");
-      ASSERT_NE(openmenu()->activeAction(), nullptr);
-      EXPECT_EQ(openmenu()->activeAction()->text(), "Über Velmorandine");
-    }
-    QTest::keyClick(openmenu(), Qt::Key_Escape);
-    ASSERT_TRUE(processuntil([] { return openmenu() == nullptr; }));
-    EXPECT_FALSE(bar->hasFocus());
-    EXPECT_EQ(QApplication::focusWidget(), view);
-  }
+  QTest::keyClick(view, Qt::Key_F10);
+  ASSERT_TRUE(processuntil([] { return openmenu() != nullptr; }));
+  EXPECT_EQ(openmenu()->title(), "&Velmorandine");
+  ASSERT_NE(openmenu()->activeAction(), nullptr);
+  EXPECT_EQ(openmenu()->activeAction()->text(), "Über Velmorandine");
+  QTest::keyClick(openmenu(), Qt::Key_Escape);
+  ASSERT_TRUE(processuntil([] { return openmenu() == nullptr; }));
+  EXPECT_FALSE(menubarof(view)->hasFocus());
+  EXPECT_EQ(QApplication::focusWidget(), view);
 }
 
 TEST(MenuBar, TheAboutItemShowsTheProgramItsVersionNoticeAndToolkit) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
 
 #include "support/test_support.h"
 
@@ -31,19 +29,6 @@ TEST(InitMemory, CreatesFilledMemoryAndEightInitialSlots) {
   t_InitMemory();
   // A second call changes nothing.
   EXPECT_EQ(std::tuple(capture.take(), WindowTable[2].Width, ToolkitMemory[5]), std::tuple("", 77, 1));
-}
-
-TEST(InitMemory, EnsureMemoryFromAnotherThreadRunsTheHostStepsOnTheMainThread) {
-  useHeadlessHost();
-  vxtest::LogCapture capture;
-  std::atomic<bool> finished{false};
-  std::thread program([&] {
-    t_EnsureMemory();
-    finished = true;
-  });
-  EXPECT_TRUE(vxtest::pumpuntil([&] { return finished.load(); }));
-  program.join();
-  EXPECT_TRUE(MemoryReady);
 }
 
 TEST(Lookups, MapWindowNumbersToHostObjectsAndBack) {

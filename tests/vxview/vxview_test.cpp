@@ -133,16 +133,14 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   const Bytes grey = saved(noise(8, 40, 40, 1));
   Bytes identifier = grey;
   identifier[4] = 'n';
-  Bytes cut = grey;
-  cut.resize(cut.size() - 5);
   Bytes longer = grey;
   longer.resize(longer.size() + 100'000, 0);  // past what 40 x 40 grey pixels can take
   std::filesystem::create_directories(folder_.path() / "folder.gr");
-  // The reader's own words for a file it refuses.
+  // The reader's own words for a file it refuses (each kind of refusal is the
+  // reader's own test).
   const auto reader = [](const Bytes& b) { return QString::fromStdString(readgraphicrows(b).Message); };
   const struct { QString path, reason; } cases[] = {
       {file("identifier.gr", identifier), reader(identifier)},
-      {file("cut.gr", cut), reader(cut)},
       {file("longer.gr", longer), QStringLiteral("Die Datei ist mit %1 Bytes länger").arg(longer.size())},
       {path("missing.gr"), "Die Datei gibt es nicht."},
       {path("folder.gr"), "Das ist keine gewöhnliche Datei."},
@@ -160,7 +158,7 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   // Among good files, the bad ones are listed; the good ones open.
   int opened = 0;
   const auto [text, reason] = openreporting(
-      viewer_, {cases[0].path, file("grey.gr", grey), cases[3].path, file("star.gr", saved(star(64)))}, opened);
+      viewer_, {cases[0].path, file("grey.gr", grey), cases[2].path, file("star.gr", saved(star(64)))}, opened);
   QStringList titles;
   for (const auto& window : viewer_.windows()) titles << window->windowTitle();
   EXPECT_EQ(std::tuple(opened, titles), std::tuple(2, QStringList{"grey.gr", "star.gr"}));
