@@ -27,7 +27,11 @@ eventually() {
 start_program() {
   local program=$1 log=$2 display=$3
   exec 3>"$display"
-  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp >"$display.xvfb.log" 2>&1 &
+  # Only the abstract socket, no socket file: sessions run side by side, and
+  # a server that ends as another starts would otherwise remove a socket file
+  # of the same number that the new server had just made (the new one then
+  # takes no connections). An abstract socket belongs to its server alone.
+  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -nolisten unix >"$display.xvfb.log" 2>&1 &
   xvfb=$!
   eventually test -s "$display"
   export DISPLAY=":$(head -n1 "$display")"
