@@ -6,18 +6,28 @@ using namespace vx;
 
 namespace consoletest {
 
-t_Font makefont(int64_t width, int64_t height, const GlyphPattern& pattern, uint8_t start,
-                uint8_t end) {
-  t_Font font{.Format = 2, .Start = start, .End = end, .Width = width, .Height = height, .Data = {}};
-  for (int code = 0; code < 256; ++code) {
-    for (int64_t row = 0; row < height; ++row) {
-      for (int64_t column = 0; column < width; ++column) {
+namespace {
+
+// A format 2 font for codes 0..255 whose pixel (row, column) of glyph `code`
+// has the grey level pattern(code, row, column).
+template <typename Pattern>
+t_Font makefont(int64_t width, int64_t height, Pattern pattern) {
+  t_Font font{.Format = 2, .Start = 0, .End = 255, .Width = width, .Height = height, .Data = {}};
+  for (int code = 0; code < 256; ++code)
+    for (int64_t row = 0; row < height; ++row)
+      for (int64_t column = 0; column < width; ++column)
         font.Data.push_back(pattern(static_cast<uint8_t>(code), row, column));
-      }
-    }
-  }
   return font;
 }
+
+// Takes a block from high memory the way window initialisation does.
+int64_t carve(int64_t need) {
+  const int64_t start = (HighMemory - need + 1) / 1024 * 1024;
+  HighMemory = start - 1;
+  return start;
+}
+
+}  // namespace
 
 t_Font flatfont(int64_t width, int64_t height, uint8_t grey) {
   return makefont(width, height, [grey](uint8_t, int64_t, int64_t) { return grey; });
@@ -28,17 +38,6 @@ t_Font numberedfont(int64_t width, int64_t height) {
     return static_cast<uint8_t>(code + row * width + column);
   });
 }
-
-namespace {
-
-// Takes a block from high memory the way window initialisation does.
-int64_t carve(int64_t need) {
-  const int64_t start = (HighMemory - need + 1) / 1024 * 1024;
-  HighMemory = start - 1;
-  return start;
-}
-
-}  // namespace
 
 void opentextwindow(uint8_t window, int64_t depth, int64_t columns, int64_t lines,
                     const t_Font& font) {
@@ -53,14 +52,9 @@ void opentextwindow(uint8_t window, int64_t depth, int64_t columns, int64_t line
   w.MemoryStart = carve(need);
   w.TextMemoryEnd = HighMemory;
   w.TextMemoryStart = carve(columns * lines * 2);
-  w.TextWidth = columns;
-  w.TextHeight = lines;
-  w.TextFirstColumn = 1;
-  w.TextLastColumn = columns;
-  w.TextFirstLine = 1;
-  w.TextLastLine = lines;
-  w.TextHpos = 1;
-  w.TextVpos = 1;
+  w.TextWidth = w.TextLastColumn = columns;
+  w.TextHeight = w.TextLastLine = lines;
+  w.TextFirstColumn = w.TextFirstLine = w.TextHpos = w.TextVpos = 1;
   w.TextColor = 0xC0;
   w.Font = font;
   std::fill_n(ToolkitMemory.begin() + w.MemoryStart, need, 0);

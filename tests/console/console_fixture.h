@@ -3,7 +3,6 @@
 // the blocks are carved from high memory as window initialisation does, and
 // the glyphs come from small fonts made here, so every pixel is predictable.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,13 +10,7 @@
 
 namespace consoletest {
 
-// Grey level of pixel (row, column) of the glyph for `code`.
-using GlyphPattern = std::function<uint8_t(uint8_t code, int64_t row, int64_t column)>;
-
-// A format 2 font with glyphs for codes 0..255 (Start and End as given).
-vx::t_Font makefont(int64_t width, int64_t height, const GlyphPattern& pattern,
-                    uint8_t start = 0, uint8_t end = 255);
-// Every pixel of every glyph has the same grey level.
+// Format 2 fonts with glyphs for codes 0..255. Every pixel of every glyph has the same grey level.
 vx::t_Font flatfont(int64_t width, int64_t height, uint8_t grey);
 // Each glyph differs from every other in its pixels: (code + row * width + column) mod 256.
 vx::t_Font numberedfont(int64_t width, int64_t height);

@@ -43,7 +43,8 @@ TEST(InvertRect, SwapsTheColoursOfTheCellsAndTwiceRestoresThePicture) {
 
 // What the settings do is shown by the printing tests; here, which windows
 // take them: any initialised slot, a graphic window without text memory too.
-TEST(DisplayState, SettingsAreStoredForInitialisedWindowsOnly) {
+// The cursor calls need the text memory as well (t_FullArea only the slot).
+TEST(DisplayState, SettingsAreStoredForInitialisedWindowsOnlyCursorCallsNeedText) {
   vxtest::LogCapture capture;
   opentextwindow(0, 8, 4, 3, numberedfont(2, 2));
   WindowTable[1].Initialized = true;  // a graphic window: no text memory
@@ -57,6 +58,10 @@ TEST(DisplayState, SettingsAreStoredForInitialisedWindowsOnly) {
   t_DisplayMode(8, 1);
   t_Reverse(4);
   t_RedirectOutput(4, 2);
+  t_Cr(8);
+  t_CursorRight(1);
+  t_FullArea(1);
+  t_CursorHome(6);
   EXPECT_EQ(std::tuple(WindowTable[1].TextInverse, WindowTable[0].TextInverse, WindowTable[0].TextRedirectOutput,
                        WindowTable[4].TextRedirectOutput),
             std::tuple(true, false, -3, 1));
@@ -65,5 +70,8 @@ TEST(DisplayState, SettingsAreStoredForInitialisedWindowsOnly) {
             "t_Inverse: Window is not a graphic window.\n"
             "t_DisplayMode: Window is not a graphic window.\n"
             "t_Reverse: Window #4 not initialized.\n"
-            "t_RedirectOutput: Window #4 not initialized.\n");
+            "t_RedirectOutput: Window #4 not initialized.\n"
+            "t_Cr: Window is not a graphic window.\n"
+            "t_CursorRight: Window #1 not initialized.\n"
+            "t_CursorHome: Window #6 not initialized.\n");
 }

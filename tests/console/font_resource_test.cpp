@@ -89,10 +89,9 @@ TEST(WindowFont, ReplacesTheFontAndNothingElse) {
   const t_Window before = WindowTable[0];
   const t_Font taller = consoletest::flatfont(3, 5, 9);
   t_WindowFont(0, taller);
-  EXPECT_EQ(WindowTable[0].Font, taller);
-  EXPECT_EQ(WindowTable[0].TextWidth, before.TextWidth);
-  EXPECT_EQ(WindowTable[0].TextHeight, before.TextHeight);
-  EXPECT_EQ(WindowTable[0].Width, before.Width);
+  const t_Window& w = WindowTable[0];
+  EXPECT_EQ(std::tie(w.Font, w.TextWidth, w.TextHeight, w.Width, w.Height),
+            std::tie(taller, before.TextWidth, before.TextHeight, before.Width, before.Height));
 
   t_WindowFont(8, taller);
   t_WindowFont(5, taller);

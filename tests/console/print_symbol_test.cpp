@@ -118,25 +118,21 @@ TEST(PrintSymbol, WindowsThatCannotPrintAndCellsOutsideThePictureAreRefusedWitho
   opentextwindow(0, 8, 3, 2, flatfont(2, 2, 255));
   capture.take();
   const std::vector<uint8_t> before = ToolkitMemory;
-  t_PrintSymbol(0, 'A', 0xF0, 0, 1);
-  t_PrintSymbol(0, 'A', 0xF0, 1, 0);
-  t_PrintSymbol(0, 'A', 0xF0, -5, -5);
-  t_PrintSymbol(0, 'A', 0xF0, 4, 1);
-  t_PrintSymbol(0, 'A', 0xF0, 1, 3);
+  std::string refused;
+  const auto refuse = [&](int64_t x, int64_t y) {
+    t_PrintSymbol(0, 'A', 0xF0, x, y);
+    refused += "t_PrintSymbol: Window #0 illegal coordinates (x = " + std::to_string(x) + ", y = " +
+               std::to_string(y) + ").\n";
+  };
+  for (const auto& [x, y] : {std::pair{0, 1}, {1, 0}, {-5, -5}, {4, 1}, {1, 3}}) refuse(x, y);
   EXPECT_TRUE(ToolkitMemory == before);
   // A narrower font leaves room in the picture beyond the last column: only
   // the picture bounds the cells, so (4, 2) is drawn and (7, 1) is not.
   WindowTable[0].Font = flatfont(1, 1, 255);
   t_PrintSymbol(0, 'A', 0xF0, 4, 2);
-  t_PrintSymbol(0, 'A', 0xF0, 7, 1);
+  refuse(7, 1);
   EXPECT_EQ(pixelbyte(0, 3, 1), 255);
-  EXPECT_EQ(capture.take(),
-            "t_PrintSymbol: Window #0 illegal coordinates (x = 0, y = 1).\n"
-            "t_PrintSymbol: Window #0 illegal coordinates (x = 1, y = 0).\n"
-            "t_PrintSymbol: Window #0 illegal coordinates (x = -5, y = -5).\n"
-            "t_PrintSymbol: Window #0 illegal coordinates (x = 4, y = 1).\n"
-            "t_PrintSymbol: Window #0 illegal coordinates (x = 1, y = 3).\n"
-            "t_PrintSymbol: Window #0 illegal coordinates (x = 7, y = 1).\n");
+  EXPECT_EQ(capture.take(), refused);
 }
 
 TEST(PrintSymbol, RoutingToStandardOutputWritesTheCharacterInstead) {
