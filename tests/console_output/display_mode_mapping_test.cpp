@@ -23,24 +23,23 @@ TEST(DisplayModes, ControlCodesAsLettersForOneCharacterOnly) {
   t_Window& w = vxtest::opentextwindow(0, 20, 2);
   t_DisplayMode(0, 3);
   t_Print(0, "\x01x");
-  EXPECT_FALSE(w.TextInverse);
   t_DisplayMode(0, 4);
   // A character without a glyph is a "?", in colour 1 in this mode only.
   t_Print(0, "\x1B" "y\xE2\x82\xAC" "z");
-  EXPECT_EQ(w.TextColor, 0xC0);
+  EXPECT_EQ(std::tuple(w.TextInverse, w.TextColor), std::tuple(false, 0xC0));
   t_DisplayMode(0, 0);
   t_Print(0, "\xE2\x82\xAC");
-  EXPECT_EQ(vxtest::linecodes(0, 1, 7), (Bytes{'A', 'x', '[', 'y', '?', 'z', '?'}));
-  EXPECT_EQ(vxtest::lineattributes(0, 1, 7), (Bytes{0x0C, 0xC0, 0x10, 0xC0, 0x10, 0xC0, 0xC0}));
+  EXPECT_EQ(std::tuple(vxtest::linecodes(0, 1, 7), vxtest::lineattributes(0, 1, 7)),
+            std::tuple(Bytes{'A', 'x', '[', 'y', '?', 'z', '?'}, Bytes{0x0C, 0xC0, 0x10, 0xC0, 0x10, 0xC0, 0xC0}));
 }
 
 TEST(EscapeCommands, Colours) {
   t_Window& w = vxtest::opentextwindow(0, 20, 2);
   t_Print(0, "\x1BQa");  // 81: background 1
   t_Print(0, "\x1BOb");  // 79: text colour 15
-  EXPECT_EQ(vxtest::linecodes(0, 1, 3), (Bytes{'a', 'b', ' '}));  // commands draw nothing
-  EXPECT_EQ(vxtest::lineattributes(0, 1, 2), (Bytes{0xC1, 0xF1}));
-  EXPECT_EQ(w.TextDisplayMode, 0);
+  // Commands draw nothing.
+  EXPECT_EQ(std::tuple(vxtest::linecodes(0, 1, 3), vxtest::lineattributes(0, 1, 2), w.TextDisplayMode),
+            std::tuple(Bytes{'a', 'b', ' '}, Bytes{0xC1, 0xF1}, 0));
   t_Print(0, "\x1B@\x1BP");  // 64 and 80: colour 0 on 0
   EXPECT_EQ(w.TextColor, 0x00);
   t_Print(0, "\x1B_");  // 95: background 15
@@ -48,11 +47,9 @@ TEST(EscapeCommands, Colours) {
   // A character that is no command is printed, control codes as glyphs, and
   // the escape goes on.
   t_Print(0, "\x1B" "a\x01");
-  EXPECT_EQ(vxtest::linecodes(0, 1, 4), (Bytes{'a', 'b', 'a', 1}));
-  EXPECT_EQ(w.TextDisplayMode, 99);
+  EXPECT_EQ(std::tuple(vxtest::linecodes(0, 1, 4), w.TextDisplayMode), std::tuple(Bytes{'a', 'b', 'a', 1}, 99));
   t_Print(0, "R");
-  EXPECT_EQ(w.TextDisplayMode, 0);
-  EXPECT_EQ(w.TextColor, 0x02);
+  EXPECT_EQ(std::tuple(w.TextDisplayMode, w.TextColor), std::tuple(0, 0x02));
   t_Print(0, "\x1Bo");  // 110..127: border colours 0..17
   EXPECT_EQ(w.RGBColorBorder, (t_RGBColor{255, 255, 0, 0}));
   t_Print(0, "\x1B\x7D");

@@ -192,6 +192,5 @@ TEST(LineInput, UnusableWindowsAnswerEmpty) {
   EXPECT_EQ(w.InputString, "abcd");
   w.InputCursorPos = -7;
   t_InputEdit(0, 127);
-  EXPECT_EQ(w.InputString, "abcd");
-  EXPECT_EQ(w.InputCursorPos, 0);
+  EXPECT_EQ(std::tuple(w.InputString, w.InputCursorPos), std::tuple("abcd", 0));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "text_window.h"
 
 using namespace vx;
@@ -10,16 +12,11 @@ using vxtest::linetext;
 TEST(Print, DrawsAtTheCursorWrapsAndScrolls) {
   t_Window& w = vxtest::opentextwindow(0, 5, 2);
   t_Print(0, "abcdefg");
-  EXPECT_EQ(linetext(0, 1), "abcde");
-  EXPECT_EQ(linetext(0, 2), "fg   ");
-  EXPECT_EQ(w.TextHpos, 3);
-  EXPECT_EQ(w.TextVpos, 2);
+  EXPECT_EQ(std::tuple(linetext(0, 1), linetext(0, 2), w.TextHpos, w.TextVpos), std::tuple("abcde", "fg   ", 3, 2));
   // The glyph was drawn too: the font's glyph c is grey level c, on black.
   EXPECT_NE(ToolkitMemory[w.MemoryStart], 0);
   t_Print(0, "hijk");
-  EXPECT_EQ(linetext(0, 1), "fghij");
-  EXPECT_EQ(linetext(0, 2), "k    ");
-  EXPECT_EQ(cellattribute(0, 1, 2), 0xC0);
+  EXPECT_EQ(std::tuple(linetext(0, 1), linetext(0, 2), cellattribute(0, 1, 2)), std::tuple("fghij", "k    ", 0xC0));
 }
 
 TEST(Print, StringsAndByteStringsShareTheCharacterSet) {
@@ -31,11 +28,8 @@ TEST(Print, StringsAndByteStringsShareTheCharacterSet) {
   t_Print(0, "x\ry");
   EXPECT_EQ(cellcode(0, 1, 2), 'y');
   t_PrintChar(0, 13);
-  EXPECT_EQ(cellcode(0, 2, 2), 13);
-  EXPECT_EQ(w.TextHpos, 3);
-  // A tab prints nothing at all.
-  t_Print(0, "\t");
-  EXPECT_EQ(w.TextHpos, 3);
+  t_Print(0, "\t");  // a tab prints nothing at all
+  EXPECT_EQ(std::tuple(cellcode(0, 2, 2), cellcode(0, 3, 2), w.TextHpos), std::tuple(13, ' ', 3));
 }
 
 TEST(Print, TabAndSpaces) {
@@ -44,8 +38,7 @@ TEST(Print, TabAndSpaces) {
   t_PrintTab(0, 6, '.');
   t_PrintTab(0, 4, '.');  // left of the cursor: nothing
   t_PrintSpc(0, -3);
-  EXPECT_EQ(linetext(0, 1), "ab...     ");
-  EXPECT_EQ(w.TextHpos, 6);
+  EXPECT_EQ(std::tuple(linetext(0, 1), w.TextHpos), std::tuple("ab...     ", 6));
   t_PrintSpc(0, 2);
   EXPECT_EQ(w.TextHpos, 8);
 }

@@ -11,40 +11,48 @@ using namespace vx;
 
 namespace {
 
-// Runs t_QuitProgram on a program thread; answers whether code after it ran.
-bool quitonprogramthread(uint8_t window) {
-  std::atomic<bool> ended{false};
-  std::atomic<bool> continued{false};
-  startprocess(
-      [&] {
-        struct Ending {
-          std::atomic<bool>& ended;
-          ~Ending() { ended = true; }
-        } ending{ended};
-        t_QuitProgram(window);
-        continued = true;
-      },
-      0);
-  EXPECT_TRUE(vxtest::pumpuntil([&] { return ended.load(); }));
+// Runs t_QuitProgram on a program thread, or on a thread the program made
+// itself (its host calls are handed to this thread, the main thread);
+// answers whether code after the call ran once the thread's stack unwound.
+bool quitonthread(uint8_t window, bool own = false) {
+  std::atomic<bool> unwound{false}, continued{false};
+  const auto program = [&] {
+    struct Ending {
+      std::atomic<bool>& unwound;
+      ~Ending() { unwound = true; }
+    } ending{unwound};
+    t_QuitProgram(window);
+    continued = true;
+  };
+  std::thread thread;
+  if (own)
+    thread = std::thread(program);
+  else
+    startprocess(program, 0);
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return unwound.load(); }));
+  if (own) thread.join();
   return continued;
 }
 
 }  // namespace
 
+// On a thread the toolkit started or one the program made itself the call
+// ends just that thread, unwinding its stack; the process goes on.
 TEST(ProgramEnd, LeavesTheMessageOnAFreshLineAndEndsTheThread) {
-  t_Window& w = vxtest::opentextwindow(0, 20, 3);
-  t_Print(0, "first\rsecond");
-  t_DisplayMode(0, 2);
-  t_Inverse(0);
-  w.TextFirstColumn = 3;  // a narrowed area is widened again
-  vxtest::LogCapture capture;
-  EXPECT_FALSE(quitonprogramthread(0));
-  EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread with message in window #0.\n");
-  EXPECT_EQ(vxtest::linetext(0, 3), "(Programm Ende)     ");
-  EXPECT_EQ(vxtest::linetext(0, 2), "second              ");
-  EXPECT_EQ(vxtest::cellattribute(0, 1, 3), 0x10);
-  EXPECT_EQ(w.TextFirstColumn, 1);
-  EXPECT_GE(useHeadlessHost().viewstate(*w.View).displayCount, 1);
+  for (const bool own : {false, true}) {
+    SCOPED_TRACE(own ? "own thread" : "toolkit thread");
+    t_Window& w = vxtest::opentextwindow(0, 20, 3);
+    t_Print(0, "\x0C" "first\rsecond");
+    t_DisplayMode(0, 2);
+    t_Inverse(0);
+    w.TextFirstColumn = 3;  // a narrowed area is widened again
+    vxtest::LogCapture capture;
+    EXPECT_FALSE(quitonthread(0, own));
+    EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread with message in window #0.\n");
+    EXPECT_EQ(std::tuple(vxtest::linetext(0, 2), vxtest::linetext(0, 3), vxtest::cellattribute(0, 1, 3), w.TextFirstColumn),
+              std::tuple("second              ", "(Programm Ende)     ", 0x10, 1));
+    EXPECT_GE(useHeadlessHost().viewstate(*w.View).displayCount, 1);
+  }
 }
 
 // On any window, usable or not, the call ends the thread. For a window with
@@ -57,7 +65,7 @@ TEST(ProgramEnd, EndsTheThreadWhateverTheWindow) {
   for (const uint8_t window : {4, 1, 9, 200}) {
     SCOPED_TRACE(int{window});
     vxtest::LogCapture capture;
-    EXPECT_FALSE(quitonprogramthread(window));
+    EXPECT_FALSE(quitonthread(window));
     const std::string log = capture.take(),
                       tail = window == 200 ? "." : " with message in window #" + std::to_string(window) + ".";
     EXPECT_EQ(log.rfind("t_QuitProgram: Quitting current thread" + std::string(window == 200 ? "." : "t_"), 0), 0u)
@@ -65,28 +73,6 @@ TEST(ProgramEnd, EndsTheThreadWhateverTheWindow) {
     EXPECT_TRUE(log.ends_with(tail + "\n")) << log;
     EXPECT_EQ(vxtest::occurrences(log, "t_Print: Window"), window == 200 ? 0u : 1u) << log;
   }
-}
-
-// On a thread the program made itself the call ends just that thread,
-// unwinding its stack; the process goes on.
-TEST(ProgramEnd, EndsAThreadTheToolkitDidNotStart) {
-  vxtest::opentextwindow(0, 20, 3);
-  vxtest::LogCapture capture;
-  std::atomic<bool> unwound{false}, continued{false};
-  std::thread own([&] {
-    struct Ending {
-      std::atomic<bool>& unwound;
-      ~Ending() { unwound = true; }
-    } ending{unwound};
-    t_QuitProgram(0);
-    continued = true;
-  });
-  // Its host calls are handed to this thread, the main thread.
-  EXPECT_TRUE(vxtest::pumpuntil([&] { return unwound.load(); }));
-  own.join();
-  EXPECT_FALSE(continued);
-  EXPECT_EQ(capture.take(), "t_QuitProgram: Quitting current thread with message in window #0.\n");
-  EXPECT_EQ(vxtest::linetext(0, 3), "(Programm Ende)     ");
 }
 
 // The main thread of a single-threaded program (the refresh process aside)
