@@ -36,7 +36,6 @@ class SampleData {
   }
 
   size_t below(size_t bound) { return std::uniform_int_distribution<size_t>(0, bound - 1)(rng_); }
-  std::mt19937& engine() { return rng_; }
 
  private:
   std::mt19937 rng_;

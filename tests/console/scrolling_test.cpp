@@ -113,11 +113,10 @@ TEST(Scroll, AFontOfAnotherSizeNeverMovesBytesOutsideTheWindow) {
   }
 }
 
-TEST(Clear, EndOfLineAndEndOfWindowClearFromTheCursorAndLeaveItThere) {
+// Clearing to the end of the line, and to the end of a whole-width area, are
+// in the control code table (codes 29 and 11).
+TEST(Clear, EndOfWindowClearsFromTheCursorToTheAreasEdgeAndLeavesItThere) {
   openletterwindow(8);
-  WindowTable[0].TextHpos = 3, WindowTable[0].TextVpos = 2;
-  t_ClearEndOfLine(0);
-  EXPECT_EQ(screen(0), "abcd|ef  |ijkl|mnop|");
   WindowTable[0].TextFirstColumn = 2, WindowTable[0].TextHpos = 4, WindowTable[0].TextVpos = 1;
   t_ClearEndOfWindow(0);
   EXPECT_EQ(std::tuple(screen(0), WindowTable[0].TextHpos, WindowTable[0].TextVpos, cellattribute(0, 2, 3)),
