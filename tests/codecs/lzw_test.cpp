@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <unordered_map>
 #include <string>
+#include <tuple>
+#include <unordered_map>
 
 #include "codecs/lzw.h"
 #include "sample_data.h"
@@ -52,11 +53,11 @@ TEST(Lzw, ShortTextsEncodeStoreAndDecodeAsDescribed) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    const LZWCodes unpacked = texttolzwunpacked(bytesof(c.text));
+    const Bytes text = bytesof(c.text);
+    const LZWCodes unpacked = texttolzwunpacked(text);
     EXPECT_EQ(std::tie(unpacked.Codes, unpacked.Width), std::tie(c.codes, c.width));
-    EXPECT_EQ(texttolzwstored(bytesof(c.text)), c.stored);
-    EXPECT_EQ(lzwstoredtotext(c.stored), bytesof(c.text));
-    EXPECT_EQ(lzwunpackedtotext(c.codes), bytesof(c.text));
+    EXPECT_EQ(std::tuple(texttolzwstored(text), lzwstoredtotext(c.stored), lzwunpackedtotext(c.codes)),
+              std::tuple(c.stored, text, text));
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "codecs/packing.h"
 #include "sample_data.h"
 #include "support/test_support.h"
@@ -42,10 +44,9 @@ TEST(Packing, UnpackingGivesBackTheValues) {
       const Bytes nibbles = sample.random(count, 15);
       const Bytes packedbits = binarybooltopackedbool(bits, width);
       const Bytes packednibbles = binarynibbletopackednibble(nibbles, width);
-      EXPECT_EQ(packedbits.size(), static_cast<size_t>(rows * ((width + 7) / 8)));
-      EXPECT_EQ(packednibbles.size(), static_cast<size_t>(rows * ((width + 1) / 2)));
-      EXPECT_EQ(packedbooltobinarybool(packedbits, width, width * rows), bits);
-      EXPECT_EQ(packednibbletobinarynibble(packednibbles, width, width * rows), nibbles);
+      EXPECT_EQ(std::tuple(packedbits.size(), packednibbles.size(), packedbooltobinarybool(packedbits, width, width * rows),
+                           packednibbletobinarynibble(packednibbles, width, width * rows)),
+                std::tuple(rows * ((width + 7) / 8), rows * ((width + 1) / 2), bits, nibbles));
     }
   }
 }

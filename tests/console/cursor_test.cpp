@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "console_fixture.h"
 
@@ -9,20 +10,12 @@ using namespace consoletest;
 
 namespace {
 
-struct Cursor {
-  int64_t column;
-  int64_t line;
-  friend bool operator==(const Cursor&, const Cursor&) = default;
-};
+// Column and line of the cursor.
+using Cursor = std::pair<int64_t, int64_t>;
 
-Cursor cursor(uint8_t window) {
-  return {WindowTable[window].TextHpos, WindowTable[window].TextVpos};
-}
+Cursor cursor(uint8_t window) { return {WindowTable[window].TextHpos, WindowTable[window].TextVpos}; }
 
-void placecursor(uint8_t window, int64_t column, int64_t line) {
-  WindowTable[window].TextHpos = column;
-  WindowTable[window].TextVpos = line;
-}
+void placecursor(uint8_t window, Cursor at) { std::tie(WindowTable[window].TextHpos, WindowTable[window].TextVpos) = at; }
 
 // A 4 x 3 window with the text area columns 2..3, lines 2..3 and a letter per cell.
 void openareawindow() {
@@ -65,7 +58,7 @@ TEST(Cursor, MovesWrapAtTheEdgesAndScrollTheAreaUnlessLocked) {
     SCOPED_TRACE(i);
     openareawindow();
     WindowTable[0].ScrollLock = cases[i].lock;
-    placecursor(0, cases[i].from.column, cases[i].from.line);
+    placecursor(0, cases[i].from);
     cases[i].move(0);
     EXPECT_EQ(std::tuple(cursor(0), screen(0)), std::tuple(cases[i].to, cases[i].shown));
   }
@@ -86,7 +79,7 @@ TEST(Cursor, HtabCountsFromTheAreaAndStaysInsideTheWindow) {
 // The cursor shows (inverted) from level 1 on; each call moves the level by one.
 TEST(Cursor, TheVisibleCursorFollowsItsLevel) {
   opentextwindow(0, 8, 4, 3, numberedfont(1, 1));
-  placecursor(0, 2, 3);
+  placecursor(0, {2, 3});
   const uint8_t plain = cellattribute(0, 2, 3), shown = 0x0C;
   const std::pair<void (*)(uint8_t), uint8_t> steps[] = {
       {t_CursorOn, shown}, {t_CursorOn, shown}, {t_CursorOff, shown}, {t_CursorOff, plain},

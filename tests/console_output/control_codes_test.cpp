@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "text_window.h"
 
 using namespace vx;
@@ -46,11 +48,8 @@ TEST(ControlCodes, EveryCodeOfTheTable) {
     SCOPED_TRACE(row.code);
     t_Window& w = filledwindow();
     t_PrintControl(0, row.code);
-    EXPECT_EQ(w.TextHpos, row.hpos);
-    EXPECT_EQ(w.TextVpos, row.vpos);
-    EXPECT_EQ(t_GetScreen(0, "|"), row.screen);
-    EXPECT_EQ(w.TextDisplayMode, row.mode);
-    EXPECT_FALSE(w.TextInverse);
+    EXPECT_EQ(std::tuple(w.TextHpos, w.TextVpos, t_GetScreen(0, "|"), w.TextDisplayMode, w.TextInverse),
+              std::tuple(row.hpos, row.vpos, row.screen, row.mode, false));
   }
 }
 

@@ -29,7 +29,7 @@ TEST(DisplayModes, ControlCodesAsLettersForOneCharacterOnly) {
   EXPECT_EQ(std::tuple(w.TextInverse, w.TextColor), std::tuple(false, 0xC0));
   t_DisplayMode(0, 0);
   t_Print(0, "\xE2\x82\xAC");
-  EXPECT_EQ(std::tuple(vxtest::linecodes(0, 1, 7), vxtest::lineattributes(0, 1, 7)),
+  EXPECT_EQ(std::tuple(vxtest::linecodes(0, 1, 7), vxtest::linecodes(0, 1, 7, true)),
             std::tuple(Bytes{'A', 'x', '[', 'y', '?', 'z', '?'}, Bytes{0x0C, 0xC0, 0x10, 0xC0, 0x10, 0xC0, 0xC0}));
 }
 
@@ -38,7 +38,7 @@ TEST(EscapeCommands, Colours) {
   t_Print(0, "\x1BQa");  // 81: background 1
   t_Print(0, "\x1BOb");  // 79: text colour 15
   // Commands draw nothing.
-  EXPECT_EQ(std::tuple(vxtest::linecodes(0, 1, 3), vxtest::lineattributes(0, 1, 2), w.TextDisplayMode),
+  EXPECT_EQ(std::tuple(vxtest::linecodes(0, 1, 3), vxtest::linecodes(0, 1, 2, true), w.TextDisplayMode),
             std::tuple(Bytes{'a', 'b', ' '}, Bytes{0xC1, 0xF1}, 0));
   t_Print(0, "\x1B@\x1BP");  // 64 and 80: colour 0 on 0
   EXPECT_EQ(w.TextColor, 0x00);

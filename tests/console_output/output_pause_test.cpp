@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 #include "text_window.h"
 
@@ -18,8 +19,7 @@ TEST(OutputPause, OnlyTheMostRecentKeyCounts) {
   EXPECT_EQ(EventQueue.size(), 2);
   presskey(0, 1, "\x13", ControlModifier);
   EXPECT_TRUE(t_CheckPause(19, false));
-  EXPECT_EQ(EventQueue.size(), 0);
-  EXPECT_FALSE(EventsPending);
+  EXPECT_EQ(std::tuple(EventQueue.size(), EventsPending.load()), std::tuple(0, false));
 }
 
 TEST(OutputPause, CtrlSHoldsPrintingUntilTheNextKeyWhichIsSwallowed) {
@@ -37,9 +37,8 @@ TEST(OutputPause, CtrlSHoldsPrintingUntilTheNextKeyWhichIsSwallowed) {
   presskey(0, 2, "d");
   ASSERT_TRUE(vxtest::pumpuntil([&] { return printed.load(); }));
   program.join();
-  EXPECT_EQ(vxtest::linetext(0, 1).substr(0, 2), "xy");
-  EXPECT_EQ(EventQueue.size(), 0);
-  EXPECT_EQ(CurrentEvent.get().Value, 'd');
+  EXPECT_EQ(std::tuple(vxtest::linetext(0, 1).substr(0, 2), EventQueue.size(), CurrentEvent.get().Value),
+            std::tuple("xy", 0, 'd'));
 }
 
 TEST(OutputPause, AMenuEventEndsThePauseAndIsLeftForItsHandler) {
@@ -51,6 +50,5 @@ TEST(OutputPause, AMenuEventEndsThePauseAndIsLeftForItsHandler) {
   MenuEventQueue.append(t_MenuEvent{});
   ASSERT_TRUE(vxtest::pumpuntil([&] { return paused.load(); }));
   program.join();
-  EXPECT_EQ(MenuEventQueue.size(), 1);
-  EXPECT_EQ(CurrentEvent.get().Value, 0);
+  EXPECT_EQ(std::tuple(MenuEventQueue.size(), CurrentEvent.get().Value), std::tuple(1, 0));
 }

@@ -56,17 +56,10 @@ uint8_t cellattribute(uint8_t window, int64_t column, int64_t line) {
   return cellbyte(window, column, line, true);
 }
 
-std::vector<uint8_t> linecodes(uint8_t window, int64_t line, int64_t count) {
-  std::vector<uint8_t> codes;
-  for (int64_t column = 1; column <= count; ++column) codes.push_back(cellcode(window, column, line));
-  return codes;
-}
-
-std::vector<uint8_t> lineattributes(uint8_t window, int64_t line, int64_t count) {
-  std::vector<uint8_t> attributes;
-  for (int64_t column = 1; column <= count; ++column)
-    attributes.push_back(cellattribute(window, column, line));
-  return attributes;
+std::vector<uint8_t> linecodes(uint8_t window, int64_t line, int64_t count, bool attributes) {
+  std::vector<uint8_t> cells;
+  for (int64_t column = 1; column <= count; ++column) cells.push_back(cellbyte(window, column, line, attributes));
+  return cells;
 }
 
 std::string linetext(uint8_t window, int64_t line) {

@@ -18,9 +18,8 @@ void presskey(int slot, uint16_t keycode, const std::string& characters = "", ui
 // Code and attribute recorded for a cell.
 uint8_t cellcode(uint8_t window, int64_t column, int64_t line);
 uint8_t cellattribute(uint8_t window, int64_t column, int64_t line);
-// Codes and attributes of the first `count` cells of a line.
-std::vector<uint8_t> linecodes(uint8_t window, int64_t line, int64_t count);
-std::vector<uint8_t> lineattributes(uint8_t window, int64_t line, int64_t count);
+// Codes (or attributes) of the first `count` cells of a line.
+std::vector<uint8_t> linecodes(uint8_t window, int64_t line, int64_t count, bool attributes = false);
 // The codes of one line as text (codes as Latin-1).
 std::string linetext(uint8_t window, int64_t line);
 
