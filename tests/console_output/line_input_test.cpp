@@ -108,19 +108,15 @@ TEST(LineInput, EscapeAnswersAnEmptyLineAndBlanksTheField) {
   EXPECT_TRUE(w.InputFinished);
 }
 
+// Control-^ and up to three digits: "65x" gives A, the key that ends the
+// entry early used up; "0669" gives B, then "9" is typed; 970 is above 255
+// and gives nothing, as does "q", no digit, used up; 7 is below 32 in mode 0.
 TEST(LineInput, DecimalCodeEntry) {
   vxtest::opentextwindow(0, 40, 6);
-  ctrl('^');
-  type("65x");  // the key that ends the entry early is used up
-  ctrl('^');
-  type("0669");  // three digits at most: 066, then "9" is typed
-  ctrl('^');
-  type("970");  // above 255: nothing
-  ctrl('^');
-  type("q");  // not a digit: nothing, used up
-  ctrl('^');
-  type("7!");  // 7 is below 32 in mode 0
-  type("\r");
+  for (const char* entry : {"65x", "0669", "970", "q", "7!\r"}) {
+    ctrl('^');
+    type(entry);
+  }
   EXPECT_EQ(input(0), "AB9");
   ctrl('^');
   type("7!\r");
