@@ -9,34 +9,21 @@
 using namespace vx;
 namespace fs = std::filesystem;
 
-namespace {
-
-// A bundle of its own for each test, with an empty resource directory.
-class FontFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fs::create_directories(resources_);
-    useHeadlessHost().setbundlepath((bundle_.path() / "Velmorandine.app").string());
-  }
-
+// Each file loads as the whole font its header and data give, or is refused
+// with its line keeping what was read; compressed fonts are expanded. The
+// files lie in a bundle of the test's own.
+TEST(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
+  vxtest::LogCapture capture;
+  const vxtest::TempFolder bundle("fonts");
+  const std::string file = "Velmorandine.app/Contents/Resources/c.font";
+  fs::create_directories(fs::path(bundle.file(file)).parent_path());
+  useHeadlessHost().setbundlepath(bundle.file("Velmorandine.app"));
   // A 16-byte header followed by `data`.
-  static std::vector<uint8_t> fontfile(uint8_t format, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> bytes{16, 'v', 'x', 'f', 'n', format, 0x01, 0x02, 0x03, 0x04,
-                               32, 126, 2, 3, 0xAB, 0xCD};
+  const auto fontfile = [](uint8_t format, const std::vector<uint8_t>& data) {
+    std::vector<uint8_t> bytes{16, 'v', 'x', 'f', 'n', format, 0x01, 0x02, 0x03, 0x04, 32, 126, 2, 3, 0xAB, 0xCD};
     bytes.insert(bytes.end(), data.begin(), data.end());
     return bytes;
-  }
-
-  vxtest::LogCapture capture_;
-  vxtest::TempFolder bundle_{"fonts"};
-  fs::path resources_ = bundle_.path() / "Velmorandine.app" / "Contents" / "Resources";
-};
-
-}  // namespace
-
-// Each file loads as the whole font its header and data give, or is refused
-// with its line keeping what was read; compressed fonts are expanded.
-TEST_F(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
+  };
   const std::vector<uint8_t> vxfn{'v', 'x', 'f', 'n'}, glyphs{0, 0, 0, 255, 255, 255, 0, 0, 0, 128, 128, 128};
   // The font fontfile() describes, with `format` and `data` as loaded.
   const auto font = [&](int64_t format, std::vector<uint8_t> data) {
@@ -72,13 +59,13 @@ TEST_F(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
       {std::vector<uint8_t>{2, 'v', 'x'}, refused + "Invalid file type\n",
        t_Font{.HeaderSize = 2, .Identifier = {'v', 'x'}, .Data = {}}},
   };
-  capture_.take();
+  capture.take();
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
-    fs::remove(resources_ / "c.font");
-    if (cases[i].file) bundle_.write("Velmorandine.app/Contents/Resources/c.font", *cases[i].file);
+    fs::remove(bundle.file(file));
+    if (cases[i].file) bundle.write(file, *cases[i].file);
     EXPECT_EQ(t_LoadFontResource("c.font"), cases[i].loaded);
-    EXPECT_EQ(capture_.take(), cases[i].log);
+    EXPECT_EQ(capture.take(), cases[i].log);
   }
 }
 

@@ -7,10 +7,17 @@
 
 using namespace vx;
 
-TEST(MenuSetup, RegistersTheBuiltInActionsInOrder) {
+// The menu bar is German: every English-titled look-up reports its missing menu.
+TEST(MenuSetup, RegistersTheBuiltInActionsInOrderAndPrunesOnlyTheMenusThatExist) {
   useHeadlessHost();
   vxtest::LogCapture capture;
   t_InitMemory();
+  const std::string log = capture.take();
+  EXPECT_EQ(vxtest::occurrences(log, "t_MenuItemIndex: Menu not found.\n"), 8u) << log;  // five edit titles, three window titles
+  EXPECT_NE(log.find("t_MenuItemTitle: Menu not found.\nt_MenuItemDelete: Menu not found.\n"),
+            std::string::npos);
+  EXPECT_EQ(log.find("*** Found"), std::string::npos);
+  EXPECT_EQ(t_MenuItemTitle("Bearbeiten", 0), "Grafik kopieren");
   // 200..231, then 110..114, each tagged with its action and nothing chosen.
   std::vector<int64_t> expected(32), actions;
   std::iota(expected.begin(), expected.end(), 200);
@@ -24,19 +31,6 @@ TEST(MenuSetup, RegistersTheBuiltInActionsInOrder) {
             std::tuple(32, 0, -1, -1));
   t_AddMenuAction(999);
   EXPECT_EQ(t_MenuActionIndex(999), 37);
-}
-
-TEST(MenuSetup, PrunesOnlyTheMenusThatExistAndReportsTheOthers) {
-  useHeadlessHost();
-  vxtest::LogCapture capture;
-  t_InitMemory();
-  const std::string log = capture.take();
-  // The menu bar is German: every English-titled look-up reports its missing menu.
-  EXPECT_EQ(vxtest::occurrences(log, "t_MenuItemIndex: Menu not found.\n"), 8u) << log;  // five edit titles, three window titles
-  EXPECT_NE(log.find("t_MenuItemTitle: Menu not found.\nt_MenuItemDelete: Menu not found.\n"),
-            std::string::npos);
-  EXPECT_EQ(log.find("*** Found"), std::string::npos);
-  EXPECT_EQ(t_MenuItemTitle("Bearbeiten", 0), "Grafik kopieren");
 }
 
 TEST(MenuEditing, FindsReadsAndDeletesItemsByPosition) {
