@@ -17,16 +17,13 @@ namespace {
 
 constexpr size_t Megabyte = size_t{1} << 20;
 
-// A run of `count` bytes 7 after the byte marker 0.
-void appendlongrun(Bytes& stream, uint32_t count) {
-  stream.insert(stream.end(), {0, 241, static_cast<uint8_t>(count >> 24), static_cast<uint8_t>(count >> 16),
-                               static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count), 7});
-}
-
-// 41 bytes describing 201 MB of runs, then what `ending` adds.
+// 41 bytes describing 201 MB of runs (five of 40.2 million bytes 7 after the
+// byte marker 0), then what `ending` adds.
 Bytes longruns(const Bytes& ending) {
+  constexpr uint32_t count = 40'200'000;
   Bytes stream{0};
-  for (int i = 0; i < 5; ++i) appendlongrun(stream, 40'200'000);
+  for (int i = 0; i < 5; ++i)
+    stream.insert(stream.end(), {0, 241, count >> 24, (count >> 16) & 0xFF, (count >> 8) & 0xFF, count & 0xFF, 7});
   stream.insert(stream.end(), ending.begin(), ending.end());
   return stream;
 }
