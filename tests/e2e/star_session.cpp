@@ -31,10 +31,6 @@ std::string textscreenafterend() {
 
 size_t textscreencount(const std::string& text) { return occurrences(textscreen(), text); }
 
-bool textscreenshows(const std::string& text) {
-  return textscreen().find(text) != std::string::npos;
-}
-
 std::vector<uint8_t> windowpixels(uint8_t window, int64_t diameter) {
   std::vector<uint8_t> pixels;
   pixels.reserve(static_cast<size_t>(diameter * diameter));

@@ -22,7 +22,6 @@ std::string textscreen();
 // The screen read at once: only after the program thread has ended or logged
 // its end.
 std::string textscreenafterend();
-bool textscreenshows(const std::string& text);
 // How often `text` stands on the text window's screen.
 size_t textscreencount(const std::string& text);
 

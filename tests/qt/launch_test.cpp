@@ -67,7 +67,7 @@ TEST(QtLaunch, TheLaunchSequenceRunsInOrderAndStartsTheProgramOnItsThread) {
             "Program: Start.\n"
             "applicationDidFinishLaunching: End.\n"
             "applicationWillTerminate: Called.\n");
-  // The title bar was measured from the pasteboard window (the host test checks it is its menu bar).
+  // The title bar was measured from the pasteboard window: its menu bar, as every window has.
   EXPECT_EQ(titlebarheight, qt::installedqthost()->window(*appdelegate.PasteboardWindow)->titleheight());
 }
 

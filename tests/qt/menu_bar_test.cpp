@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include "events/menu_table.h"
 #include "host/qt/qt_host.h"
@@ -75,12 +74,10 @@ TEST(MenuBar, TheAboutItemShowsTheProgramItsVersionNoticeAndToolkit) {
   h.setabout({"Velmorandine", "1.2.3", "Sterntestbild in Schwarz-Weiß"});
   const HostWindow window = *h.viewWindow(*appdelegate.slotview(TextSlot));
   QString title, text;
-  QTimer::singleShot(0, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      title = box->windowTitle();
-      text = box->text();
-      box->accept();
-    }
+  vxtest::whenmodalshows<QMessageBox>([&](QMessageBox& box) {
+    title = box.windowTitle();
+    text = box.text();
+    box.accept();
   });
   h.menuaction(window, "Velmorandine", "Über Velmorandine")->trigger();
   EXPECT_EQ(title, "Über Velmorandine");

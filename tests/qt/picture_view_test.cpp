@@ -35,12 +35,18 @@ class RecordingSource : public ImagePictureSource {
   mutable std::vector<QRect> asked;
 };
 
-// A shown view of `size` whose viewport has taken its final size.
-void show(PictureView& view, QSize size) {
-  view.resize(size);
-  view.show();
-  QCoreApplication::processEvents();
-}
+// A shown view of `size` on a recorded picture, its viewport at its final size.
+struct ShownPicture {
+  ShownPicture(int width, int height, bool checkerboard, QSize size) : source(width, height, checkerboard) {
+    view.setsource(&source);
+    view.resize(size);
+    view.show();
+    QCoreApplication::processEvents();
+  }
+  QApplication& application = vxtest::qtapplication();
+  RecordingSource source;
+  PictureView view;
+};
 
 QRgb shownat(PictureView& view, QPoint at) { return view.viewport()->grab().toImage().pixel(at); }
 
@@ -53,11 +59,8 @@ void wheel(PictureView& view, QPointF at, int notches, Qt::KeyboardModifiers mod
 }  // namespace
 
 TEST(PictureView, ALargePictureScrollsAt1To1AndOnlyWhatShowsIsRead) {
-  vxtest::qtapplication();
-  RecordingSource source(400, 300, false);
-  PictureView view;
-  view.setsource(&source);
-  show(view, {120, 100});
+  ShownPicture shown(400, 300, false, {120, 100});
+  auto& [application, source, view] = shown;
   ASSERT_TRUE(view.horizontalScrollBar()->isVisible() && view.verticalScrollBar()->isVisible());
   view.horizontalScrollBar()->setValue(50);
   view.verticalScrollBar()->setValue(20);
@@ -71,12 +74,9 @@ TEST(PictureView, ALargePictureScrollsAt1To1AndOnlyWhatShowsIsRead) {
 }
 
 TEST(PictureView, ZoomToFitShowsTheWholePictureAveragedInTheMiddle) {
-  vxtest::qtapplication();
-  RecordingSource source(400, 200, true);
-  PictureView view;
-  view.setsource(&source);
+  ShownPicture shown(400, 200, true, {100, 100});
+  PictureView& view = shown.view;
   view.setbackground(Qt::red);
-  show(view, {100, 100});
   view.zoomtofit();
   QCoreApplication::processEvents();
   EXPECT_EQ(std::tuple(view.fitting(), view.zoom(), view.horizontalScrollBar()->isVisible(), view.placement()),
@@ -92,11 +92,8 @@ TEST(PictureView, ZoomToFitShowsTheWholePictureAveragedInTheMiddle) {
 }
 
 TEST(PictureView, CtrlWheelZoomsAboutTheMouseStoppingAt1To1AndAtFit) {
-  vxtest::qtapplication();
-  RecordingSource source(400, 300, false);
-  PictureView view;
-  view.setsource(&source);
-  show(view, {120, 100});
+  ShownPicture shown(400, 300, false, {120, 100});
+  PictureView& view = shown.view;
   view.horizontalScrollBar()->setValue(100);  // room to scroll both ways
   view.verticalScrollBar()->setValue(80);
   const QPointF mouse(60, 40);

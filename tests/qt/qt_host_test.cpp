@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
 
@@ -76,16 +75,6 @@ TEST(QtHost, ASlotViewStaysAtTheTopLeftWhenItsWindowIsResized) {
         << size.width();
   }
   EXPECT_EQ(h.viewFrame(view), (Rect{5, 5, 200, 100}));
-}
-
-TEST(QtHost, TheTitleBarMeasuredAtLaunchIsTheMenuBarAboveTheContent) {
-  QtHost& h = qthost();
-  const HostView scroll = *appdelegate.PasteboardScrollView;
-  const HostWindow w = *h.viewWindow(scroll);
-  const double measured = h.windowFrame(w).height - h.viewFrame(scroll).height - 20;
-  EXPECT_GT(measured, 0);
-  EXPECT_EQ(measured, h.window(w)->titleheight());
-  EXPECT_EQ(measured, h.window(w)->menuBar()->sizeHint().height());
 }
 
 TEST(QtHost, EveryWindowShowsTheMenuBarAndADeletionReachesAllOfThem) {

@@ -77,17 +77,15 @@ TEST(SlotViewEvents, TypedKeysAreQueuedWithTheToolkitsCodes) {
     QKeyEvent event(QEvent::KeyPress, key, mods, text);
     QApplication::sendEvent(view, &event);
   };
+  // A typed character and a named key that types none; each key's own
+  // translation is the key translation's and the key table's test.
   press(Qt::Key_A, "a");
   press(Qt::Key_Left, "");
-  press(Qt::Key_F1, "");
-  press(Qt::Key_Backtab, "", Qt::ShiftModifier);
-  press(Qt::Key_E, "€", Qt::AltModifier);
   // A modifier alone queues nothing but is recorded. (Qt reports the state
   // after the press: a Shift press made without Shift held reads as Shift.)
   press(Qt::Key_Shift, "");
-  std::vector<int64_t> values;
-  for (const t_Event& e : EventQueue.snapshot()) values.push_back(e.Value);
-  // a, left arrow, F1, shift-tab, and the euro sign by its table row.
-  EXPECT_EQ(values, (std::vector<int64_t>{97, 8, 129, 20, 0xA4}));
+  std::vector<std::tuple<int64_t, int64_t>> keys;
+  for (const t_Event& e : EventQueue.snapshot()) keys.emplace_back(e.Window, e.Value);
+  EXPECT_EQ(keys, (std::vector<std::tuple<int64_t, int64_t>>{{Slot, 97}, {Slot, 8}}));
   EXPECT_TRUE(ModifierState.Shift);
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 #include <tuple>
 
 #include "graphic_window.h"
@@ -89,19 +87,4 @@ TEST(WindowUpdate, DrawsTheViewNowOrMarksItForLater) {
   EXPECT_EQ(vxtest::withoutrefreshlines(capture.take()),
             "t_WindowUpdate: Window is not a graphic window.\n"
             "t_WindowUpdate: Window #6 view is nil, resource undefined.\n");
-}
-
-TEST(WindowUpdate, ProgramThreadHandsTheDrawingToTheMainThread) {
-  HeadlessHost& h = useHeadlessHost();
-  opengraphicwindow(0, 8, 32, 32);
-  const HostView view = *WindowTable[0].View;
-  std::atomic<bool> done{false};
-  std::thread program([&] {
-    t_WindowUpdate(0, false);
-    done = true;
-  });
-  EXPECT_TRUE(vxtest::pumpuntil([&] { return done.load(); }));
-  program.join();
-  EXPECT_TRUE(h.viewstate(view).image.has_value());
-  EXPECT_TRUE(WindowTable[0].VerticalBlank);  // false only while the image is built
 }
