@@ -8,7 +8,7 @@
 
 #include "fuzz_support.h"
 #include "host/key_codes.h"
-#include "host/view_input.h"
+#include "hosts/view_input.h"
 
 using namespace vx;
 

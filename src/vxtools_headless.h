@@ -1,6 +1,6 @@
 #pragma once
 // The headless host: a complete host without a display.
-#include "host/headless/headless_host.h"
+#include "hosts/headless/headless_host.h"
 
 namespace vx {
 // Installs the headless host with the calling thread as the main thread, builds
@@ -13,4 +13,4 @@ HeadlessHost& installheadlesshost();
 }  // namespace vx
 
 // runHeadless and the session that drives a program without a display.
-#include "host/headless_runner.h"
+#include "hosts/headless/headless_runner.h"

@@ -11,8 +11,8 @@
 #include <QTreeView>
 #include <filesystem>
 
-#include "host/qt/file_panels.h"
-#include "host/qt/translations.h"
+#include "hosts/qt/file_panels.h"
+#include "hosts/qt/translations.h"
 #include "qt_test_application.h"
 #include "support/test_support.h"
 

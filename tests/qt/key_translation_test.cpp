@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <tuple>
 
-#include "host/qt/key_translation.h"
+#include "hosts/qt/key_translation.h"
 #include "qt_test_application.h"
 
 using vx::HostKeyEvent;

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <sstream>
 
-#include "host/qt/qt_host.h"
+#include "hosts/qt/qt_host.h"
 #include "support/test_support.h"
 #include "vxtools_qt.h"
 

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <thread>
 
-#include "host/qt/main_thread_bridge.h"
+#include "hosts/qt/main_thread_bridge.h"
 #include "qt_test_application.h"
 
 using vx::qt::MainThreadBridge;

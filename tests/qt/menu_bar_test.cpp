@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "events/menu_table.h"
-#include "host/qt/qt_host.h"
+#include "hosts/qt/qt_host.h"
 #include "qt_test_application.h"
 #include "runtime/app_delegate.h"
 #include "support/test_support.h"

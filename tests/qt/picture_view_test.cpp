@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "host/qt/picture_view.h"
+#include "hosts/qt/picture_view.h"
 #include "qt_test_application.h"
 
 using vx::qt::ImagePictureSource;

@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "host/qt/qt_host.h"
-#include "host/qt/slot_view_widget.h"
+#include "hosts/qt/qt_host.h"
+#include "hosts/qt/slot_view_widget.h"
 #include "qt_test_application.h"
 #include "runtime/app_delegate.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include "host/qt/qt_host.h"
+#include "hosts/qt/qt_host.h"
 
 namespace vxtest {
 

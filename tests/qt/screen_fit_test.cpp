@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/qt/screen_fit.h"
+#include "hosts/qt/screen_fit.h"
 
 using vx::qt::fittedgeometry;
 

@@ -9,8 +9,8 @@
 #include <tuple>
 
 #include "events/event_state.h"
-#include "host/qt/qt_host.h"
-#include "host/qt/slot_view_widget.h"
+#include "hosts/qt/qt_host.h"
+#include "hosts/qt/slot_view_widget.h"
 #include "qt_test_application.h"
 #include "runtime/app_delegate.h"
 #include "support/test_support.h"

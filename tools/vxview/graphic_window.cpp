@@ -15,9 +15,9 @@
 #include "codecs/graphic_formats.h"
 #include "codecs/graphic_rows.h"
 #include "host/interface_description.h"
-#include "host/qt/file_panels.h"
-#include "host/qt/menu_bar_set.h"
-#include "host/qt/screen_fit.h"
+#include "hosts/qt/file_panels.h"
+#include "hosts/qt/menu_bar_set.h"
+#include "hosts/qt/screen_fit.h"
 #include "png_export.h"
 
 namespace vxview {

@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "graphic_file.h"
-#include "host/qt/picture_view.h"
-#include "host/qt/slot_picture_source.h"
+#include "hosts/qt/picture_view.h"
+#include "hosts/qt/slot_picture_source.h"
 
 class QLabel;
 

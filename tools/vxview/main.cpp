@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
-#include "host/qt/translations.h"
+#include "hosts/qt/translations.h"
 #include "runtime/log.h"
 #include "viewer.h"
 

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <iostream>
 
-#include "host/qt/file_panels.h"
+#include "hosts/qt/file_panels.h"
 
 namespace vxview {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "graphic_window.h"
-#include "host/qt/about_box.h"
+#include "hosts/qt/about_box.h"
 
 namespace vxview {
 

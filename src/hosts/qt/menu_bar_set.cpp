@@ -1,0 +1,147 @@
+#include "hosts/qt/menu_bar_set.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenuBar>
+
+#include "hosts/qt/menu_bar_style.h"
+
+namespace vx::qt {
+
+namespace {
+
+MenuItemInfo info(const MenuItemDescription& item) {
+  return {item.title, item.tag, item.keyEquivalent, item.keyModifiers, item.separator()};
+}
+
+// The titles as the bars show them, each with an Alt mnemonic: the first
+// letter of the title that no title before it took (a literal "&" doubled).
+std::vector<QString> mnemonictitles(const std::vector<MenuDescription>& menus) {
+  std::vector<QString> shown;
+  QString taken;
+  for (const MenuDescription& m : menus) {
+    const QString title = QString::fromStdString(m.title);
+    QString text;
+    bool marked = false;
+    for (const QChar c : title) {
+      if (!marked && c.isLetter() && !taken.contains(c.toLower())) {
+        text += '&';
+        taken += c.toLower();
+        marked = true;
+      }
+      text += c == '&' ? QStringLiteral("&&") : QString(c);
+    }
+    shown.push_back(text);
+  }
+  return shown;
+}
+
+}  // namespace
+
+// This desktop has no command key, and plain Ctrl-letters belong to the
+// program (Ctrl-S pauses the output, Ctrl-L copies the input line), so the
+// command key of the key equivalents is Ctrl+Shift; the host's control key
+// becomes Meta.
+QKeySequence menushortcut(const MenuItemDescription& item) {
+  if (item.keyEquivalent.empty()) return {};
+  QString text;
+  if (item.keyModifiers & CommandModifier) text += "Ctrl+";
+  if (item.keyModifiers & ControlModifier) text += "Meta+";
+  if (item.keyModifiers & OptionModifier) text += "Alt+";
+  if (item.keyModifiers & (ShiftModifier | CommandModifier)) text += "Shift+";
+  text += QString::fromStdString(item.keyEquivalent).toUpper();
+  return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
+MenuBarSet::MenuBarSet(const std::vector<MenuDescription>& menus, Chooser chooser)
+    : menus_(menus), chooser_(std::move(chooser)) {}
+
+QAction* MenuBarSet::makeaction(QMenu* menu, const MenuItemDescription& item,
+                                const std::string& title) {
+  if (item.separator()) return menu->addSeparator();
+  QAction* action = menu->addAction(QString::fromStdString(item.title));
+  action->setShortcut(menushortcut(item));
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, [this, item, title] {
+    chooser_(info(item), title, item.role);
+  });
+  return action;
+}
+
+void MenuBarSet::attach(QMainWindow* window) {
+  Bar bar{window, {}};
+  QMenuBar* menubar = window->menuBar();
+  menubar->setStyle(menubarstyle());
+  const std::vector<QString> titles = mnemonictitles(menus_);
+  for (size_t i = 0; i < menus_.size(); ++i) {
+    QMenu* menu = menubar->addMenu(titles[i]);
+    for (const MenuItemDescription& item : menus_[i].items) makeaction(menu, item, menus_[i].title);
+    bar.menus.push_back(menu);
+  }
+  addopenkey(window, bar);
+  bars_.push_back(std::move(bar));
+}
+
+// F10 opens the first menu of the window's bar with its first item chosen,
+// as the Alt mnemonics do, so that Return takes that item.
+void MenuBarSet::addopenkey(QMainWindow* window, const Bar& bar) {
+  if (bar.menus.empty()) return;
+  auto* open = new QAction(window);
+  open->setShortcut(Qt::Key_F10);
+  open->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(open);
+  QMenu* first = bar.menus.front();
+  QObject::connect(open, &QAction::triggered, window, [window, first] {
+    QMenuBar* menubar = window->menuBar();
+    if (!menubar->isVisible()) return;
+    menubar->setActiveAction(first->menuAction());
+    for (QAction* item : first->actions()) {
+      if (item->isSeparator() || !item->isEnabled()) continue;
+      first->setActiveAction(item);
+      break;
+    }
+  });
+}
+
+std::optional<int> MenuBarSet::find(const std::string& title) const {
+  for (size_t i = 0; i < menus_.size(); ++i)
+    if (menus_[i].title == title) return static_cast<int>(i);
+  return std::nullopt;
+}
+
+std::vector<MenuItemInfo> MenuBarSet::items(int menu) const {
+  if (menu < 0 || menu >= static_cast<int>(menus_.size())) return {};
+  std::vector<MenuItemInfo> out;
+  for (const MenuItemDescription& item : menus_[menu].items) out.push_back(info(item));
+  return out;
+}
+
+void MenuBarSet::remove(int menu, int position) {
+  if (menu < 0 || menu >= static_cast<int>(menus_.size())) return;
+  auto& items = menus_[menu].items;
+  if (position < 0 || position >= static_cast<int>(items.size())) return;
+  items.erase(items.begin() + position);
+  for (Bar& bar : bars_) {
+    QMenu* qmenu = bar.menus[menu];
+    const QList<QAction*> actions = qmenu->actions();
+    if (position < actions.size()) {
+      QAction* gone = actions[position];
+      qmenu->removeAction(gone);
+      gone->deleteLater();
+    }
+  }
+}
+
+QAction* MenuBarSet::action(QMainWindow* window, const std::string& menu,
+                            const std::string& item) const {
+  const auto m = find(menu);
+  if (!m) return nullptr;
+  for (const Bar& bar : bars_) {
+    if (bar.window != window) continue;
+    for (QAction* a : bar.menus[*m]->actions())
+      if (a->text().toStdString() == item) return a;
+  }
+  return nullptr;
+}
+
+}  // namespace vx::qt
