@@ -5,8 +5,13 @@
 // Bool -> bool, String -> std::string holding UTF-8, byte arrays ->
 // std::vector<uint8_t>. Positions in strings are 1-based and count Unicode
 // scalar values.
+//
+// This header and those it includes are the public headers (the list in
+// cmake/public_headers.cmake); they are installed and make the reference.
 #include "host/host.h"
+#include "host/host_events.h"
 #include "host/interface_description.h"
+#include "host/key_codes.h"
 #include "runtime/runtime.h"
 #include "windows/windows.h"
 #include "graphics/graphics.h"

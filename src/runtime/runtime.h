@@ -1,7 +1,6 @@
 #pragma once
 // Runtime core: start-up, threads, memory and window table, text and number
 // conversion.
-#include "runtime/app_delegate.h"
 #include "runtime/beep.h"
 #include "runtime/conversions.h"
 #include "runtime/guarded.h"

@@ -7,4 +7,3 @@
 #include "windows/window_init.h"
 #include "windows/window_placement.h"
 #include "windows/window_refresh.h"
-#include "windows/window_resize.h"
