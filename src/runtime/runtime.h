@@ -1,6 +1,7 @@
 #pragma once
-// Runtime core: start-up, threads, memory and window table, text and number
-// conversion.
+/// \file
+/// Runtime core: start-up, threads, memory and window table, text and number
+/// conversion.
 #include "runtime/beep.h"
 #include "runtime/conversions.h"
 #include "runtime/guarded.h"

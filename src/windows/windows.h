@@ -1,6 +1,7 @@
 #pragma once
-// Windows: initialisation with video memory, placement, title and
-// visibility, the window image and its refresh.
+/// \file
+/// Windows: initialisation with video memory, placement, title and
+/// visibility, the window image and its refresh.
 #include "windows/memory_setup.h"
 #include "windows/window_geometry.h"
 #include "windows/window_image.h"
