@@ -2,6 +2,10 @@
 # everything else when Doxygen is there (`cmake --build build --target docs`
 # alone), and installed under share/doc/vxtools/html. With VX_WERROR a warning,
 # such as a public name without its description, fails the target.
+option(VX_BUILD_DOCS "Build the reference when Doxygen is found" ON)
+if(NOT VX_BUILD_DOCS)
+  return()
+endif()
 find_package(Doxygen QUIET)
 if(NOT DOXYGEN_FOUND)
   message(STATUS "Doxygen not found: the reference (target docs) is not built")
