@@ -41,7 +41,11 @@ std::vector<uint8_t> graphicfilebytes(const t_Graphic& graphic);
 /// Writes the ".gr" file: the 16-byte header and the data. A file that cannot
 /// be written leaves the old one as it was, after setbinarytofile's line.
 void g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic);
-/// Saves the front window through the save panel; runs on the main thread.
+/// Saves the front window's picture as a ".gr" file, named after the window's
+/// title, where the user chooses in the save panel; nothing when the user
+/// cancels. The program installs it as MenuSaveProcedure for the save command.
+/// A front window that is no slot gives an empty picture (after the capture's
+/// line); a file that cannot be written, setbinarytofile's line.
 void g_SaveGraphic();
 
 }  // namespace vx
