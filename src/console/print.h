@@ -14,8 +14,8 @@ namespace vx {
 /// checked at every carriage return and at the end.
 /// \windowtest
 void t_Print(uint8_t window, const std::string& text);
-/// Prints a byte string: each byte as a character code; ESC, four hexadecimal
-/// digits and GS print the character they stand for.
+/// Prints a byte string, each byte a character code, as the string form
+/// prints its characters.
 /// \windowtest
 void t_Print(uint8_t window, const Text& text);
 /// Draws one code through the display mode at the cursor and advances it;
