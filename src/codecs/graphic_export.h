@@ -20,19 +20,22 @@ constexpr int64_t g_FormatAGrey = 4;  ///< a 16-bit window: Alpha, grey level
 constexpr int64_t g_FormatARGBColor = 5;  ///< a 32-bit window: Alpha, Red, Green, Blue
 constexpr int64_t g_FormatPackedBit = 10;  ///< one-bit pixels packed eight to a byte
 constexpr int64_t g_FormatPackedNibble = 11;  ///< palette indexes packed two to a byte
-constexpr int64_t g_FormatPackedAGrey = 14;  ///< alpha and grey with the alpha dropped where every pixel is opaque
-constexpr int64_t g_FormatPackedARGBColor = 15;  ///< colour with the alpha dropped where every pixel is opaque
+constexpr int64_t g_FormatPackedAGrey = 14;  ///< one alpha byte that every pixel shares, then the grey levels
+constexpr int64_t g_FormatPackedARGBColor = 15;  ///< one alpha byte that every pixel shares, then Red, Green, Blue
 constexpr int64_t g_FormatRLE = 20;  ///< added to the format it encodes
 constexpr int64_t g_FormatLZW = 100;  ///< added to the format it encodes
 
-/// Packs a capture (formats 0-5) into its packed format (10, 11, 14, 15); other
-/// formats and records whose data does not match their size come back unchanged.
+/// Packs a capture: one-bit pixels and nibbles into formats 10 and 11, and
+/// alpha formats whose pixels all share one alpha byte into 14 and 15 (that
+/// byte written once). Other formats, and alpha with differing bytes, come
+/// back unchanged; an empty alpha picture becomes the empty format-0 record.
 t_Graphic g_Pack(t_Graphic graphic);
-/// Run-length encodes the data (format + g_FormatRLE); data too short to gain
-/// anything, or a format already encoded, comes back unchanged.
+/// Run-length encodes the data of a format below 20 and adds g_FormatRLE to the
+/// format (data too short to gain anything stays as it was, the format moves
+/// all the same); other formats come back unchanged.
 t_Graphic g_CompressRLE(t_Graphic graphic);
-/// LZW-codes the data (format + g_FormatLZW); a format already LZW-coded
-/// comes back unchanged.
+/// LZW-codes the data into its stored form and adds g_FormatLZW to the
+/// format; a format already LZW-coded, or none of the table, comes back unchanged.
 t_Graphic g_CompressLZW(t_Graphic graphic);
 /// The whole save pipeline: packed, run-length encoded, then LZW-coded.
 t_Graphic g_EncodeGraphic(t_Graphic graphic);
