@@ -56,14 +56,17 @@ void t_AddMenuAction(int64_t code);  ///< registers action `code` for the items 
 /// table or no match.
 int64_t t_MenuActionIndex(int64_t tag);
 /// 0-based index of the first item of menu `menu` titled exactly `item`; -1
-/// when there is none, -2 when the menu bar has no menu `menu`. Menus are
+/// when there is none, -2 when the menu bar has no menu `menu` (after
+/// "t_MenuItemIndex: Menu not found."). Menus are
 /// found by title in the menu bar, on the main thread.
 int64_t t_MenuItemIndex(const std::string& menu, const std::string& item);
 /// Removes the item at 0-based `position` of menu `menu` (65535: the last
-/// item); nothing when there is no such menu or item.
+/// item). No such menu writes "t_MenuItemDelete: Menu not found.", no such
+/// item "t_MenuItemDelete: Item position out of range"; nothing is removed.
 void t_MenuItemDelete(const std::string& menu, int64_t position);
 /// The title of the item at 0-based `position` of menu `menu` (65535: the
-/// last item); empty when there is no such menu or item.
+/// last item). Empty when there is no such menu or item, after the line
+/// "t_MenuItemTitle: Menu not found." or "t_MenuItemTitle: Item position out of range".
 std::string t_MenuItemTitle(const std::string& menu, int64_t position);
 
 /// Start-up: registers the 37 built-in actions and removes the host menu items
