@@ -19,3 +19,8 @@
 #include "console/console.h"
 #include "events/events.h"
 #include "codecs/codecs.h"
+
+/// \namespace vx
+/// Every public name of the toolkit: the calls (t_ for windows, text, events
+/// and the system, g_ for graphics), the records (t_Window, t_Font, t_Graphic,
+/// t_Event, ...), the process-wide tables and the helpers.

@@ -7,8 +7,11 @@
 
 namespace vx {
 
+/// Asks the user for a file to open with the open panel, titled `title` with
+/// `message` above the files; answers the chosen path, empty when cancelled.
 /// `filetypes`: extensions without the dot, separated by "," ("gr"); empty
-/// allows every type.
+/// allows every type. `filesselectable` and `choosedirectories` say whether
+/// files and folders can be chosen.
 std::string t_OpenPanel(const std::string& title, const std::string& message,
                         const std::string& filetypes, bool filesselectable,
                         bool choosedirectories);

@@ -11,8 +11,8 @@
 
 namespace vx {
 
-/// Format codes of the stages (those below 10 come from the window capture).
-constexpr int64_t g_FormatBit = 0;
+// Format codes of the stages (those below 10 come from the window capture).
+constexpr int64_t g_FormatBit = 0;  ///< a 1-bit window: one byte a pixel, palette index 0 or 15
 constexpr int64_t g_FormatNibble = 1;  ///< a 4-bit window: one palette index a byte
 constexpr int64_t g_FormatByte = 2;  ///< an 8-bit window: one grey level a byte
 constexpr int64_t g_FormatRGBColor = 3;  ///< a 24-bit window: Red, Green, Blue

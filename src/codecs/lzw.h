@@ -39,8 +39,8 @@ std::vector<uint8_t> lzwunpackedtopacked(const std::vector<int64_t>& codes, int6
 /// Widths outside 1..64 give an empty list and a diagnostic line.
 std::vector<int64_t> lzwpackedtounpacked(const std::vector<uint8_t>& bytes, int64_t width);
 
-/// The stored form written and read. An empty input gives an empty stored form
-/// and back.
+/// The stored form of `data`: the code width, then the packed codes. An empty
+/// input gives an empty stored form, and back.
 std::vector<uint8_t> texttolzwstored(const std::vector<uint8_t>& data);
 /// The text back out of its stored form; an empty array, after one
 /// diagnostic line, when the stored form is cut short, holds an invalid code
@@ -48,8 +48,8 @@ std::vector<uint8_t> texttolzwstored(const std::vector<uint8_t>& data);
 std::vector<uint8_t> lzwstoredtotext(const std::vector<uint8_t>& stored,
                                      int64_t limit = LZWTextLimit);
 
-/// The decoders answering the problem instead of writing it, for callers that
-/// report it in their own words. A text longer than `limit`, or, when `exact`
+/// lzwunpackedtotext answering the problem instead of writing it, for callers
+/// that report it in their own words. A text longer than `limit`, or, when `exact`
 /// is not negative, of another length than `exact`, is refused before any of it
 /// is written (a ShortOfEnd problem for a text that ends early).
 Decoded lzwdecoded(const std::vector<int64_t>& codes, int64_t limit, int64_t exact = -1);

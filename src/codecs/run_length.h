@@ -34,14 +34,17 @@ std::vector<uint8_t> binary32torle(const std::vector<uint8_t>& data);
 /// bytes, rather than returned as it is: at least four whole elements.
 bool rleencodes(int64_t length, int64_t width);
 
-/// The decoders need the decoded length, which a reader knows from its own
-/// header: only that tells encoded data from data the encoder left alone. A
-/// stream that is malformed, cut short or decodes to another length gives an
-/// empty array and one diagnostic line; it is refused before anything is
-/// written, so that the work and memory a stream costs never exceed the length
-/// the caller expects.
+// The decoders need the decoded length, which a reader knows from its own
+// header: only that tells encoded data from data the encoder left alone. A
+// stream that is malformed, cut short or decodes to another length gives an
+// empty array and one diagnostic line; it is refused before anything is
+// written, so that the work and memory a stream costs never exceed the length
+// the caller expects.
+
 /// Decodes a stream of 1-byte elements to `length` bytes; a stream that the
-/// encoder left alone (too short to encode) comes back as it is.
+/// encoder left alone (too short to encode) comes back as it is. A stream
+/// that is malformed, cut short or decodes to another length gives an empty
+/// array and one diagnostic line, found before anything is written.
 std::vector<uint8_t> rle8tobinary(const std::vector<uint8_t>& stream, int64_t length);
 /// rle8tobinary for elements of 2 bytes.
 std::vector<uint8_t> rle16tobinary(const std::vector<uint8_t>& stream, int64_t length);

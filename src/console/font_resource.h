@@ -16,7 +16,7 @@
 
 namespace vx {
 
-/// Pixel formats of a font's glyph data.
+// Pixel formats of a font's glyph data.
 constexpr int64_t FontFormatPlain = 0;            ///< not grey; printing refuses it
 constexpr int64_t FontFormatGrey = 2;             ///< one grey level per pixel; the one printing draws
 constexpr int64_t FontFormatPlainCompressed = 100;  ///< FontFormatPlain, LZW-coded

@@ -9,7 +9,7 @@
 
 namespace vx {
 
-/// Input modes: which characters the field accepts.
+// Input modes: which characters the field accepts.
 constexpr int64_t InputAnyText = 0;      ///< everything but code 0
 constexpr int64_t InputAnyTextCodes = 1; ///< as 0; code entry also gives codes 1..31
 constexpr int64_t InputInteger = 2;      ///< digits, "-" at the start

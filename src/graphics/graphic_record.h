@@ -7,7 +7,7 @@
 
 namespace vx {
 
-/// Format codes of a graphic taken from a window, by the window's bit depth.
+// Format codes of a graphic taken from a window, by the window's bit depth.
 constexpr int64_t GraphicFormat1Bit = 0;   ///< one byte per pixel: palette index 0 or 15
 constexpr int64_t GraphicFormat4Bit = 1;   ///< one byte per pixel: palette index
 constexpr int64_t GraphicFormat8Bit = 2;   ///< one byte per pixel: grey level

@@ -10,6 +10,7 @@
 
 #include "host/host_events.h"
 
+/// The toolkit's virtual key codes of the special keys, and the key of a character.
 namespace vx::keycode {
 
 constexpr uint16_t Return = 36;  ///< Return
