@@ -19,9 +19,14 @@ if(TARGET vxtools_qt)
           COMPONENT development)
 endif()
 
-install(DIRECTORY src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vxtools COMPONENT development
-        FILES_MATCHING PATTERN "*.h"
-        PATTERN "qt" EXCLUDE PATTERN "program" EXCLUDE)
+# Only the public headers are installed; the rest of src/ is the toolkit's own.
+include(cmake/public_headers.cmake)
+vx_install_public_headers(${VX_PUBLIC_HEADERS})
+if(TARGET vxtools_qt)
+  vx_install_public_headers(${VX_DESKTOP_PUBLIC_HEADERS})
+endif()
+# The reference of the public headers (target docs, share/doc/vxtools/html).
+include(cmake/docs.cmake)
 
 # The shipped fonts, for programs that run on an installed toolkit.
 set(VX_RESOURCE_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/vxtools/Resources)
