@@ -50,4 +50,10 @@ std::vector<uint8_t> lzwstoredtotext(const std::vector<uint8_t>& stored,
 Decoded lzwdecoded(const std::vector<int64_t>& codes, int64_t limit, int64_t exact = -1);
 Decoded lzwstoreddecoded(const std::vector<uint8_t>& stored, int64_t limit, int64_t exact = -1);
 
+// The first `limit` bytes of the text, for readers that use no more: the codes
+// past them are neither written nor checked. An invalid code before them is
+// refused as above.
+Decoded lzwprefixdecoded(const std::vector<int64_t>& codes, int64_t limit);
+Decoded lzwstoredprefix(const std::vector<uint8_t>& stored, int64_t limit);
+
 }  // namespace vx
