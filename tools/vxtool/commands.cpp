@@ -34,15 +34,20 @@ std::string ToolkitSession::diagnostics() { return vx::takelogcapture(); }
 
 namespace {
 
-// The toolkit's last diagnostic line without its routine's name
-// ("Error #2: No such file or directory").
+// The toolkit's last diagnostic line without its routine's name and error
+// number: "No space left on device" of "setbinarytofile: Error #28: No space
+// left on device".
 std::string lastreason(ToolkitSession& session) {
   std::string lines = session.diagnostics();
   while (!lines.empty() && lines.back() == '\n') lines.pop_back();
   const size_t lastline = lines.rfind('\n');
-  const std::string last = lastline == std::string::npos ? lines : lines.substr(lastline + 1);
-  const size_t colon = last.find(": ");
-  return colon == std::string::npos ? last : last.substr(colon + 2);
+  std::string last = lastline == std::string::npos ? lines : lines.substr(lastline + 1);
+  if (const size_t colon = last.find(": "); colon != std::string::npos) last.erase(0, colon + 2);
+  if (last.rfind("Error #", 0) == 0) {
+    const size_t colon = last.find(": ");
+    if (colon != std::string::npos) last.erase(0, colon + 2);
+  }
+  return last;
 }
 
 constexpr int64_t GraphicHeaderLength = 16;
@@ -87,7 +92,8 @@ bool readgraphicinput(const std::string& path, Output& io, std::vector<uint8_t>&
   return true;
 }
 
-bool readfontinput(const std::string& path, Output& io, std::vector<uint8_t>& bytes) {
+bool readfontinput(const std::string& path, ToolkitSession& session, Output& io, std::vector<uint8_t>& bytes) {
+  session.diagnostics();
   std::string problem;
   bool toolarge = false;
   if (!vx::readregularfile(path, vx::FontFileLimit, bytes, problem, toolarge)) {

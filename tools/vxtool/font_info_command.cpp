@@ -61,7 +61,7 @@ int runfontinfo(const Arguments& arguments, Output& io) {
   const std::string path = arguments.positional.front();
   ToolkitSession session;
   std::vector<uint8_t> bytes;
-  if (!readfontinput(path, io, bytes)) return ExitFailure;
+  if (!readfontinput(path, session, io, bytes)) return ExitFailure;
   const vx::t_Font font = vx::fontfromfilebytes(bytes, vx::filenameofpath(path));
   if (const std::string refusal = session.diagnostics(); !refusal.empty()) {
     io.error() << path << ": " << refusal;
