@@ -42,10 +42,13 @@ class FileDescriptor {
 };
 
 // Reads until the end rather than trusting the size, which some files lack.
+// Devices and pipes are refused: /dev/zero has no end, and a pipe nobody
+// writes would wait for ever.
 int readall(int fd, std::vector<uint8_t>& out) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) return errno;
   if (S_ISDIR(info.st_mode)) return EISDIR;
+  if (!S_ISREG(info.st_mode)) return ENOTSUP;
   if (info.st_size > 0) out.reserve(static_cast<size_t>(info.st_size));
   uint8_t buffer[1 << 16];
   for (;;) {
@@ -147,7 +150,8 @@ int replacefile(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 std::vector<uint8_t> getbinaryfromfile(const std::string& path) {
   std::vector<uint8_t> bytes;
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Not blocking, so that opening a pipe nobody writes does not wait.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   const int error = file.get() < 0 ? errno : readall(file.get(), bytes);
   if (error == 0) return bytes;
   log("getbinaryfromfile: Error #" + errordescription(error));

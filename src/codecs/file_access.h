@@ -7,6 +7,8 @@
 namespace vx {
 
 // The whole file, or an empty array and one "getbinaryfromfile: Error #" line.
+// Only regular files are read; a device or pipe gives "Error #95: Operation
+// not supported".
 std::vector<uint8_t> getbinaryfromfile(const std::string& path);
 // Replaces the file with `bytes`: 0 on success, else the system's error number
 // after one "setbinarytofile: Error #" line. The bytes go to a temporary file
