@@ -143,7 +143,8 @@ class StageUndoer {
       return fail(GraphicFault::Size, "Size " + std::to_string(graphic_.Size) + " is not width x height (" +
                                           std::to_string(w) + " x " + std::to_string(h) + " = " +
                                           std::to_string(w * h) + ").");
-    if (graphicpicturebytes(graphic_) > LargestPictureBytes) return fail(GraphicFault::PictureTooLarge, toolarge(graphic_));
+    if (graphicpicturebytes(graphic_) > LargestPictureBytes)
+      return fail(GraphicFault::PictureTooLarge, toolarge(graphic_));
     return true;
   }
 

@@ -65,7 +65,8 @@ GraphicReading graphicfromfilebytes(const std::vector<uint8_t>& file);
 // "g_DecodeGraphic: ".
 GraphicReading g_DecodeGraphic(const t_Graphic& stored);
 
-// Both: a file's bytes to the decoded picture.
+// Both: a file's bytes to the decoded picture. A byte a pixel: a one-bit
+// picture takes eight times its rows (readgraphicrows keeps them packed).
 GraphicReading readgraphicfile(const std::vector<uint8_t>& file);
 
 // The most bytes a file with this header (graphicfromfilebytes of its first
