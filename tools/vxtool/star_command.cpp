@@ -29,7 +29,7 @@ bool writablepath(const std::string& path) {
 }
 
 // The toolkit's graphic file for .gr, else a picture file of the window's pixels.
-bool writepicture(const std::string& path, Output& io) {
+bool writepicture(const std::string& path, ToolkitSession& session, Output& io) {
   const vx::t_Graphic graphic = vx::g_GetScreen(StarWindow);
   std::vector<uint8_t> bytes;
   std::string problem;
@@ -39,11 +39,8 @@ bool writepicture(const std::string& path, Output& io) {
     io.error() << problem << '\n';
     return false;
   }
-  if (vx::setbinarytofile(path, bytes) != 0) {
-    io.error() << "could not write '" << path << "'\n";
-    return false;
-  }
-  return true;
+  // The system's reason comes with the name: "No space left on device".
+  return writeoutputfile(path, bytes, session, io);
 }
 
 int runstar(const Arguments& arguments, Output& io) {
@@ -76,7 +73,7 @@ int runstar(const Arguments& arguments, Output& io) {
   char line[64];
   std::snprintf(line, sizeof line, "%.3f ms\n", elapsed.count());
   io.out << line;
-  if (!out.empty() && !writepicture(out, io)) return ExitFailure;
+  if (!out.empty() && !writepicture(out, session, io)) return ExitFailure;
   return ExitOk;
 }
 
