@@ -1,28 +1,15 @@
 #pragma once
 // Saving a window's picture as a ".gr" graphic file: the picture is packed,
 // run-length encoded and LZW-coded, each stage rewriting the record's format
-// code and data, then written after a 16-byte header. Other software reads
-// these files: the header layout and the format codes are fixed.
+// code and data (the codes of graphics/picture_formats.h), then written after
+// a 16-byte header. Other software reads these files: the header layout is fixed.
 #include <string>
 #include <vector>
 
 #include "graphics/graphic_record.h"
+#include "graphics/picture_formats.h"
 
 namespace vx {
-
-// Format codes of the stages (those below 10 come from the window capture).
-constexpr int64_t g_FormatBit = 0;
-constexpr int64_t g_FormatNibble = 1;
-constexpr int64_t g_FormatByte = 2;
-constexpr int64_t g_FormatRGBColor = 3;
-constexpr int64_t g_FormatAGrey = 4;
-constexpr int64_t g_FormatARGBColor = 5;
-constexpr int64_t g_FormatPackedBit = 10;
-constexpr int64_t g_FormatPackedNibble = 11;
-constexpr int64_t g_FormatPackedAGrey = 14;
-constexpr int64_t g_FormatPackedARGBColor = 15;
-constexpr int64_t g_FormatRLE = 20;  // added to the format it encodes
-constexpr int64_t g_FormatLZW = 100;  // added to the format it encodes
 
 t_Graphic g_Pack(t_Graphic graphic);
 t_Graphic g_CompressRLE(t_Graphic graphic);

@@ -1,9 +1,11 @@
 #pragma once
 // The format codes a ".gr" graphic file may carry, their names, and what each
-// stage of the save pipeline made of a picture of a given size. The codes and
-// names are a contract with the software that reads these files.
+// stage of the save pipeline made of a picture of a given size. The names are
+// a contract with the software that reads these files, as the codes are.
 #include <cstdint>
 #include <string>
+
+#include "graphics/picture_formats.h"
 
 namespace vx {
 
@@ -15,8 +17,6 @@ bool isgraphicformat(int64_t format);
 std::string graphicformatname(int64_t format);
 // The capture format (0-5) whose pixels a format holds: 130 holds format 0's.
 int64_t graphicbaseformat(int64_t format);
-// Bits per pixel in the window the capture format came from (1, 4, 8, 24, 16, 32).
-int64_t graphicwindowdepth(int64_t baseformat);
 
 // Bytes that a picture of `width` x `height` takes in one of the formats below
 // 20 (plain or packed), as the save pipeline writes it.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "codecs/graphic_export.h"
 #include "codecs/graphic_formats.h"
 #include "codecs/lzw.h"
 #include "codecs/packing.h"

@@ -4,20 +4,14 @@
 #include <cstdint>
 #include <vector>
 
-namespace vx {
+#include "graphics/picture_formats.h"
 
-// Format codes of a graphic taken from a window, by the window's bit depth.
-constexpr int64_t GraphicFormat1Bit = 0;   // one byte per pixel: palette index 0 or 15
-constexpr int64_t GraphicFormat4Bit = 1;   // one byte per pixel: palette index
-constexpr int64_t GraphicFormat8Bit = 2;   // one byte per pixel: grey level
-constexpr int64_t GraphicFormat24Bit = 3;  // Red, Green, Blue
-constexpr int64_t GraphicFormat16Bit = 4;  // Alpha, grey level
-constexpr int64_t GraphicFormat32Bit = 5;  // Alpha, Red, Green, Blue
+namespace vx {
 
 struct t_Graphic {
   int64_t HeaderSize = 16;
   std::vector<uint8_t> Identifier{'v', 'x', 'g', 'r'};
-  int64_t Format = 0;
+  int64_t Format = 0;  // one of the codes of picture_formats.h
   int64_t Size = 0;  // pixels: Width x Height
   int64_t Width = 0;
   int64_t Height = 0;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "codecs/graphic_export.h"
 #include "codecs/graphic_pixels.h"
 #include "codecs/packing.h"
 #include "graphics/palette.h"
+#include "graphics/picture_formats.h"
 #include "png_writer.h"
 
 namespace vxpictures {
@@ -34,12 +34,12 @@ std::vector<uint8_t> reordered(const std::vector<uint8_t>& data, std::initialize
 PngPicture pngpicture(const vx::t_Graphic& g) {
   PngPicture picture{static_cast<uint32_t>(g.Width), static_cast<uint32_t>(g.Height), PngForm::Grey, g.Data, {}};
   switch (g.Format) {
-    case vx::GraphicFormat1Bit:  // a set pixel, index 15, packs as 1: white
+    case vx::g_FormatBit:  // a set pixel, index 15, packs as 1: white
       picture.form = PngForm::Bilevel;
       picture.rows = vx::binarybooltopackedbool(g.Data, g.Width);
       break;
     case vx::g_FormatPackedBit: picture.form = PngForm::Bilevel; break;  // PNG's rows already
-    case vx::GraphicFormat4Bit:
+    case vx::g_FormatNibble:
       picture.form = PngForm::Palette16;
       picture.rows = vx::binarynibbletopackednibble(g.Data, g.Width);
       picture.palette = palettebytes();
@@ -48,12 +48,12 @@ PngPicture pngpicture(const vx::t_Graphic& g) {
       picture.form = PngForm::Palette16;
       picture.palette = palettebytes();
       break;
-    case vx::GraphicFormat24Bit: picture.form = PngForm::RGB; break;
-    case vx::GraphicFormat16Bit:
+    case vx::g_FormatRGBColor: picture.form = PngForm::RGB; break;
+    case vx::g_FormatAGrey:
       picture.form = PngForm::GreyAlpha;
       picture.rows = reordered(g.Data, {1, 0});
       break;
-    case vx::GraphicFormat32Bit:
+    case vx::g_FormatARGBColor:
       picture.form = PngForm::RGBA;
       picture.rows = reordered(g.Data, {1, 2, 3, 0});
       break;
@@ -107,10 +107,10 @@ std::vector<uint8_t> ppmbytes(const vx::GraphicPixels& p) {
 vx::t_Graphic unpackedrows(vx::t_Graphic g) {
   if (g.Format == vx::g_FormatPackedBit) {
     g.Data = vx::packedbooltobinarybool(g.Data, g.Width, g.Size);
-    g.Format = vx::GraphicFormat1Bit;
+    g.Format = vx::g_FormatBit;
   } else if (g.Format == vx::g_FormatPackedNibble) {
     g.Data = vx::packednibbletobinarynibble(g.Data, g.Width, g.Size);
-    g.Format = vx::GraphicFormat4Bit;
+    g.Format = vx::g_FormatNibble;
   }
   return g;
 }
