@@ -4,7 +4,6 @@
 #include <array>
 #include <span>
 
-#include "codecs/graphic_export.h"
 #include "codecs/graphic_formats.h"
 #include "codecs/lzw.h"
 #include "codecs/packing.h"

@@ -6,6 +6,7 @@
 #include "codecs/graphic_formats.h"
 #include "codecs/packing.h"
 #include "graphics/palette.h"
+#include "graphics/picture_formats.h"
 #include "png_writer.h"
 
 namespace vxpictures {
@@ -34,12 +35,12 @@ std::vector<uint8_t> reordered(const std::vector<uint8_t>& data, std::initialize
 PngPicture pngpicture(const vx::t_Graphic& g) {
   PngPicture picture{static_cast<uint32_t>(g.Width), static_cast<uint32_t>(g.Height), PngForm::Grey, g.Data, {}};
   switch (g.Format) {
-    case vx::GraphicFormat1Bit:  // a set pixel, index 15, packs as 1: white
+    case vx::g_FormatBit:  // a set pixel, index 15, packs as 1: white
       picture.form = PngForm::Bilevel;
       picture.rows = vx::binarybooltopackedbool(g.Data, g.Width);
       break;
     case vx::g_FormatPackedBit: picture.form = PngForm::Bilevel; break;  // PNG's rows already
-    case vx::GraphicFormat4Bit:
+    case vx::g_FormatNibble:
       picture.form = PngForm::Palette16;
       picture.rows = vx::binarynibbletopackednibble(g.Data, g.Width);
       picture.palette = palettebytes();
@@ -48,12 +49,12 @@ PngPicture pngpicture(const vx::t_Graphic& g) {
       picture.form = PngForm::Palette16;
       picture.palette = palettebytes();
       break;
-    case vx::GraphicFormat24Bit: picture.form = PngForm::RGB; break;
-    case vx::GraphicFormat16Bit:
+    case vx::g_FormatRGBColor: picture.form = PngForm::RGB; break;
+    case vx::g_FormatAGrey:
       picture.form = PngForm::GreyAlpha;
       picture.rows = reordered(g.Data, {1, 0});
       break;
-    case vx::GraphicFormat32Bit:
+    case vx::g_FormatARGBColor:
       picture.form = PngForm::RGBA;
       picture.rows = reordered(g.Data, {1, 2, 3, 0});
       break;
@@ -95,21 +96,21 @@ void visitcolours(const vx::t_Graphic& g, Visit& visit) {
         return vx::t_PaletteColor(x % 2 == 0 ? r[x / 2] >> 4 : r[x / 2] & 0x0F);
       }, visit);
       break;
-    case vx::GraphicFormat1Bit:
+    case vx::g_FormatBit:
       eachpixel(g, w, [](const uint8_t* r, size_t x) { return vx::t_PaletteColor(r[x] != 0 ? 15 : 0); }, visit);
       break;
-    case vx::GraphicFormat4Bit:
+    case vx::g_FormatNibble:
       eachpixel(g, w, [](const uint8_t* r, size_t x) { return vx::t_PaletteColor(r[x] & 0x0F); }, visit);
       break;
-    case vx::GraphicFormat8Bit:
+    case vx::g_FormatByte:
       eachpixel(g, w, [](const uint8_t* r, size_t x) { return vx::t_RGBColor{255, r[x], r[x], r[x]}; }, visit);
       break;
-    case vx::GraphicFormat24Bit:
+    case vx::g_FormatRGBColor:
       eachpixel(g, 3 * w, [](const uint8_t* r, size_t x) {
         return vx::t_RGBColor{255, r[3 * x], r[3 * x + 1], r[3 * x + 2]};
       }, visit);
       break;
-    case vx::GraphicFormat16Bit:
+    case vx::g_FormatAGrey:
       eachpixel(g, 2 * w, [](const uint8_t* r, size_t x) {
         return vx::t_RGBColor{r[2 * x], r[2 * x + 1], r[2 * x + 1], r[2 * x + 1]};
       }, visit);
@@ -172,7 +173,7 @@ std::vector<uint8_t> ppmbytes(const vx::t_Graphic& g) {
 
 // Whether the data holds the whole picture in a format the writers take.
 bool wholepicture(const vx::t_Graphic& g) {
-  const bool known = (g.Format >= vx::GraphicFormat1Bit && g.Format <= vx::GraphicFormat32Bit) ||
+  const bool known = (g.Format >= vx::g_FormatBit && g.Format <= vx::g_FormatARGBColor) ||
                      g.Format == vx::g_FormatPackedBit || g.Format == vx::g_FormatPackedNibble;
   return known && g.Width <= 0xFFFF && g.Height <= 0xFFFF && g.Size == g.Width * g.Height &&
          static_cast<int64_t>(g.Data.size()) == vx::graphicdatalength(g.Format, g.Width, g.Height);
