@@ -20,47 +20,6 @@ std::atomic<bool> runsallowed{true};
 // stays within 1/16 pixel of the exact line.
 constexpr double RunCoordinateLimit = 0x1p24;
 
-// The leftmost and rightmost pixel the sector has in one row so far.
-struct Span {
-  int64_t lo = std::numeric_limits<int64_t>::max();
-  int64_t hi = std::numeric_limits<int64_t>::min();
-};
-
-// The spans of one sector for the rows of the surface that the star covers.
-class SectorRows {
- public:
-  SectorRows(int64_t first, int64_t last) : first_(first), last_(last) {
-    if (last >= first) spans_.resize(static_cast<size_t>(last - first + 1));
-  }
-
-  void add(int64_t x, int64_t y) {
-    if (y < first_ || y > last_) return;
-    Span& s = spans_[static_cast<size_t>(y - first_)];
-    s.lo = std::min(s.lo, x);
-    s.hi = std::max(s.hi, x);
-    touchedlo_ = std::min(touchedlo_, y);
-    touchedhi_ = std::max(touchedhi_, y);
-  }
-
-  // Hands each row's span to fill(y, lo, hi) and starts empty again.
-  template <class Fill>
-  void flush(Fill&& fill) {
-    for (int64_t y = touchedlo_; y <= touchedhi_; ++y) {
-      Span& s = spans_[static_cast<size_t>(y - first_)];
-      if (s.lo <= s.hi) fill(y, s.lo, s.hi);
-      s = Span{};
-    }
-    touchedlo_ = std::numeric_limits<int64_t>::max();
-    touchedhi_ = std::numeric_limits<int64_t>::min();
-  }
-
- private:
-  int64_t first_, last_;
-  std::vector<Span> spans_;
-  int64_t touchedlo_ = std::numeric_limits<int64_t>::max();
-  int64_t touchedhi_ = std::numeric_limits<int64_t>::min();
-};
-
 // Every point g_Line(from, to) plots, unclipped, in its order. The major
 // coordinate moves by exactly one per point; the minor one is g_Line's
 // running sum. `from` has no negative coordinate, so its rounding is itself.
@@ -187,6 +146,116 @@ class NearLines {
   size_t count_ = 0;
 };
 
+
+// Rows per band of the fill.
+constexpr int64_t BandRows = 32;
+
+// The leftmost and rightmost pixel a sector has in one row so far.
+struct Span {
+  int64_t lo = std::numeric_limits<int64_t>::max();
+  int64_t hi = std::numeric_limits<int64_t>::min();
+};
+
+// g_Line(from, to), point by point in its order and unclipped, handed out a
+// band of rows at a time. The rows of its points only move away from the
+// centre row, in one direction.
+class LineWalker {
+ public:
+  LineWalker() = default;
+  LineWalker(RimPoint from, RimPoint to) : from_(from), to_(to) {
+    steps_ = std::max(std::llabs(to.x - from.x), std::llabs(to.y - from.y));
+    if (steps_ >= 2) {
+      ix_ = static_cast<double>(to.x - from.x) / static_cast<double>(steps_);
+      iy_ = static_cast<double>(to.y - from.y) / static_cast<double>(steps_);
+    }
+    k_ = steps_ >= 1 ? 0 : steps_;  // a line of no length plots its end only
+    way_ = to.y > from.y ? 1 : to.y < from.y ? -1 : 0;
+    settle();
+  }
+
+  // Hands add(x, y) the points in rows top..bottom, passing over those before
+  // the band in `direction` (+1 downwards) and stopping at the first after it.
+  template <class Add>
+  void walkrows(int64_t top, int64_t bottom, int direction, Add&& add) {
+    while (k_ <= steps_) {
+      if (y_ >= top && y_ <= bottom) {
+        add(x_, y_);
+      } else {
+        // Points before the band are passed over only by a line that goes
+        // the pass's way; one going the other way waits for the other pass.
+        const bool before = direction > 0 ? y_ < top : y_ > bottom;
+        if (!before || way_ != direction) return;
+      }
+      ++k_;
+      if (k_ >= 2 && k_ < steps_) {
+        sx_ += ix_;
+        sy_ += iy_;
+      }
+      settle();
+    }
+  }
+
+ private:
+  // The point of index k_: the start, the running sums, or the end.
+  void settle() {
+    if (k_ == 0) {
+      x_ = from_.x;
+      y_ = from_.y;
+    } else if (k_ < steps_) {
+      if (k_ == 1) {
+        sx_ = static_cast<double>(from_.x) + ix_;
+        sy_ = static_cast<double>(from_.y) + iy_;
+      }
+      x_ = lineround(sx_);
+      y_ = lineround(sy_);
+    } else {
+      x_ = to_.x;
+      y_ = to_.y;
+    }
+  }
+
+  RimPoint from_{0, 0}, to_{0, 0};
+  int64_t steps_ = 0, k_ = 1;
+  int way_ = 0;  // +1 down, -1 up, 0 along the centre row
+  double ix_ = 0, iy_ = 0, sx_ = 0, sy_ = 0;
+  int64_t x_ = 0, y_ = 0;
+};
+
+// A sector's share of a list of row pieces sorted by row, read from the
+// centre row outwards: downwards first, then upwards.
+struct PieceSlice {
+  size_t begin = 0, end = 0;
+  size_t down = 0;  // the next piece below the centre row
+  ptrdiff_t up = -1;  // the next piece above it, going up (-1: none)
+
+  template <class Each>
+  void each(const std::vector<RowPiece>& pieces, int64_t top, int64_t bottom, int direction, Each&& each) {
+    if (direction > 0) {
+      if (down < begin) down = begin;
+      for (; down < end && pieces[down].y <= bottom; ++down)
+        if (pieces[down].y >= top) each(pieces[down]);
+    } else {
+      for (; up >= static_cast<ptrdiff_t>(begin) && pieces[static_cast<size_t>(up)].y >= top; --up)
+        if (pieces[static_cast<size_t>(up)].y <= bottom) each(pieces[static_cast<size_t>(up)]);
+    }
+  }
+  // Readies the upward reading: from the last piece above row `middle`.
+  void turn(const std::vector<RowPiece>& pieces, int64_t middle) {
+    up = static_cast<ptrdiff_t>(begin) - 1;
+    for (size_t i = begin; i < end && pieces[i].y < middle; ++i) up = static_cast<ptrdiff_t>(i);
+  }
+};
+
+// What the fill needs of one filled sector.
+struct SectorParts {
+  LineWalker edges[2];  // to its first and its last rim pixel
+  PieceSlice rim;       // its rim pixels, merged per row
+  PieceSlice gaps;      // the gaps between the lines of its diagonal rim steps
+  void turn(const std::vector<RowPiece>& rimpieces, const std::vector<RowPiece>& gappieces, int64_t middle) {
+    rim.turn(rimpieces, middle);
+    gaps.turn(gappieces, middle);
+  }
+};
 }  // namespace
 
 void allowstarruns(bool allowed) { runsallowed.store(allowed, std::memory_order_relaxed); }
@@ -201,10 +270,8 @@ bool starrunsapply(const PixelSurface& s, RimPoint centre, const StarGeometry& g
 RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint centre, const StarGeometry& g,
                         const AngleSequence& angles, const std::vector<IndexRange>& ranges) {
   RunsResult result;
-  if (ranges.empty()) {
-    result.done = true;
-    return result;
-  }
+  result.done = true;
+  if (ranges.empty()) return result;
   RimWalk walk(g, angles);
   // The last line drawn ends at the last filled angle's rim pixel; when that
   // lies on the surface it is the last point plotted. Otherwise the lines
@@ -216,49 +283,94 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   // Rows the star can reach: the rim lies within a pixel of the ellipse.
   const auto rowfirst = std::max<int64_t>(0, static_cast<int64_t>(g.cy - g.ry) - 2);
   const auto rowlast = std::min<int64_t>(s.height - 1, static_cast<int64_t>(g.cy + g.ry) + 2);
-  SectorRows rows(rowfirst, rowlast);
-  const bool set = c.textcolor >= 144;  // drawing colour indexes 9..15 set the bit
-  const int64_t right = s.width - 1;
-  auto fill = [&](int64_t y, int64_t lo, int64_t hi) {
-    lo = std::max<int64_t>(lo, 0);
-    hi = std::min(hi, right);
-    if (lo <= hi) fillbits(s.row(y), lo, hi, set);
-  };
-  auto addline = [&](RimPoint end) { walkline(centre, end, [&](int64_t x, int64_t y) { rows.add(x, y); }); };
+  if (rowfirst > rowlast) return result;
 
-  constexpr RimPoint none{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
+  // Each sector's edge lines, rim pixels (as row pieces) and gaps.
+  std::vector<SectorParts> sectors(ranges.size());
+  std::vector<RowPiece> rim, gaps;
   std::vector<std::pair<RimPoint, RimPoint>> diagonals;
-  std::vector<RowPiece> gaps;
-  for (const IndexRange& r : ranges) {
+  constexpr RimPoint none{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
+  for (size_t k = 0; k < ranges.size(); ++k) {
+    SectorParts& sector = sectors[k];
     RimPoint last = none, first = none;
     diagonals.clear();
-    walk.walk(r, last, [&](RimPoint p) {
-      if (first == none) first = p;
-      else if (std::llabs(p.x - last.x) == 1 && std::llabs(p.y - last.y) == 1) diagonals.emplace_back(last, p);
-      rows.add(p.x, p.y);
-      if (!finalinside && segmentnear(centre, p, s.width, s.height, 2)) near.add(p);
-    });
-    addline(first);
-    if (last != first) addline(last);
-    gaps.clear();
-    for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, gaps);
-    if (gaps.empty()) {
-      rows.flush(fill);
-      continue;
-    }
-    std::sort(gaps.begin(), gaps.end(), [](const RowPiece& a, const RowPiece& b) { return a.y != b.y ? a.y < b.y : a.lo < b.lo; });
-    size_t next = 0;
-    rows.flush([&](int64_t y, int64_t lo, int64_t hi) {
-      while (next < gaps.size() && gaps[next].y < y) ++next;
-      for (; next < gaps.size() && gaps[next].y == y; ++next) {
-        if (gaps[next].lo > lo) fill(y, lo, std::min(hi, gaps[next].lo - 1));
-        lo = std::max(lo, gaps[next].hi + 1);
+    sector.rim.begin = rim.size();
+    walk.walk(ranges[k], last, [&](RimPoint p) {
+      if (first == none) {
+        first = p;
+      } else if (std::llabs(p.x - last.x) == 1 && std::llabs(p.y - last.y) == 1) {
+        diagonals.emplace_back(last, p);
       }
-      if (lo <= hi) fill(y, lo, hi);
+      if (!finalinside && segmentnear(centre, p, s.width, s.height, 2)) near.add(p);
+      if (p.y < rowfirst || p.y > rowlast) return;
+      if (rim.size() > sector.rim.begin && rim.back().y == p.y) {
+        rim.back().lo = std::min(rim.back().lo, p.x);
+        rim.back().hi = std::max(rim.back().hi, p.x);
+      } else {
+        rim.push_back({p.y, p.x, p.x});
+      }
     });
+    sector.rim.end = rim.size();
+    sector.edges[0] = LineWalker(centre, first);
+    if (last != first) sector.edges[1] = LineWalker(centre, last);
+    sector.gaps.begin = gaps.size();
+    for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, gaps);
+    sector.gaps.end = gaps.size();
+    const auto byrow = [](const RowPiece& a, const RowPiece& b) { return a.y != b.y ? a.y < b.y : a.lo < b.lo; };
+    std::sort(rim.begin() + static_cast<ptrdiff_t>(sector.rim.begin), rim.end(), byrow);
+    std::sort(gaps.begin() + static_cast<ptrdiff_t>(sector.gaps.begin), gaps.end(), byrow);
   }
 
-  result.done = true;
+  // The picture is filled a band of rows at a time, every sector's runs in
+  // the band before the next: a band stays in the cache while the sectors
+  // pass over it. Lines leave the centre row upwards or downwards and never
+  // turn back, so the rows below the centre go down from it in bands, then
+  // the rows above it up from it.
+  const bool set = c.textcolor >= 144;  // drawing colour indexes 9..15 set the bit
+  const int64_t right = s.width - 1;
+  std::array<Span, BandRows> spans;
+  auto band = [&](int64_t top, int64_t bottom, int direction) {
+    for (SectorParts& sector : sectors) {
+      bool any = false;
+      auto add = [&](int64_t x, int64_t y) {
+        Span& span = spans[static_cast<size_t>(y - top)];
+        span.lo = std::min(span.lo, x);
+        span.hi = std::max(span.hi, x);
+        any = true;
+      };
+      for (LineWalker& edge : sector.edges) edge.walkrows(top, bottom, direction, add);
+      sector.rim.each(rim, top, bottom, direction, [&](const RowPiece& piece) {
+        add(piece.lo, piece.y);
+        add(piece.hi, piece.y);
+      });
+      if (!any) continue;
+      // In the pass's direction, as the gaps are read.
+      for (int64_t y = direction > 0 ? top : bottom; y >= top && y <= bottom; y += direction) {
+        Span& span = spans[static_cast<size_t>(y - top)];
+        if (span.lo > span.hi) continue;
+        int64_t lo = span.lo;
+        const int64_t hi = span.hi;
+        span = Span{};
+        uint8_t* row = s.row(y);
+        auto fill = [&](int64_t a, int64_t b) {
+          a = std::max<int64_t>(a, 0);
+          b = std::min(b, right);
+          if (a <= b) fillbits(row, a, b, set);
+        };
+        sector.gaps.each(gaps, y, y, direction, [&](const RowPiece& gap) {
+          if (gap.lo > lo) fill(lo, std::min(hi, gap.lo - 1));
+          lo = std::max(lo, gap.hi + 1);
+        });
+        if (lo <= hi) fill(lo, hi);
+      }
+    }
+  };
+  const int64_t middle = std::clamp(centre.y, rowfirst, rowlast + 1);
+  for (int64_t top = middle; top <= rowlast; top += BandRows) band(top, std::min(rowlast, top + BandRows - 1), +1);
+  for (SectorParts& sector : sectors) sector.turn(rim, gaps, middle);
+  for (int64_t bottom = middle - 1; bottom >= rowfirst; bottom -= BandRows)
+    band(std::max(rowfirst, bottom - BandRows + 1), bottom, -1);
+
   if (finalinside) {
     result.hit = true;
     result.last = finalend;

@@ -58,7 +58,7 @@ TEST(Vxtool, HelpDescribesTheCommandsAndTheirOptions) {
   const Result general = runtool({"--help"}), star = runtool({"star", "--help"});
   EXPECT_EQ(std::tuple(general.status, star.status), std::tuple(0, 0));
   EXPECT_NE(general.out.find("star"), std::string::npos);
-  EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--out FILE]"), std::string::npos);
+  EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--repeat K] [--out FILE]"), std::string::npos);
 }
 
 // Each of these arguments is refused with status 2, a message and no output.
@@ -76,7 +76,7 @@ TEST(Vxtool, RefusesArgumentsThatDoNotFit) {
       {{"star", "--size", "64", "--size", "65", "--segments", "3"}, "option '--size' given twice"},
       {{"star", "--size", "64", "--segments", "3", "--colour", "red"}, "unknown option '--colour'"},
       {{"star", "--size", "64", "--segments", "3", "extra"}, "unexpected argument 'extra'"},
-      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast or reference"},
+      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast, lines or reference"},
       {{"star", "--size", "64", "--segments", "3", "--out", "star.jpg"}, "--out must name a .gr, .png, .pbm, .pgm or .ppm file"},
   };
   for (const auto& [arguments, message] : cases) {
