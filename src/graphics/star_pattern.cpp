@@ -279,7 +279,7 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   if (!s) return;
   const std::vector<IndexRange> ranges = filledranges(angles, setup->half);
   const PlotColor c = plotcolorof(w);
-  if (starrunsallowed() && starrunsapply(*s, setup->centre, g)) {
+  if (starrunsallowed() && starrunsapply(*s, g)) {
     const RunsResult runs = drawstarruns(*s, c, setup->centre, g, angles, ranges);
     if (runs.done) {
       if (runs.hit) {

@@ -261,9 +261,8 @@ struct SectorParts {
 void allowstarruns(bool allowed) { runsallowed.store(allowed, std::memory_order_relaxed); }
 bool starrunsallowed() { return runsallowed.load(std::memory_order_relaxed); }
 
-bool starrunsapply(const PixelSurface& s, RimPoint centre, const StarGeometry& g) {
+bool starrunsapply(const PixelSurface& s, const StarGeometry& g) {
   if (s.data == nullptr || s.depth != 1 || s.width <= 0 || s.height <= 0) return false;
-  if (centre.x < 0 || centre.y < 0) return false;
   return std::fabs(g.cx) + g.rx + 2 < RunCoordinateLimit && std::fabs(g.cy) + g.ry + 2 < RunCoordinateLimit;
 }
 
@@ -289,6 +288,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   std::vector<SectorParts> sectors(ranges.size());
   std::vector<RowPiece> rim, gaps;
   std::vector<std::pair<RimPoint, RimPoint>> diagonals;
+  bool anylength = false;  // some line goes beyond the centre
   constexpr RimPoint none{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
   for (size_t k = 0; k < ranges.size(); ++k) {
     SectorParts& sector = sectors[k];
@@ -313,6 +313,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
     sector.rim.end = rim.size();
     sector.edges[0] = LineWalker(centre, first);
     if (last != first) sector.edges[1] = LineWalker(centre, last);
+    anylength |= first != centre || last != centre;
     sector.gaps.begin = gaps.size();
     for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, gaps);
     sector.gaps.end = gaps.size();
@@ -370,6 +371,13 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   for (SectorParts& sector : sectors) sector.turn(rim, gaps, middle);
   for (int64_t bottom = middle - 1; bottom >= rowfirst; bottom -= BandRows)
     band(std::max(rowfirst, bottom - BandRows + 1), bottom, -1);
+
+  // Every line of some length plots g_Line's rounding of the centre first,
+  // which is the centre itself unless a coordinate is negative. The runs
+  // above took the centre, off the surface in that case; the rounded point is
+  // plotted here.
+  const RimPoint start{lineround(static_cast<double>(centre.x)), lineround(static_cast<double>(centre.y))};
+  if (start != centre && s.contains(start.x, start.y) && anylength) fillbits(s.row(start.y), start.x, start.x, set);
 
   if (finalinside) {
     result.hit = true;

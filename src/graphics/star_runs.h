@@ -22,11 +22,10 @@
 
 namespace vx {
 
-// Whether the run method applies: a one-bit surface, a centre whose first
-// line point is the centre itself (coordinates not negative), and
-// coordinates small enough that the running sums of every line stay within a
-// small fraction of a pixel of the exact line.
-bool starrunsapply(const PixelSurface& s, RimPoint centre, const StarGeometry& g);
+// Whether the run method applies: a one-bit surface, and coordinates small
+// enough that the running sums of every line stay within a small fraction of
+// a pixel of the exact line.
+bool starrunsapply(const PixelSurface& s, const StarGeometry& g);
 
 // What drawing by runs leaves for the window's position.
 struct RunsResult {
