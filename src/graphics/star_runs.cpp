@@ -22,7 +22,9 @@ constexpr double RunCoordinateLimit = 0x1p24;
 
 // Every point g_Line(from, to) plots, unclipped, in its order. The major
 // coordinate moves by exactly one per point; the minor one is g_Line's
-// running sum. `from` has no negative coordinate, so its rounding is itself.
+// running sum. The first point is `from` itself: g_Line rounds it, which
+// changes it only for a negative coordinate, off the surface (the caller
+// plots the rounded point apart).
 template <class Point>
 void walkline(RimPoint from, RimPoint to, Point&& point) {
   const int64_t dx = to.x - from.x, dy = to.y - from.y;
@@ -330,6 +332,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   const bool set = c.textcolor >= 144;  // drawing colour indexes 9..15 set the bit
   const int64_t right = s.width - 1;
   std::array<Span, BandRows> spans;
+  std::vector<RowPiece> rowgaps;
   auto band = [&](int64_t top, int64_t bottom, int direction) {
     for (SectorParts& sector : sectors) {
       bool any = false;
@@ -358,10 +361,15 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
           b = std::min(b, right);
           if (a <= b) fillbits(row, a, b, set);
         };
-        sector.gaps.each(gaps, y, y, direction, [&](const RowPiece& gap) {
+        // The row's gaps, from left to right (the upward pass reads them
+        // backwards).
+        rowgaps.clear();
+        sector.gaps.each(gaps, y, y, direction, [&](const RowPiece& gap) { rowgaps.push_back(gap); });
+        if (direction < 0) std::reverse(rowgaps.begin(), rowgaps.end());
+        for (const RowPiece& gap : rowgaps) {
           if (gap.lo > lo) fill(lo, std::min(hi, gap.lo - 1));
           lo = std::max(lo, gap.hi + 1);
-        });
+        }
         if (lo <= hi) fill(lo, hi);
       }
     }
