@@ -99,20 +99,3 @@ TEST(HeadlessStar, ASessionDrawsTheStarShowsItsTimeAndEnds) {
   EXPECT_TRUE(saved.ok()) << saved.Message;
   EXPECT_TRUE(saved.Graphic.Data == reference);
 }
-
-TEST(HeadlessStarTiming, First8192) {
-  std::string screen;
-  runHeadless(velmorandine, [&](HeadlessSession& s) {
-    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreencount("(32-8192) ein:") > 0; }));
-    s.type("8192\n");
-    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreencount("(1-360) ein:") > 0; }));
-    s.type("36\n");
-    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreencount("(1-360) ein:") == 2; }));
-    s.type("36\n");
-    ASSERT_TRUE(s.waituntil([] { return vxtest::textscreencount("(1-360) ein:") == 3; }));
-    screen = vxtest::textscreen();
-    s.type("0\n");
-    ASSERT_TRUE(s.waitforend());
-  }, vxtest::sessionoptions());
-  std::printf("SCREEN:\n%s\n", screen.c_str());
-}
