@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 #include "graphics/star_raster.h"
@@ -47,19 +48,47 @@ void walkline(RimPoint from, RimPoint to, Point&& point) {
 }
 
 // The pixels one line has in one row.
+// Coordinates are below 2^24 (see RunCoordinateLimit), so 32 bits hold them.
 struct RowPiece {
-  int64_t y, lo, hi;
+  int32_t y, lo, hi;
 };
+
+RowPiece rowpiece(int64_t y, int64_t lo, int64_t hi) {
+  return {static_cast<int32_t>(y), static_cast<int32_t>(lo), static_cast<int32_t>(hi)};
+}
+
+// Sorts pieces by row, then from left to right. The rim pieces of a sector
+// come in a few runs of rows going one way (the rim turns at the bottom and
+// the top), so each run is put the right way round and the runs are merged.
+void sortbyrow(std::vector<RowPiece>& pieces, size_t begin, std::vector<RowPiece>& scratch) {
+  const auto byrow = [](const RowPiece& a, const RowPiece& b) { return a.y != b.y ? a.y < b.y : a.lo < b.lo; };
+  const auto start = pieces.begin() + static_cast<ptrdiff_t>(begin);
+  size_t merged = begin;  // [begin, merged) is sorted
+  while (merged < pieces.size()) {
+    size_t end = merged + 1;
+    const bool down = end < pieces.size() && pieces[end].y < pieces[merged].y;
+    while (end < pieces.size() && (down ? pieces[end].y <= pieces[end - 1].y : pieces[end].y >= pieces[end - 1].y)) ++end;
+    const auto from = pieces.begin() + static_cast<ptrdiff_t>(merged), to = pieces.begin() + static_cast<ptrdiff_t>(end);
+    if (down) std::reverse(from, to);
+    if (!std::is_sorted(from, to, byrow)) std::sort(from, to, byrow);  // pieces of one row side by side
+    if (merged > begin) {
+      scratch.clear();
+      std::merge(start, from, from, to, std::back_inserter(scratch), byrow);
+      std::copy(scratch.begin(), scratch.end(), start);
+    }
+    merged = end;
+  }
+}
 
 // The pieces of g_Line(from, to) row by row, from the top row down.
 std::vector<RowPiece> linepieces(RimPoint from, RimPoint to) {
   std::vector<RowPiece> pieces;
   walkline(from, to, [&](int64_t x, int64_t y) {
     if (!pieces.empty() && pieces.back().y == y) {
-      pieces.back().lo = std::min(pieces.back().lo, x);
-      pieces.back().hi = std::max(pieces.back().hi, x);
+      pieces.back().lo = std::min(pieces.back().lo, static_cast<int32_t>(x));
+      pieces.back().hi = std::max(pieces.back().hi, static_cast<int32_t>(x));
     } else {
-      pieces.push_back({y, x, x});
+      pieces.push_back(rowpiece(y, x, x));
     }
   });
   if (pieces.size() > 1 && pieces.front().y > pieces.back().y) std::reverse(pieces.begin(), pieces.end());
@@ -79,7 +108,7 @@ void addgaps(RimPoint centre, RimPoint a, RimPoint b, int64_t first, int64_t las
       ++j;
     } else {
       const int64_t lo = std::min(one[i].hi, two[j].hi) + 1, hi = std::max(one[i].lo, two[j].lo) - 1;
-      if (lo <= hi && one[i].y >= first && one[i].y <= last) gaps.push_back({one[i].y, lo, hi});
+      if (lo <= hi && one[i].y >= first && one[i].y <= last) gaps.push_back(rowpiece(one[i].y, lo, hi));
       ++i;
       ++j;
     }
@@ -288,16 +317,17 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
 
   // Each sector's edge lines, rim pixels (as row pieces) and gaps.
   std::vector<SectorParts> sectors(ranges.size());
-  std::vector<RowPiece> rim, gaps;
+  std::vector<RowPiece> rim, gaps, scratch;
   std::vector<std::pair<RimPoint, RimPoint>> diagonals;
   bool anylength = false;  // some line goes beyond the centre
+  const int64_t chunk = std::max<int64_t>(angles.size() / 32, 64);
   constexpr RimPoint none{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
   for (size_t k = 0; k < ranges.size(); ++k) {
     SectorParts& sector = sectors[k];
     RimPoint last = none, first = none;
     diagonals.clear();
     sector.rim.begin = rim.size();
-    walk.walk(ranges[k], last, [&](RimPoint p) {
+    const auto onrim = [&](RimPoint p) {
       if (first == none) {
         first = p;
       } else if (std::llabs(p.x - last.x) == 1 && std::llabs(p.y - last.y) == 1) {
@@ -306,12 +336,16 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       if (!finalinside && segmentnear(centre, p, s.width, s.height, 2)) near.add(p);
       if (p.y < rowfirst || p.y > rowlast) return;
       if (rim.size() > sector.rim.begin && rim.back().y == p.y) {
-        rim.back().lo = std::min(rim.back().lo, p.x);
-        rim.back().hi = std::max(rim.back().hi, p.x);
+        rim.back().lo = std::min(rim.back().lo, static_cast<int32_t>(p.x));
+        rim.back().hi = std::max(rim.back().hi, static_cast<int32_t>(p.x));
       } else {
-        rim.push_back({p.y, p.x, p.x});
+        rim.push_back(rowpiece(p.y, p.x, p.x));
       }
-    });
+    };
+    // The rim walk works out where the rim pixel may change over the whole
+    // range it is given: in pieces, so that its list stays short.
+    for (int64_t lo = ranges[k].lo; lo < ranges[k].hi; lo += chunk)
+      walk.walk({lo, std::min(ranges[k].hi, lo + chunk)}, last, onrim);
     sector.rim.end = rim.size();
     sector.edges[0] = LineWalker(centre, first);
     if (last != first) sector.edges[1] = LineWalker(centre, last);
@@ -319,9 +353,8 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
     sector.gaps.begin = gaps.size();
     for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, gaps);
     sector.gaps.end = gaps.size();
-    const auto byrow = [](const RowPiece& a, const RowPiece& b) { return a.y != b.y ? a.y < b.y : a.lo < b.lo; };
-    std::sort(rim.begin() + static_cast<ptrdiff_t>(sector.rim.begin), rim.end(), byrow);
-    std::sort(gaps.begin() + static_cast<ptrdiff_t>(sector.gaps.begin), gaps.end(), byrow);
+    sortbyrow(rim, sector.rim.begin, scratch);
+    sortbyrow(gaps, sector.gaps.begin, scratch);
   }
 
   // The picture is filled a band of rows at a time, every sector's runs in
@@ -367,8 +400,8 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
         sector.gaps.each(gaps, y, y, direction, [&](const RowPiece& gap) { rowgaps.push_back(gap); });
         if (direction < 0) std::reverse(rowgaps.begin(), rowgaps.end());
         for (const RowPiece& gap : rowgaps) {
-          if (gap.lo > lo) fill(lo, std::min(hi, gap.lo - 1));
-          lo = std::max(lo, gap.hi + 1);
+          if (gap.lo > lo) fill(lo, std::min<int64_t>(hi, gap.lo - 1));
+          lo = std::max<int64_t>(lo, gap.hi + 1);
         }
         if (lo <= hi) fill(lo, hi);
       }
