@@ -63,7 +63,7 @@ TEST(Vxtool, HelpDescribesTheCommandsAndTheirOptions) {
   const Result general = runtool({"--help"}), star = runtool({"star", "--help"});
   EXPECT_EQ(std::tuple(general.status, star.status), std::tuple(0, 0));
   EXPECT_NE(general.out.find("star"), std::string::npos);
-  EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--out FILE]"), std::string::npos);
+  EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--repeat K] [--out FILE]"), std::string::npos);
 }
 
 // Each of these arguments is refused with status 2, a message and no output.
@@ -81,7 +81,8 @@ TEST(Vxtool, RefusesArgumentsThatDoNotFit) {
       {{"star", "--size", "64", "--size", "65", "--segments", "3"}, "option '--size' given twice"},
       {{"star", "--size", "64", "--segments", "3", "--colour", "red"}, "unknown option '--colour'"},
       {{"star", "--size", "64", "--segments", "3", "extra"}, "unexpected argument 'extra'"},
-      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast or reference"},
+      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast, lines or reference"},
+      {{"star", "--size", "64", "--segments", "3", "--repeat", "0"}, "--repeat must be from 1 to 1000, not 0"},
       {{"star", "--size", "64", "--segments", "3", "--out", "star.jpg"}, "--out must name a .gr, .png, .pbm, .pgm or .ppm file"},
   };
   for (const auto& [arguments, message] : cases) {
@@ -109,8 +110,13 @@ TEST(Vxtool, StarWritesTheTimeAndThePicture) {
   EXPECT_EQ(byte(40, 33), 0xFF);
   EXPECT_EQ(byte(8, 20), 0x00);  // above the centre, left: an empty half
 
-  // The graphic file of the fast star holds the same pixels (format 0: 0 black, 15 white).
+  // The graphic file of the fast star, and of the line drawing after three
+  // drawings, hold the same pixels (format 0: 0 black, 15 white).
   ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "1", "--out", dir.file("s.gr")}).status, 0);
+  const Result lines = runtool({"star", "--size", "64", "--segments", "1", "--impl", "lines", "--repeat", "3", "--out", dir.file("l.gr")});
+  ASSERT_EQ(lines.status, 0) << lines.err;
+  EXPECT_NE(lines.out.find("\nbest of 3: "), std::string::npos) << lines.out;
+  EXPECT_EQ(dir.read("l.gr"), dir.read("s.gr"));
   const vx::GraphicReading gr = vx::readgraphicfile(dir.read("s.gr"));
   ASSERT_TRUE(gr.ok()) << gr.Message;
   ASSERT_EQ(gr.Graphic.Data.size(), 64u * 64);
