@@ -50,6 +50,7 @@ inline constexpr int64_t LargestPictureBytes = int64_t{1} << 24;
 /// rows; what LargestPictureBytes bounds. 0 for a format outside the table.
 int64_t graphicpicturebytes(const t_Graphic& header);
 
+/// What reading a ".gr" file gave: the record, or what is wrong with the file.
 struct GraphicReading {
   t_Graphic Graphic;  ///< the empty record unless Fault is None
   GraphicFault Fault = GraphicFault::None;  ///< None, or what is wrong with the file

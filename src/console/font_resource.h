@@ -29,7 +29,7 @@ constexpr int64_t FontFormatGreyCompressed = 102;  ///< FontFormatGrey, LZW-code
 /// bytes plainly or as LZW codes, which a real encoder writes in well under
 /// four bytes per byte; 64 MiB holds either with room to spare.
 constexpr int64_t FontDataLimit = int64_t{1} << 24;
-constexpr int64_t FontFileLimit = int64_t{1} << 26;
+constexpr int64_t FontFileLimit = int64_t{1} << 26;  ///< the largest font file read (64 MiB)
 
 /// Reads the font file `name` (with its extension) from the resource directory.
 /// Any failure logs one line and answers a font without Data. The name stays
