@@ -29,10 +29,12 @@ t_Graphic g_CompressRLE(t_Graphic graphic);
 t_Graphic g_CompressLZW(t_Graphic graphic);
 // The whole save pipeline: packed, run-length encoded, then LZW-coded.
 t_Graphic g_EncodeGraphic(t_Graphic graphic);
-// The 16-byte header and the data, written with setbinarytofile.
+// The 16-byte header and the data, written with setbinarytofile; answers its
+// result: 0, or the system's error number.
 std::vector<uint8_t> graphicfilebytes(const t_Graphic& graphic);
-void g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic);
-// Saves the front window through the save panel; runs on the main thread.
+int64_t g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic);
+// Saves the front window through the save panel; runs on the main thread. A
+// failed write is shown to the user with its reason.
 void g_SaveGraphic();
 
 }  // namespace vx

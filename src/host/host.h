@@ -43,6 +43,13 @@ struct SavePanelRequest {
   std::string nameFieldLabel;
 };
 
+// What a host shows when a command the user chose could not be carried out.
+struct UserProblem {
+  std::string title;    // the box's title: the command, as the menu names it
+  std::string text;     // one German sentence: what failed and why
+  std::string details;  // the system's own words, for a second look
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -109,6 +116,11 @@ class Host {
   // Unicode canonical composition (NFC) of a string, as the host's string
   // library does it.
   virtual std::string precomposed(const std::string& text) = 0;
+
+  // Tells the user that something they asked for failed: a modal message with
+  // a sentence that says what and why, and the technical detail for whoever
+  // wants it. Main thread only; the caller goes on when the user closed it.
+  virtual void showProblem(const UserProblem& problem) = 0;
 
   // A sign that the application is at work and does not answer meanwhile (a
   // busy cursor), shown from true to false; calls may nest. Main thread only.

@@ -18,6 +18,9 @@ std::optional<HostImage> slotviewimage(int slot) {
 bool drawslotview(int slot, const std::function<void(const StoredPicture&)>& draw) {
   if (!MemoryReady || slot < 0 || slot >= 8) return false;
   const auto window = static_cast<uint8_t>(slot);
+  // A host redraws the views of slots that are not in use as well; that is
+  // no call of the program's, so it leaves no diagnostic line.
+  if (!WindowTable[window].Initialized) return false;
   if (window != 0) return withwindowpicture(window, draw);
   WindowTable[0].VerticalBlank = false;
   const bool drawn = withwindowpicture(window, draw);

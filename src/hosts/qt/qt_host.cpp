@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "events/menu_availability.h"
 #include "host/bundle.h"
 #include "hosts/qt/clipboard_text.h"
 #include "hosts/qt/compact_image.h"
@@ -60,6 +62,7 @@ QtHost::QtHost()
                   menuchosen(item, title, role);
                 }) {
   current = this;
+  menubars_.setavailability(menuitemavailable);
 }
 
 // ---- The interface ----------------------------------------------------------
@@ -137,9 +140,12 @@ QAction* QtHost::menuaction(HostWindow w, const std::string& menu, const std::st
   return menubars_.action(window(w), menu, item);
 }
 
+// The front window decides what the menu commands act on: their shortcuts
+// follow it at once, not only when a menu is next opened.
 void QtHost::windowactivated(HostWindow window) {
   std::erase(keyorder_, window);
   keyorder_.insert(keyorder_.begin(), window);
+  menubars_.refresh();
 }
 
 void QtHost::closeboxpressed(HostWindow window) {
@@ -422,6 +428,17 @@ void QtHost::setBusy(bool busy) {
   // The work that follows keeps the event loop from running: the new cursor
   // must reach the window system now.
   QGuiApplication::sync();
+}
+
+// A modal box over the window last made key; the details hide behind a button.
+void QtHost::showProblem(const UserProblem& problem) {
+  QMessageBox box(panelparent());
+  box.setIcon(QMessageBox::Warning);
+  box.setWindowTitle(QString::fromStdString(problem.title));
+  box.setText(QString::fromStdString(problem.text));
+  if (!problem.details.empty()) box.setDetailedText(QString::fromStdString(problem.details));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
 }
 
 void QtHost::beep() { QApplication::beep(); }

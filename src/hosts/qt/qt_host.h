@@ -81,6 +81,7 @@ class QtHost final : public Host {
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
   std::string precomposed(const std::string& text) override;
   void setBusy(bool busy) override;
+  void showProblem(const UserProblem& problem) override;
   void beep() override;
   std::string bundlePath() override;
   std::string resourceDirectory() override;
