@@ -10,4 +10,5 @@
 #include "codecs/graphic_rows.h"
 #include "codecs/lzw.h"
 #include "codecs/run_length.h"
+#include "codecs/save_failure.h"
 #include "codecs/packing.h"

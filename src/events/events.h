@@ -5,6 +5,7 @@
 #include "events/event_record.h"
 #include "events/event_state.h"
 #include "events/key_table.h"
+#include "events/menu_availability.h"
 #include "events/menu_commands.h"
 #include "events/menu_handler.h"
 #include "events/menu_table.h"

@@ -20,6 +20,14 @@ class Shared {
     value_.store(value);
     return *this;
   }
+  Shared& operator+=(T step) {
+    value_.fetch_add(step);
+    return *this;
+  }
+  Shared& operator-=(T step) {
+    value_.fetch_sub(step);
+    return *this;
+  }
   operator T() const { return value_.load(); }  // NOLINT
   T load() const { return value_.load(); }
 

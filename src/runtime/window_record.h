@@ -66,7 +66,7 @@ struct t_Window {
   int64_t TextFirstLine = 0;
   int64_t TextLastLine = 0;
   int64_t TextHpos = 0;
-  int64_t TextVpos = 0;
+  Shared<int64_t> TextVpos = 0;  // also read by the views, which keep its line in sight
   uint8_t TextColor = 0;
   bool TextInverse = false;
   int64_t TextDisplayMode = 0;

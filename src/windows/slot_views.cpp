@@ -1,5 +1,7 @@
 #include "host/slot_view.h"
 
+#include <algorithm>
+
 #include "runtime/memory.h"
 #include "windows/window_image.h"
 
@@ -26,6 +28,18 @@ bool drawslotview(int slot, const std::function<void(const StoredPicture&)>& dra
   const bool drawn = withwindowpicture(window, draw);
   WindowTable[0].VerticalBlank = true;
   return drawn;
+}
+
+// The text lines fill the picture's height evenly (a text window's picture is
+// its lines of glyph cells), which the window's size fields tell without
+// touching its font.
+std::optional<PictureRows> slotcursorrows(int slot) {
+  if (!MemoryReady || slot < 0 || slot >= 8) return std::nullopt;
+  const t_Window& w = WindowTable[slot];
+  if (!w.Initialized || w.TextMemoryStart < 0 || w.TextHeight <= 0) return std::nullopt;
+  const int64_t lineheight = w.Height / w.TextHeight;
+  const int64_t line = std::clamp<int64_t>(w.TextVpos, 1, w.TextHeight);
+  return PictureRows{(line - 1) * lineheight, line * lineheight};
 }
 
 HostImage storedpictureimage(const StoredPicture& picture) { return pictureimage(picture); }

@@ -125,6 +125,13 @@ void MenuBarSet::refresh() {
     for (size_t m = 0; m < bar.menus.size(); ++m) refreshmenu(static_cast<int>(m), bar.menus[m]);
 }
 
+bool MenuBarSet::ismenukey(const QKeySequence& keys) const {
+  for (const MenuDescription& menu : menus_)
+    for (const MenuItemDescription& item : menu.items)
+      if (!item.keyEquivalent.empty() && menushortcut(item) == keys) return true;
+  return false;
+}
+
 std::optional<int> MenuBarSet::find(const std::string& title) const {
   for (size_t i = 0; i < menus_.size(); ++i)
     if (menus_[i].title == title) return static_cast<int>(i);

@@ -32,6 +32,8 @@ class MenuBarSet {
   // opens, and for all of them on refresh(). Without it every item is enabled.
   void setavailability(Availability availability) { availability_ = std::move(availability); }
   void refresh();
+  // Whether the keys are some item's key equivalent (enabled or not).
+  bool ismenukey(const QKeySequence& keys) const;
 
   void attach(QMainWindow* window);
 
