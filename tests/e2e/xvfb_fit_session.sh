@@ -103,7 +103,7 @@ leaveslastlines() {
   fi
 }
 eventually leaveslastlines || failures=1
-eventually showsat "$out/opened.png" "2.5 $inner 0" "7.5 $inner 255" "2.5 $outer 255" "182.5 $outer 255" ||
+eventually showsat "$out/opened.png" "2.5 $inner 0" "7.5 $inner 255" "42.5 $outer 255" "222.5 $outer 255" ||
   failures=1
 
 zoom() {
@@ -112,14 +112,15 @@ zoom() {
 }
 
 # Fitted: the circle's edge lies at the view's half height, so a point a
-# tenth beyond it is white, one inside a black wedge black.
+# tenth beyond it (along a diagonal, which stays inside a nearly square
+# view) is white, one inside a black wedge black.
 zoom ctrl+shift+e
-eventually showsat "$out/fit-zoomed.png" "2.5 $inner 0" "7.5 $inner 255" "2.5 $outer 255" "182.5 $outer 255" ||
+eventually showsat "$out/fit-zoomed.png" "2.5 $inner 0" "7.5 $inner 255" "42.5 $outer 255" "222.5 $outer 255" ||
   failures=1
 # At 1:1 the middle of the picture stays in the middle of the view, and the
 # same points lie well inside the circle of 4096 pixels.
 zoom ctrl+shift+g
-eventually showsat "$out/actual-size.png" "2.5 $inner 0" "7.5 $inner 255" "2.5 $outer 0" "182.5 $outer 0" ||
+eventually showsat "$out/actual-size.png" "2.5 $inner 0" "7.5 $inner 255" "42.5 $outer 0" "222.5 $outer 0" ||
   failures=1
 eventually framefits "$graphic" || failures=1
 

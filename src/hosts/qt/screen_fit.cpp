@@ -28,7 +28,9 @@ double scalein(const QRect& room, const QSize& content, const QMargins& decorati
 std::optional<QRect> roombeside(const QRect& wanted, const QRect& available, const QMargins& decoration,
                                 const QRect& keepclear) {
   const QRect clear = keepclear.intersected(available);
-  if (clear.isEmpty() || !wanted.marginsAdded(decoration).intersects(clear)) return std::nullopt;
+  // What the window would cover, fitted to the screen as it would be otherwise.
+  const QRect covered = fittedgeometry(wanted, available, decoration).marginsAdded(decoration);
+  if (clear.isEmpty() || !covered.intersects(clear)) return std::nullopt;
   const int left = available.left(), top = available.top();
   const std::array<QRect, 4> rooms = {
       QRect(left, top, available.width(), clear.top() - top),                      // above

@@ -18,7 +18,7 @@ QRect fittedgeometry(const QRect& wanted, const QRect& available, const QMargins
 // window that must stay visible: the lines of a text window from its cursor
 // down) goes instead: the largest part of `available` beside, above or below
 // it, the one that shows the window's content the largest. None when the
-// window covers nothing of it, or when no part beside it has room for a
+// window, fitted to the screen, covers nothing of it, or when no part beside it has room for a
 // usable window (it then fits the whole available area as before).
 std::optional<QRect> roombeside(const QRect& wanted, const QRect& available, const QMargins& decoration,
                                 const QRect& keepclear);
