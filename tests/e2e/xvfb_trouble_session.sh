@@ -64,6 +64,7 @@ draw() {
   xdotool key ctrl+KP_8
   answer "$1"
   eventually timesatleast $((before + 1)) || return 1
+  activate "$text"
   xdotool key ctrl+KP_9
 }
 shown() { xdotool search --onlyvisible --name "$1"; }
@@ -75,11 +76,39 @@ answer 36
 eventually shown 'Grafik$' || fail "the graphic window did not show"
 graphic=$(shown 'Grafik$' | head -n1)
 
-# Saves the graphic window under `path`; "Ja" when asked to replace a file.
+# Gives the keyboard to a window (the window manager may still be busy with
+# the one that came before).
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
+# Presses keys in a window's menus: F10 opens the first one, and the keys
+# that follow go to the menus once one shows.
+menukeys() {
+  activate "$1"
+  shift
+  xdotool key F10
+  eventually menuopen || fail "F10 did not open a menu"
+  xdotool key "$@"
+}
+menuopen() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    xwininfo -id "$w" | grep -q "Override Redirect State: yes" && return 0
+  done
+  return 1
+}
+# Answers the box titled `title` with Return.
+closebox() {
+  activate "$(shown "$1" | head -n1)"
+  xdotool key Return
+  eventually notshown "$1" || fail "the box did not close"
+}
+
+# Saves the graphic window under `path`, typed into the save dialog.
 saveas() {
-  xdotool windowactivate --sync "$graphic" 2>/dev/null || xdotool windowfocus --sync "$graphic"
+  activate "$graphic"
   xdotool key ctrl+shift+s
   eventually shown '^Grafik sichern unter$' || fail "the save dialog did not show"
+  dialog=$(shown '^Grafik sichern unter$' | head -n1)
+  activate "$dialog"
   xdotool type --delay 20 "$1"
   xdotool key Return
 }
@@ -89,8 +118,7 @@ saveas "$out/schreibgeschuetzt/stern.gr"
 eventually shown '^Grafik sichern$' || fail "no box told that the graphic was not saved (read-only disk)"
 import -window root "$out/read-only-box.png"
 grep -q "setbinarytofile: Error #30: Read-only file system" "$log" || fail "the diagnostic line is missing"
-xdotool key Return
-eventually notshown '^Grafik sichern$' || fail "the box did not close"
+closebox '^Grafik sichern$'
 [ ! -e "$out/schreibgeschuetzt/stern.gr" ] || fail "a file appeared on the read-only disk"
 
 # 1b. Over an existing file on a full disk, after "Ja": the box; the old file intact.
@@ -98,12 +126,12 @@ saveas "$out/voll/alt.gr"
 # The question to replace the file carries the dialog's title too.
 asked() { [ "$(shown '^Grafik sichern unter$' | wc -l)" -ge 2 ]; }
 eventually asked || fail "the replace question did not show"
+activate "$(shown '^Grafik sichern unter$' | grep -vx "$dialog" | head -n1)"
 xdotool key alt+j
 eventually shown '^Grafik sichern$' || fail "no box told that the graphic was not saved (full disk)"
 import -window root "$out/full-disk-box.png"
 grep -q "setbinarytofile: Error #28: No space left on device" "$log" || fail "the diagnostic line is missing"
-xdotool key Return
-eventually notshown '^Grafik sichern$' || fail "the box did not close"
+closebox '^Grafik sichern$'
 cmp -s "$out/voll/alt.gr" "$out/alt.gr.before" || fail "the old file was changed by the failed save"
 
 # The program goes on at its prompt.
@@ -115,34 +143,31 @@ echo "failed saves were told in a box; the old file stayed; the program went on"
 #    handled: the keys reach the program in the order they were pressed.
 printf vorher | xclip -selection clipboard
 eventually bash -c "[ \"\$(xclip -o -selection clipboard)\" = vorher ]"
-xdotool windowactivate --sync "$graphic" 2>/dev/null || xdotool windowfocus --sync "$graphic"
+activate "$graphic"
 xdotool key ctrl+shift+t
 draw 7 || fail "no third drawing"
 [ "$(xclip -o -selection clipboard)" = vorher ] || fail "\"Text kopieren\" from the graphic window changed the clipboard"
 # In the menu the keyboard passes over it: "Grafik kopieren" is chosen again.
-xdotool windowactivate --sync "$graphic" 2>/dev/null || xdotool windowfocus --sync "$graphic"
-xdotool key F10 Right Right Down Return
+menukeys "$graphic" Right Right Down Return
 clipboardimage() { xclip -o -selection clipboard -t TARGETS | grep -q '^image/'; }
 eventually clipboardimage || fail "the keyboard did not pass over the disabled \"Text kopieren\""
 echo "\"Text kopieren\" is disabled while the graphic window is in front"
 
 # 3. "Fenster": after window 1 the keyboard passes over windows 2 to 7 and
 #    reaches "Zwischenablage zeigen".
-xdotool windowactivate --sync "$text" 2>/dev/null || xdotool windowfocus --sync "$text"
-xdotool key F10 Right Right Right Right Down Down Down Down Down Down Return
+menukeys "$text" Right Right Right Right Down Down Down Down Down Down Return
 eventually shown '^Zwischenablage$' ||
   fail "the keyboard did not pass over the items of windows that do not exist"
 ! grep -q "t_MenuEventHandler: Window #2 not initialized." "$log" || fail "an item of a missing window was chosen"
 # "Ablage": the clearing items have nothing to clear: from "Grafik sichern …"
 # the keyboard comes round to it again.
-xdotool windowactivate --sync "$graphic" 2>/dev/null || xdotool windowfocus --sync "$graphic"
-xdotool key F10 Right Down Return
+menukeys "$graphic" Right Down Return
 eventually shown '^Grafik sichern unter$' || fail "the keyboard did not pass over the clearing items"
+activate "$(shown '^Grafik sichern unter$' | head -n1)"
 xdotool key Escape
 eventually notshown '^Grafik sichern unter$'
 # "Velmorandine": past "Einstellungen …" to the quit item, which ends the application.
-xdotool windowactivate --sync "$text" 2>/dev/null || xdotool windowfocus --sync "$text"
-xdotool key F10 Down Return
+menukeys "$text" Down Return
 eventually bash -c "! kill -0 $app" || fail "the keyboard did not pass over \"Einstellungen …\""
 status=0
 wait "$app" || status=$?
