@@ -131,9 +131,12 @@ int replacefile(const std::string& path, const std::vector<uint8_t>& bytes) {
   FileDescriptor file(createtemporary(target, temporary));
   if (file.get() < 0) {
     // A folder the user may not write still holds files the user may: such a
-    // file is written where it is, as it was before saving became safe.
+    // file is written where it is, as it was before saving became safe. Any
+    // other failure (a full disk) leaves the old file alone: truncating it
+    // first would lose it.
     const int error = errno;
-    return exists ? writeinplace(target, bytes) : error;
+    const bool folderforbidden = error == EACCES || error == EPERM;
+    return exists && folderforbidden ? writeinplace(target, bytes) : error;
   }
   int error = 0;
   if (exists && ::fchmod(file.get(), old.st_mode & 07777) != 0) error = errno;

@@ -7,9 +7,11 @@
 #include "codecs/graphic_formats.h"
 #include "codecs/lzw.h"
 #include "codecs/packing.h"
+#include "codecs/save_failure.h"
 #include "codecs/run_length.h"
 #include "graphics/screen_capture.h"
 #include "host/busy_scope.h"
+#include "host/host.h"
 #include "runtime/conversions.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
@@ -159,8 +161,8 @@ std::vector<uint8_t> graphicfilebytes(const t_Graphic& g) {
   return out;
 }
 
-void g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic) {
-  setbinarytofile(path, graphicfilebytes(graphic));
+int64_t g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic) {
+  return setbinarytofile(path, graphicfilebytes(graphic));
 }
 
 void g_SaveGraphic() {
@@ -170,8 +172,14 @@ void g_SaveGraphic() {
   const std::string path =
       t_SavePanel(name, "Grafik sichern unter", "Grafik sichern unter", "gr");
   if (path.empty()) return;
-  const BusyScope busy;
-  g_WriteGraphicFile(path, graphic);
+  int64_t error = 0;
+  {
+    const BusyScope busy;
+    error = g_WriteGraphicFile(path, graphic);
+  }
+  // A program started from the desktop has no standard output to show the
+  // diagnostic line: the user is told in a box, and the old file stays.
+  if (error != 0) host().showProblem(graphicsavefailure(static_cast<int>(error), path));
 }
 
 }  // namespace vx

@@ -28,14 +28,16 @@ t_Graphic g_CompressLZW(t_Graphic graphic);
 t_Graphic g_EncodeGraphic(t_Graphic graphic);
 /// The 16-byte header and the data, written with setbinarytofile.
 std::vector<uint8_t> graphicfilebytes(const t_Graphic& graphic);
-/// Writes the ".gr" file: the 16-byte header and the data. A file that cannot
-/// be written leaves the old one as it was, after setbinarytofile's line.
-void g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic);
+/// Writes the ".gr" file: the 16-byte header and the data; answers
+/// setbinarytofile's result, 0 or the system's error number. A file that
+/// cannot be written leaves the old one as it was, after setbinarytofile's line.
+int64_t g_WriteGraphicFile(const std::string& path, const t_Graphic& graphic);
 /// Saves the front window's picture as a ".gr" file, named after the window's
 /// title, where the user chooses in the save panel; nothing when the user
 /// cancels. The program installs it as MenuSaveProcedure for the save command.
 /// A front window that is no slot gives an empty picture (after the capture's
-/// line); a file that cannot be written, setbinarytofile's line.
+/// line); a file that cannot be written, setbinarytofile's line, and the user
+/// is told in a message why the picture was not saved.
 void g_SaveGraphic();
 
 }  // namespace vx

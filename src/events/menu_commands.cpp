@@ -96,7 +96,14 @@ void copytext() {
   const BusyScope busy;
   const uint8_t front = t_FrontWindow();
   if (front < 8) {
-    putonpasteboard(pasteboardtext(t_GetScreen(front, "\r")));
+    // A window without text (a graphic window) gives none: the pasteboard
+    // keeps what it holds rather than being emptied.
+    const std::string text = t_GetScreen(front, "\r");
+    if (text.empty()) {
+      t_Beep();
+      return;
+    }
+    putonpasteboard(pasteboardtext(text));
   } else if (front == SystemConsoleWindowNumber) {
     copytextview(console);
   } else if (front == VirtualPrinterWindowNumber) {

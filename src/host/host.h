@@ -47,6 +47,13 @@ struct SavePanelRequest {
   std::string nameFieldLabel;  ///< the label before the name field; empty: the host's own
 };
 
+/// What a host shows when a command the user chose could not be carried out.
+struct UserProblem {
+  std::string title;    ///< the box's title: the command, as the menu names it
+  std::string text;     ///< one German sentence: what failed and why
+  std::string details;  ///< the system's own words, for a second look
+};
+
 /// The interface a host implements: windows, views, menus, pasteboard,
 /// panels, beep, clock and bundle, each on the main thread. A program rarely
 /// calls it directly (host().absoluteTime() for the clock); the toolkit's
@@ -129,6 +136,11 @@ class Host {
   /// Unicode canonical composition (NFC) of a string, as the host's string
   /// library does it.
   virtual std::string precomposed(const std::string& text) = 0;
+
+  /// Tells the user that something they asked for failed: a modal message with
+  /// a sentence that says what and why, and the technical detail for whoever
+  /// wants it. Main thread only; the caller goes on when the user closed it.
+  virtual void showProblem(const UserProblem& problem) = 0;
 
   /// A sign that the application is at work and does not answer meanwhile (a
   /// busy cursor), shown from true to false; calls may nest. Main thread only.

@@ -18,6 +18,15 @@ std::optional<HostImage> slotviewimage(int slot);
 // where slotviewimage would answer none.
 bool drawslotview(int slot, const std::function<void(const StoredPicture&)>& draw);
 
+// The picture rows [top, bottom) of the text cursor's line in a slot that
+// shows text, so that a view too small for the picture can keep the line in
+// sight; none for a slot without text.
+struct PictureRows {
+  int64_t top = 0;
+  int64_t bottom = 0;
+};
+std::optional<PictureRows> slotcursorrows(int slot);
+
 // The opaque 32-bit image of a stored picture, for a host that needs one.
 HostImage storedpictureimage(const StoredPicture& picture);
 

@@ -26,6 +26,16 @@ class Shared {
     value_.store(value);
     return *this;
   }
+  /// Adds `step` atomically.
+  Shared& operator+=(T step) {
+    value_.fetch_add(step);
+    return *this;
+  }
+  /// Subtracts `step` atomically.
+  Shared& operator-=(T step) {
+    value_.fetch_sub(step);
+    return *this;
+  }
   /// The value (implicit, as the plain field reads).
   operator T() const { return value_.load(); }  // NOLINT
   T load() const { return value_.load(); }  ///< the value

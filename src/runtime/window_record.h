@@ -67,7 +67,7 @@ struct t_Window {
   int64_t TextFirstLine = 0;  ///< first line of the text area (from 1)
   int64_t TextLastLine = 0;  ///< last line of the text area
   int64_t TextHpos = 0;  ///< the cursor's column (from 1)
-  int64_t TextVpos = 0;  ///< the cursor's line (from 1)
+  Shared<int64_t> TextVpos = 0;  ///< the cursor's line (from 1); also read by the views, which keep its line in sight
   uint8_t TextColor = 0;  ///< text colours: foreground palette index in the high nibble, background in the low
   bool TextInverse = false;  ///< characters print with their colours swapped
   int64_t TextDisplayMode = 0;  ///< the display mode (console/display_mode.h)

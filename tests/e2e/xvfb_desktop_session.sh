@@ -89,8 +89,8 @@ eventually grep -q "t_InitWindow: GraphicWindow #1 End." "$log" ||
 echo "keys reach the text window after a menu was closed with Esc"
 
 # 2. Draw a star, then save the graphic window under a bare name.
-grep -q "loadqttranslations: .*qtbase_de.qm loaded." "$log" ||
-  fail "Qt's German texts for the dialogs were not loaded"
+# The host says something of its translations only when they are missing.
+if grep -q "loadqttranslations:" "$log"; then fail "Qt's German texts for the dialogs were not loaded"; fi
 xdotool windowfocus --sync "$text"
 xdotool type --delay 30 36
 xdotool key Return

@@ -2,7 +2,8 @@
 # The desktop program with a graphic far larger than the screen (D = 8192) on
 # a virtual 1920x1200 display under a window manager: every window's frame,
 # title bar included, lies inside the screen's available area; the graphic
-# window zooms to fit (Ctrl+Shift+E) showing the whole star, and back to 1:1
+# window leaves the text window's last lines in sight and opens fitted; it
+# zooms to fit (Ctrl+Shift+E) showing the whole star, and back to 1:1
 # (Ctrl+Shift+G) showing the middle of the picture at its own size.
 #   xvfb_fit_session.sh <path to velmorandine> <folder for the screenshots>
 set -euo pipefail
@@ -87,20 +88,39 @@ showsat() {
 
 inner=$((fitradius * 7 / 10))
 outer=$((fitradius * 11 / 10))
+
+# The graphic window leaves the text window's last lines in sight (the three
+# lines above its 16-point bottom border: the time, a blank and the prompt),
+# and it opens with the picture fitted, showing the whole star.
+leaveslastlines() {
+  local x y w h l r t b
+  read -r x y w h <<<"$(clientarea "$graphic")"
+  read -r l r t b <<<"$(xprop -id "$graphic" _NET_FRAME_EXTENTS | grep '=' | sed 's/.*= //; s/,//g')"
+  local linestop=$((ty + th - 16 - 3 * 32)) framebottom=$((y + h + b)) frameleft=$((x - l)) frameright=$((x + w + r))
+  if [ "$framebottom" -gt "$linestop" ] && [ "$frameleft" -lt $((tx + tw)) ] && [ "$frameright" -gt "$tx" ]; then
+    echo "the graphic window (bottom edge $framebottom) covers the text window's last lines (from $linestop)" >&2
+    return 1
+  fi
+}
+eventually leaveslastlines || failures=1
+eventually showsat "$out/opened.png" "2.5 $inner 0" "7.5 $inner 255" "42.5 $outer 255" "222.5 $outer 255" ||
+  failures=1
+
 zoom() {
   xdotool windowfocus --sync "$graphic"
   xdotool key "$1"
 }
 
 # Fitted: the circle's edge lies at the view's half height, so a point a
-# tenth beyond it is white, one inside a black wedge black.
+# tenth beyond it (along a diagonal, which stays inside a nearly square
+# view) is white, one inside a black wedge black.
 zoom ctrl+shift+e
-eventually showsat "$out/fit-zoomed.png" "2.5 $inner 0" "7.5 $inner 255" "2.5 $outer 255" "182.5 $outer 255" ||
+eventually showsat "$out/fit-zoomed.png" "2.5 $inner 0" "7.5 $inner 255" "42.5 $outer 255" "222.5 $outer 255" ||
   failures=1
 # At 1:1 the middle of the picture stays in the middle of the view, and the
 # same points lie well inside the circle of 4096 pixels.
 zoom ctrl+shift+g
-eventually showsat "$out/actual-size.png" "2.5 $inner 0" "7.5 $inner 255" "2.5 $outer 0" "182.5 $outer 0" ||
+eventually showsat "$out/actual-size.png" "2.5 $inner 0" "7.5 $inner 255" "42.5 $outer 0" "222.5 $outer 0" ||
   failures=1
 eventually framefits "$graphic" || failures=1
 

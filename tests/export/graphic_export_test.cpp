@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+
 #include "support/test_support.h"
 
 using namespace vx;
@@ -103,4 +106,47 @@ TEST_F(GraphicExport, AFrontWindowThatIsNoGraphicSavesAnEmptyGraphic) {
   ASSERT_EQ(file.size(), 16u);
   EXPECT_EQ(file[5], 130);
   EXPECT_EQ(std::vector<uint8_t>(file.begin() + 6, file.begin() + 10), std::vector<uint8_t>(4, 0));
+}
+
+// A write that fails is told to the user with its reason in German (the
+// diagnostic line stays as it was); the file that was there stays intact.
+TEST_F(GraphicExport, AFailedSaveTellsTheUserWhyAndKeepsWhatWasThere) {
+  openwindow(1, 64, 64);
+  const std::string folderpath = folder_.file("ordner.gr");
+  std::filesystem::create_directory(folderpath);
+  const std::string missing = folder_.file("fehlt/stern.gr");
+  host_->scriptsavepanel("file://" + missing);
+  g_SaveGraphic();
+  host_->scriptsavepanel("file://" + folderpath);
+  g_SaveGraphic();
+  ASSERT_EQ(host_->problems().size(), 2u);
+  const UserProblem first = host_->problems()[0], second = host_->problems()[1];
+  EXPECT_EQ(std::tie(first.title, first.text, first.details),
+            std::make_tuple("Grafik sichern",
+                            "Die Grafik konnte nicht gesichert werden: Den Ordner für „" + missing + "“ gibt es nicht.",
+                            "Fehler Nr. 2: No such file or directory"));
+  EXPECT_EQ(second.text, "Die Grafik konnte nicht gesichert werden: „" + folderpath + "“ ist ein Ordner.");
+  EXPECT_EQ(vxtest::occurrences(log_.take(), "setbinarytofile: Error #"), 2u);
+  EXPECT_TRUE(std::filesystem::is_directory(folderpath));
+  save("gut.gr");
+  EXPECT_EQ(host_->problems().size(), 2u);  // a save that works says nothing
+}
+
+// The reasons a user meets: no right to write, a full disk, and the rest.
+TEST(GraphicSaveFailure, NamesTheReasonInWordsAndKeepsTheSystemsInTheDetails) {
+  const std::string lead = "Die Grafik konnte nicht gesichert werden: ";
+  const std::pair<int, std::string> cases[] = {
+      {EACCES, "Keine Schreibberechtigung für „/a/b.gr“."},
+      {EPERM, "Keine Schreibberechtigung für „/a/b.gr“."},
+      {EROFS, "Der Datenträger von „/a/b.gr“ ist schreibgeschützt."},
+      {ENOSPC, "Auf dem Datenträger ist nicht genug Platz für „/a/b.gr“."},
+      {EDQUOT, "Auf dem Datenträger ist nicht genug Platz für „/a/b.gr“."},
+      {ENAMETOOLONG, "Der Name „/a/b.gr“ ist zu lang."},
+      {EMFILE, "Fehler beim Schreiben von „/a/b.gr“."},
+  };
+  for (const auto& [error, reason] : cases) {
+    const UserProblem problem = graphicsavefailure(error, "/a/b.gr");
+    EXPECT_EQ(problem.text, lead + reason) << error;
+    EXPECT_EQ(problem.details.rfind("Fehler Nr. " + std::to_string(error) + ": ", 0), 0u) << problem.details;
+  }
 }

@@ -145,3 +145,40 @@ TEST_F(MenuCommands, PanelActionsOfAProgramStoreTheChosenFile) {
   EXPECT_EQ(MenuActionTable.at(t_MenuActionIndex(100))->FilePath, "");
   EXPECT_TRUE(host_->lastopenrequest().has_value());
 }
+
+// "Text kopieren" with a window in front that holds no text (a graphic
+// window) beeps and leaves the pasteboard as it was.
+TEST_F(MenuCommands, CopyingTextFromAGraphicWindowLeavesThePasteboardAlone) {
+  host_->pasteboardSetString("vorher");
+  t_InitWindow(1, 1, false, 64, 64, 5, 5, t_Font{}, true);
+  t_WindowFront(1);
+  choose(111, "Text kopieren", "Bearbeiten");
+  EXPECT_EQ(std::tuple(host_->pasteboardString(), host_->beepcount()), std::tuple("vorher", 1));
+  opentextwindow(0);
+  t_Print(0, "Hallo");
+  choose(111, "Text kopieren", "Bearbeiten");
+  EXPECT_EQ(host_->pasteboardString(), "Hallo");
+}
+
+// Items whose command has nothing to act on are offered disabled.
+TEST_F(MenuCommands, ItemsThatCannotActNowAreUnavailable) {
+  const auto available = [] {
+    std::string out;
+    for (const int64_t tag : {111, 112, 114, 207, 213, 214, 215, 223, 110, 211, 4711})
+      out += menuitemavailable(tag) ? '1' : '0';
+    return out;
+  };
+  t_WindowFront(PreferencesWindowNumber);
+  EXPECT_EQ(available(), "00000000111");  // nothing exists, nothing shows text
+  opentextwindow(0);
+  t_InitWindow(5, 1, false, 64, 64, 5, 5, t_Font{}, true);
+  host_->setTextViewString(*appdelegate.SystemConsoleTextView, "Zeile");
+  VirtualPrinterBuffer.set({1});
+  t_WindowFront(0);
+  EXPECT_EQ(available(), "11101101111");
+  t_WindowFront(5);
+  EXPECT_EQ(available(), "01101101111");
+  t_WindowFront(SystemConsoleWindowNumber);
+  EXPECT_EQ(available()[0], '1');
+  VirtualPrinterBuffer.set({});
+}

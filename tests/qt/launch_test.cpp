@@ -59,8 +59,11 @@ TEST(QtLaunch, TheLaunchSequenceRunsInOrderAndStartsTheProgramOnItsThread) {
                                   [&] { quitwhen([&] { return programthread >= 0; }); });
   EXPECT_EQ(code, 0);
   EXPECT_EQ(programthread, 2);
+  const std::string lines = log.take();
+  // The launch sequence opens the diagnostic stream: the host adds no notes of its own.
+  EXPECT_TRUE(lines.starts_with("applicationWillFinishLaunching: Called.\n")) << lines;
   // The launch lines, each once and in this order.
-  EXPECT_EQ(lineswith(log.take(), {"application", "initvxtools", "Program:"}),
+  EXPECT_EQ(lineswith(lines, {"application", "initvxtools", "Program:"}),
             "applicationWillFinishLaunching: Called.\n"
             "applicationDidFinishLaunching: Start.\n"
             "initvxtools: Start.\ninitvxtools: End.\n"

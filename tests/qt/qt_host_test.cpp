@@ -6,10 +6,12 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "host/slot_view.h"
 #include "hosts/qt/qt_host.h"
 #include "hosts/qt/slot_view_widget.h"
 #include "qt_test_application.h"
 #include "runtime/app_delegate.h"
+#include "vxtools.h"
 
 using namespace vx;
 using vx::qt::QtHost;
@@ -152,3 +154,36 @@ TEST(QtHost, AOneBitPictureGoesOnTheClipboardAtOneBitAPixel) {
           << x << "," << y;
 }
 
+
+// A text window made smaller than its text keeps the cursor's line in sight
+// as the text goes on, and when it is made smaller still.
+TEST(QtHost, ATextWindowSmallerThanItsTextKeepsTheCursorsLineInSight) {
+  QtHost& h = qthost();
+  t_InitMemory();
+  const t_Font font{.Format = 2, .End = 255, .Width = 8, .Height = 8, .Data = std::vector<uint8_t>(256 * 64, 0xFF)};
+  t_InitWindow(0, 8, false, 320, 400, 5, 5, font, true);  // 40 columns, 50 lines
+  const HostWindow w = slotwindow(h, 0);
+  h.makeKeyAndOrderFront(w);
+  auto* view = dynamic_cast<qt::SlotViewWidget*>(h.view(*appdelegate.slotview(0)));
+  ASSERT_NE(view, nullptr);
+  const auto cursorinsight = [&] {
+    const auto rows = slotcursorrows(0);
+    if (!rows) return false;
+    const double top = view->viewportat(QPointF(0, double(rows->top))).y(),
+                 bottom = view->viewportat(QPointF(0, double(rows->bottom))).y();
+    return top >= 0 && bottom <= view->viewport()->height();
+  };
+  const int title = h.window(w)->titleheight();
+  h.window(w)->resize(QSize(330, 110 + title));
+  QCoreApplication::processEvents();
+  ASSERT_LT(view->viewport()->height(), 400);
+  for (int line = 0; line < 30; ++line) {
+    t_Print(0, "Zeile " + std::to_string(line));
+    t_Cr(0);
+    h.setNeedsDisplay(*appdelegate.slotview(0));  // as the refresh process asks
+    EXPECT_TRUE(cursorinsight()) << "line " << line;
+  }
+  h.window(w)->resize(QSize(330, 60 + title));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(cursorinsight());
+}

@@ -1,6 +1,6 @@
 // The viewer as a user meets it: a saved star opens and shows its pixels at
-// 1:1 and whole when fitted; files that cannot be read are named with the
-// reader's reason and open no window while the others open; the PNG export
+// 1:1 and whole when fitted; files that cannot be read are named with what
+// is wrong with them in German and open no window while the others open; the PNG export
 // holds the picture's pixels.
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <QTest>
 #include <filesystem>
 #include <random>
+#include <tuple>
 
 #include "qt_test_application.h"
 #include "support/test_support.h"
@@ -75,11 +76,12 @@ QImage asimage(const t_Graphic& capture) {
   return image;
 }
 
-// Opens the files; the message box's text and informative text, if one showed.
-std::pair<QString, QString> openreporting(Viewer& viewer, const QStringList& paths, int& opened) {
-  std::pair<QString, QString> shown;
+// Opens the files; the message box's text, informative and detailed text,
+// if one showed.
+std::tuple<QString, QString, QString> openreporting(Viewer& viewer, const QStringList& paths, int& opened) {
+  std::tuple<QString, QString, QString> shown;
   vxtest::whenmodalshows<QMessageBox>([&shown](QMessageBox& box) {
-    shown = {box.text(), box.informativeText()};
+    shown = {box.text(), box.informativeText(), box.detailedText()};
     box.accept();
   });
   opened = viewer.openfiles(paths);
@@ -99,7 +101,8 @@ TEST_F(ViewerTest, ASavedStarShowsItsPixelsAt1To1AndWholeWhenFitted) {
   ASSERT_EQ(viewer_.openfiles({file("star.gr", saved(capture))}), 1);
   GraphicWindow& window = *viewer_.windows().front();
   EXPECT_EQ(window.windowTitle(), "star.gr");
-  EXPECT_TRUE(window.statustext().startsWith("1024 × 1024 Pixel · 1 Bit · Format 130 (g_FormatLZWRLEPackedBit)"))
+  EXPECT_TRUE(window.statustext().startsWith(
+      "1024 × 1024 Pixel · 1 Bit · Format 130 (Schwarz-Weiß, gepackt, lauflängen- und LZW-kodiert)"))
       << window.statustext().toStdString();
   vx::qt::PictureView& view = *window.view();
   // Larger than the (offscreen, 800 x 600) screen, the picture opens whole.
@@ -140,37 +143,43 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   // header, before anything of its 16 GiB is allocated.
   const Bytes huge{16, 'v', 'x', 'g', 'r', 25, 0xFF, 0xFE, 0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0x11, 0,
                    0, 0, 0, 0, 241, 0xFF, 0xFE, 0x00, 0x01, 1, 2, 3, 4};
-  // The reader's own words for a file it refuses (each kind of refusal is the
-  // reader's own test).
+  Bytes cut = saved(star(1024));
+  cut.resize(cut.size() / 2);
+  // What is wrong with the file in German; the reader's own technical words
+  // (each kind of refusal is the reader's own test) only as the details.
   const auto reader = [](const Bytes& b) { return QString::fromStdString(readgraphicrows(b).Message); };
-  const struct { QString path, reason; } cases[] = {
-      {file("identifier.gr", identifier), reader(identifier)},
-      {file("longer.gr", longer), QStringLiteral("Die Datei ist mit %1 Bytes länger").arg(longer.size())},
-      {path("missing.gr"), "Die Datei gibt es nicht."},
-      {path("folder.gr"), "Das ist keine gewöhnliche Datei."},
-      {file("huge.gr", huge), reader(huge)},
+  const struct { QString path, reason, details; } cases[] = {
+      {file("identifier.gr", identifier), "Die Datei ist keine Grafikdatei von vxtools (.gr).", reader(identifier)},
+      {file("cut.gr", cut), "Die Datei ist unvollständig: Die Bilddaten enden, bevor das Bild vollständig ist.",
+       reader(cut)},
+      {file("empty.gr", {}), "Die Datei ist leer.", reader({})},
+      {file("longer.gr", longer), QStringLiteral("Die Datei ist mit %1 Bytes länger").arg(longer.size()), ""},
+      {path("missing.gr"), "Die Datei gibt es nicht.", ""},
+      {path("folder.gr"), "Das ist keine gewöhnliche Datei.", ""},
+      {file("huge.gr", huge), "Die Datei beschreibt ein Bild, das größer ist, als vxtools es fassen kann",
+       reader(huge)},
   };
   for (const auto& c : cases) {
     int opened = -1;
-    const auto [text, reason] = openreporting(viewer_, {c.path}, opened);
+    const auto [text, reason, details] = openreporting(viewer_, {c.path}, opened);
     const QString name = QFileInfo(c.path).fileName();
     EXPECT_EQ(opened, 0) << name.toStdString();
     EXPECT_EQ(text, "Die Datei „" + name + "“ kann nicht geöffnet werden.");
-    EXPECT_FALSE(c.reason.isEmpty());
     EXPECT_TRUE(reason.startsWith(c.reason)) << reason.toStdString();
+    EXPECT_EQ(details, c.details.isEmpty() ? QString() : "„" + name + "“: " + c.details);
     EXPECT_TRUE(viewer_.windows().empty());
   }
   // Among good files, the bad ones are listed; the good ones open.
   int opened = 0;
-  const auto [text, reason] = openreporting(
+  const auto [text, reason, details] = openreporting(
       viewer_, {cases[0].path, file("grey.gr", grey), cases[4].path, file("star.gr", saved(star(64)))}, opened);
   QStringList titles;
   for (const auto& window : viewer_.windows()) titles << window->windowTitle();
   EXPECT_EQ(std::tuple(opened, titles), std::tuple(2, QStringList{"grey.gr", "star.gr"}));
   EXPECT_EQ(text, "2 Dateien können nicht geöffnet werden.");
-  EXPECT_EQ(reason, "„identifier.gr“: Identifier \"vxgn\" instead of \"vxgr\".\n\n"
-                    "„huge.gr“: Picture of 65535 x 65535 pixels in format 25 takes 17179344900 bytes, more than "
-                    "the 16777216 bytes (16 MiB) the toolkit holds.");
+  EXPECT_EQ(reason, "„identifier.gr“: Die Datei ist keine Grafikdatei von vxtools (.gr).\n\n"
+                    "„missing.gr“: Die Datei gibt es nicht.");
+  EXPECT_EQ(details, "„identifier.gr“: " + cases[0].details);
 }
 
 // The PNG's forms per depth are vxtool's test (both write through the same

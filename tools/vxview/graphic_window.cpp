@@ -149,7 +149,7 @@ QString GraphicWindow::statustext() const {
       .arg(g.Height)
       .arg(depth)
       .arg(graphic_.storedformat)
-      .arg(QString::fromStdString(vx::graphicformatname(graphic_.storedformat)))
+      .arg(formatwords(graphic_.storedformat))
       .arg(zoom);
 }
 

@@ -52,7 +52,7 @@ int Viewer::openfiles(const QStringList& paths, GraphicWindow* into) {
   for (const QString& path : paths) {
     GraphicFile graphic = readgraphicfile(path);
     if (!graphic.ok()) {
-      failures.push_back({path, graphic.problem});
+      failures.push_back({path, graphic.problem, graphic.details});
       continue;
     }
     GraphicWindow* window = into != nullptr && !into->haspicture() ? into : newwindow();
@@ -79,10 +79,12 @@ void Viewer::choosefiles(GraphicWindow* from) {
 
 // One box for all: the file's name and the reason, or a list of both.
 void Viewer::reportfailures(const std::vector<Failure>& failures, QWidget* parent) const {
-  QStringList lines;
+  QStringList lines, details;
   for (const Failure& failure : failures) {
     std::cerr << "vxview: " << failure.path.toStdString() << ": " << failure.reason.toStdString() << '\n';
+    if (!failure.details.isEmpty()) std::cerr << "  " << failure.details.toStdString() << '\n';
     lines << quotedname(failure.path) + ": " + failure.reason;
+    if (!failure.details.isEmpty()) details << quotedname(failure.path) + ": " + failure.details;
   }
   QMessageBox box(parent);
   box.setIcon(QMessageBox::Warning);
@@ -94,6 +96,8 @@ void Viewer::reportfailures(const std::vector<Failure>& failures, QWidget* paren
     box.setText(QStringLiteral("%1 Dateien können nicht geöffnet werden.").arg(failures.size()));
     box.setInformativeText(lines.join("\n\n"));
   }
+  // The reader's technical account, for whoever wants it, behind "Details".
+  if (!details.isEmpty()) box.setDetailedText(details.join("\n"));
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
 }

@@ -35,6 +35,7 @@ class Viewer {
   struct Failure {
     QString path;
     QString reason;
+    QString details;  // the reader's technical account, if any
   };
   GraphicWindow* newwindow();
   void reportfailures(const std::vector<Failure>& failures, QWidget* parent) const;

@@ -373,6 +373,8 @@ void HeadlessHost::setBusy(bool busy) {
   }
 }
 
+void HeadlessHost::showProblem(const UserProblem& problem) { problems_.push_back(problem); }
+
 void HeadlessHost::beep() { ++beeps_; }
 
 std::string HeadlessHost::bundlePath() { return bundlepath_; }

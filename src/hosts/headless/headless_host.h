@@ -80,6 +80,8 @@ class HeadlessHost : public Host {
 
   // What tests inspect.
   int64_t beepcount() const { return beeps_; }  ///< how often the beep sounded
+  /// The problems shown to the user, oldest first.
+  const std::vector<UserProblem>& problems() const { return problems_; }
   /// How often the busy sign was shown, whether it shows now, and whether it
   /// showed while the last panel was up.
   int64_t busyshown() const { return busyshown_; }
@@ -137,6 +139,7 @@ class HeadlessHost : public Host {
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
   std::string precomposed(const std::string& text) override;
   void setBusy(bool busy) override;
+  void showProblem(const UserProblem& problem) override;
   void beep() override;
   std::string bundlePath() override;
   std::string resourceDirectory() override;
@@ -176,6 +179,7 @@ class HeadlessHost : public Host {
   std::string bundlepath_;
   std::string resourcedirectory_;
   std::atomic<int64_t> beeps_{0};
+  std::vector<UserProblem> problems_;
   int64_t busyshown_ = 0;
   int64_t busydepth_ = 0;
   bool busyatlastpanel_ = false;

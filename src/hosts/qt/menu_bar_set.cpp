@@ -76,6 +76,11 @@ void MenuBarSet::attach(QMainWindow* window) {
   for (size_t i = 0; i < menus_.size(); ++i) {
     QMenu* menu = menubar->addMenu(titles[i]);
     for (const MenuItemDescription& item : menus_[i].items) makeaction(menu, item, menus_[i].title);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] {
+      for (const Bar& b : bars_)
+        for (size_t m = 0; m < b.menus.size(); ++m)
+          if (b.menus[m] == menu) refreshmenu(static_cast<int>(m), menu);
+    });
     bar.menus.push_back(menu);
   }
   addopenkey(window, bar);
@@ -101,6 +106,30 @@ void MenuBarSet::addopenkey(QMainWindow* window, const Bar& bar) {
       break;
     }
   });
+}
+
+// The model's items and a bar's actions stand in the same order.
+void MenuBarSet::refreshmenu(int menu, QMenu* qmenu) const {
+  if (!availability_) return;
+  const auto& items = menus_[static_cast<size_t>(menu)].items;
+  const QList<QAction*> actions = qmenu->actions();
+  for (size_t i = 0; i < items.size() && i < static_cast<size_t>(actions.size()); ++i) {
+    const MenuItemDescription& item = items[i];
+    if (item.separator() || item.role != MenuRole::Handler || item.tag == 0) continue;
+    actions[static_cast<qsizetype>(i)]->setEnabled(availability_(item.tag));
+  }
+}
+
+void MenuBarSet::refresh() {
+  for (const Bar& bar : bars_)
+    for (size_t m = 0; m < bar.menus.size(); ++m) refreshmenu(static_cast<int>(m), bar.menus[m]);
+}
+
+bool MenuBarSet::ismenukey(const QKeySequence& keys) const {
+  for (const MenuDescription& menu : menus_)
+    for (const MenuItemDescription& item : menu.items)
+      if (!item.keyEquivalent.empty() && menushortcut(item) == keys) return true;
+  return false;
 }
 
 std::optional<int> MenuBarSet::find(const std::string& title) const {

@@ -24,7 +24,16 @@ class MenuBarSet {
   using Chooser =
       std::function<void(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role)>;
 
+  using Availability = std::function<bool(int64_t tag)>;
+
   MenuBarSet(const std::vector<MenuDescription>& menus, Chooser chooser);
+
+  // Which handler items can be chosen; asked for every item of a menu as it
+  // opens, and for all of them on refresh(). Without it every item is enabled.
+  void setavailability(Availability availability) { availability_ = std::move(availability); }
+  void refresh();
+  // Whether the keys are some item's key equivalent (enabled or not).
+  bool ismenukey(const QKeySequence& keys) const;
 
   void attach(QMainWindow* window);
 
@@ -41,10 +50,12 @@ class MenuBarSet {
   };
   QAction* makeaction(QMenu* menu, const MenuItemDescription& item, const std::string& title);
   static void addopenkey(QMainWindow* window, const Bar& bar);
+  void refreshmenu(int menu, QMenu* qmenu) const;
 
   std::vector<MenuDescription> menus_;
   std::vector<Bar> bars_;
   Chooser chooser_;
+  Availability availability_;
 };
 
 }  // namespace vx::qt

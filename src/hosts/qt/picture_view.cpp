@@ -101,6 +101,16 @@ void PictureView::updatescrollbars() {
   verticalScrollBar()->setSingleStep(std::max(1, port.height() / 20));
 }
 
+void PictureView::keeprowsinsight(double top, double bottom) {
+  QScrollBar* bar = verticalScrollBar();
+  if (bar->maximum() <= 0) return;
+  const double first = top * zoom_, last = bottom * zoom_;
+  int value = bar->value();
+  if (last > value + viewport()->height()) value = static_cast<int>(std::ceil(last)) - viewport()->height();
+  if (first < value) value = static_cast<int>(std::floor(first));
+  bar->setValue(value);
+}
+
 QRectF PictureView::placement() const {
   const QSizeF scaled = QSizeF(picturesize()) * zoom_;
   const QSize port = viewport()->size();

@@ -55,6 +55,10 @@ class PictureView : public QAbstractScrollArea {
   // Where the whole picture lies in viewport pixels.
   QRectF placement() const;
 
+  // Scrolls as little as needed for the picture rows [top, bottom) to show
+  // (their top, if they are taller than the view).
+  void keeprowsinsight(double top, double bottom);
+
   void setbackground(const QColor& colour);
   const QColor& background() const { return background_; }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -10,7 +11,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "events/menu_availability.h"
 #include "host/bundle.h"
+#include "host/slot_view.h"
 #include "hosts/qt/clipboard_text.h"
 #include "hosts/qt/compact_image.h"
 #include "hosts/qt/file_panels.h"
@@ -60,6 +63,7 @@ QtHost::QtHost()
                   menuchosen(item, title, role);
                 }) {
   current = this;
+  menubars_.setavailability(menuitemavailable);
 }
 
 // ---- The interface ----------------------------------------------------------
@@ -69,6 +73,7 @@ ToolkitWindow* QtHost::addwindow(const std::string& title, double width, double 
   ToolkitWindow::Callbacks callbacks{
       [this](HostWindow w) { closeboxpressed(w); },
       [this](HostWindow w) { windowactivated(w); },
+      [this](HostWindow w) { return keepclear(w); },
   };
   auto* window = new ToolkitWindow(handle, callbacks);
   window->setWindowTitle(QString::fromStdString(title));
@@ -114,6 +119,7 @@ void QtHost::buildinterface() {
     w->canvas()->anchorattop();
     auto* view = new SlotViewWidget(slot, w->canvas());
     w->setfocustarget(view);
+    view->setmenukeys([this](const QKeySequence& keys) { return menubars_.ismenukey(keys); });
     const HostView handle = addview(view);
     a.setslotview(slot, handle);
     setViewFrame(handle, {0, 0, 640, 480});
@@ -137,9 +143,32 @@ QAction* QtHost::menuaction(HostWindow w, const std::string& menu, const std::st
   return menubars_.action(window(w), menu, item);
 }
 
+// The front window decides what the menu commands act on: their shortcuts
+// follow it at once, not only when a menu is next opened.
 void QtHost::windowactivated(HostWindow window) {
   std::erase(keyorder_, window);
   keyorder_.insert(keyorder_.begin(), window);
+  menubars_.refresh();
+}
+
+// A slot window leaves in sight the lines of the text window the user
+// worked in last, from its cursor's line down to the window's bottom edge:
+// the prompt and what the program prints next.
+std::optional<QRect> QtHost::keepclear(HostWindow self) const {
+  const ToolkitWindow* me = window(self);
+  if (!me || !dynamic_cast<SlotViewWidget*>(me->focustarget())) return std::nullopt;
+  for (const HostWindow w : keyorder_) {
+    const ToolkitWindow* other = window(w);
+    if (w == self || !other || !other->isVisible()) continue;
+    const auto* view = dynamic_cast<SlotViewWidget*>(other->focustarget());
+    const auto rows = view ? slotcursorrows(view->slot()) : std::nullopt;
+    if (!rows) continue;
+    const QPointF line = view->viewportat(QPointF(0, static_cast<double>(rows->top)));
+    const QRect frame = other->frameGeometry();
+    const int top = std::clamp(view->viewport()->mapToGlobal(line.toPoint()).y(), frame.top(), frame.bottom());
+    return QRect(QPoint(frame.left(), top), frame.bottomRight());
+  }
+  return std::nullopt;
 }
 
 void QtHost::closeboxpressed(HostWindow window) {
@@ -327,6 +356,7 @@ void QtHost::setNeedsDisplay(HostView v) {
   QWidget* widget = view(v);
   if (auto* slotview = dynamic_cast<SlotViewWidget*>(widget)) {
     slotview->picturechanged();
+    slotview->followcursor();
   } else if (widget) {
     widget->update();
   }
@@ -336,6 +366,7 @@ void QtHost::displayNow(HostView v) {
   QWidget* widget = view(v);
   if (auto* slotview = dynamic_cast<SlotViewWidget*>(widget)) {
     slotview->picturechanged();
+    slotview->followcursor();
     slotview->viewport()->repaint();
   } else if (widget) {
     widget->repaint();
@@ -422,6 +453,17 @@ void QtHost::setBusy(bool busy) {
   // The work that follows keeps the event loop from running: the new cursor
   // must reach the window system now.
   QGuiApplication::sync();
+}
+
+// A modal box over the window last made key; the details hide behind a button.
+void QtHost::showProblem(const UserProblem& problem) {
+  QMessageBox box(panelparent());
+  box.setIcon(QMessageBox::Warning);
+  box.setWindowTitle(QString::fromStdString(problem.title));
+  box.setText(QString::fromStdString(problem.text));
+  if (!problem.details.empty()) box.setDetailedText(QString::fromStdString(problem.details));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
 }
 
 void QtHost::beep() { QApplication::beep(); }

@@ -8,6 +8,7 @@
 // cannot be reached. Close boxes only hide windows, so the close box of the
 // last visible window quits the application, as its quit item does.
 #include <QObject>
+#include <QRect>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -87,6 +88,7 @@ class QtHost final : public Host {
   std::optional<std::string> runSavePanel(const SavePanelRequest& request) override;
   std::string precomposed(const std::string& text) override;
   void setBusy(bool busy) override;
+  void showProblem(const UserProblem& problem) override;
   void beep() override;
   std::string bundlePath() override;
   std::string resourceDirectory() override;
@@ -98,6 +100,7 @@ class QtHost final : public Host {
   QPlainTextEdit* textview(HostView view) const;
   QWidget* panelparent();
   void windowactivated(HostWindow window);
+  std::optional<QRect> keepclear(HostWindow window) const;
   void closeboxpressed(HostWindow window);
   void menuchosen(const MenuItemInfo& item, const std::string& menuTitle, MenuRole role);
   void quitapplication();

@@ -1,5 +1,6 @@
 #include "hosts/qt/slot_view_widget.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,7 +64,29 @@ void SlotViewWidget::paintEvent(QPaintEvent* event) {
   if (!drawn) QPainter(viewport()).fillRect(event->rect(), background());
 }
 
+// Only a moved line scrolls the view: the user may have scrolled back to
+// read, and a redraw of the same line leaves the view where it is.
+void SlotViewWidget::followcursor(bool always) {
+  const auto rows = slotcursorrows(slot_);
+  if (!rows) return;
+  if (!always && rows->top == cursortop_) return;
+  cursortop_ = rows->top;
+  keeprowsinsight(static_cast<double>(rows->top), static_cast<double>(rows->bottom));
+}
+
+// A view made smaller keeps the line being typed in sight.
+void SlotViewWidget::resizeEvent(QResizeEvent* event) {
+  PictureView::resizeEvent(event);
+  followcursor(true);
+}
+
 void SlotViewWidget::keyPressEvent(QKeyEvent* event) {
+  // An enabled item's keys never arrive here; a disabled one's must not
+  // reach the program as typed text. It beeps, as its menu command would.
+  if (ismenukey_ && ismenukey_(QKeySequence(event->keyCombination()))) {
+    QApplication::beep();
+    return;
+  }
   if (ismodifierkey(event->key())) {
     deliverflagschanged(slot_, modifierflags(event->modifiers()));
     return;

@@ -5,6 +5,8 @@
 // it would have at 1:1 without scrolling, so the toolkit's click arithmetic
 // finds the picture pixel under the mouse whatever the zoom.
 #include <QImage>
+#include <QKeySequence>
+#include <functional>
 
 #include "host/host_events.h"
 #include "hosts/qt/picture_view.h"
@@ -24,9 +26,16 @@ class SlotViewWidget : public PictureView {
   // its size is the picture's size at 1:1.
   void settoolkitframe(Rect frame);
   Rect toolkitframe() const { return frame_; }
+  // In a view smaller than its text, the text cursor's line stays in sight:
+  // the view scrolls to it when the line moved since last asked, or always.
+  void followcursor(bool always = false);
+  // Keys of menu items: one that reaches the view belongs to an item that is
+  // disabled, and goes no further.
+  void setmenukeys(std::function<bool(const QKeySequence&)> ismenukey) { ismenukey_ = std::move(ismenukey); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -40,6 +49,8 @@ class SlotViewWidget : public PictureView {
   int slot_;
   Rect frame_;
   SlotPictureSource source_;
+  std::function<bool(const QKeySequence&)> ismenukey_;
+  int64_t cursortop_ = -1;  // the cursor line's top row when last followed
 };
 
 }  // namespace vx::qt

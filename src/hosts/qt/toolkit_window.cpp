@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "hosts/qt/picture_view.h"
 #include "hosts/qt/screen_fit.h"
 
 namespace vx::qt {
@@ -74,12 +75,20 @@ void ToolkitWindow::fit() {
   if (!wanted_) return;
   fittedwith_ = decoration();
   framechecked_ = false;
-  const QRect fitted = fittedgeometry(*wanted_, availablearea(), fittedwith_);
+  const QRect area = availablearea();
+  const std::optional<QRect> clear = callbacks_.keepclear ? callbacks_.keepclear(handle_) : std::nullopt;
+  const std::optional<QRect> room = clear ? roombeside(*wanted_, area, fittedwith_, *clear) : std::nullopt;
+  const QRect fitted = room ? fittedinroom(*wanted_, *room, fittedwith_)
+                            : fittedgeometry(*wanted_, area, fittedwith_);
   setGeometry(fitted);
   // The content gets its size at once, as the window's layout would give it
   // later, so that the views are laid out against it right away even in a
   // window that is not shown yet.
   canvas_->resize(fitted.size() - QSize(0, titleheight()));
+  // Made smaller to leave the other window's lines in sight, the picture
+  // shows whole; the view menu still offers 1:1.
+  if (room && fitted.size() != wanted_->size())
+    if (auto* view = dynamic_cast<PictureView*>(focustarget_)) view->zoomtofit();
 }
 
 // The window manager frames a window only once it is shown; the first frame

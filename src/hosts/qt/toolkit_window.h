@@ -21,6 +21,9 @@ class ToolkitWindow : public QMainWindow {
   struct Callbacks {
     std::function<void(HostWindow)> closerequested;
     std::function<void(HostWindow)> activated;
+    // The part of the screen (frame coordinates) the window must leave
+    // visible, if any: another window's lines from its text cursor down.
+    std::function<std::optional<QRect>(HostWindow)> keepclear;
   };
 
   ToolkitWindow(HostWindow handle, Callbacks callbacks);

@@ -4,8 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-
-#include "runtime/log.h"
+#include <iostream>
 
 namespace vx::qt {
 
@@ -29,11 +28,12 @@ bool loadqttranslations() {
   for (const QString& folder : translationfolders()) {
     if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
       QCoreApplication::installTranslator(translator);
-      log("loadqttranslations: " + translator->filePath().toStdString() + " loaded.");
       return true;
     }
   }
-  log("loadqttranslations: qtbase_de.qm not found, Qt's dialogs stay in English.");
+  // A note of the host's own, not a toolkit diagnostic: it goes to standard
+  // error, and only because something is missing.
+  std::cerr << "loadqttranslations: qtbase_de.qm not found, Qt's dialogs stay in English.\n";
   return false;
 }
 
