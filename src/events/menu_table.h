@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "runtime/guarded.h"
 
@@ -46,6 +47,21 @@ int64_t t_MenuActionIndex(int64_t tag);
 int64_t t_MenuItemIndex(const std::string& menu, const std::string& item);
 // Position 65535 names the last item.
 void t_MenuItemDelete(const std::string& menu, int64_t position);
+
+// An item of a menu that a program adds. Choosing it appends a t_MenuEvent
+// with the item's tag to MenuEventQueue; a tag that MenuActionTable holds
+// runs that action, any other starts MenuEventProcedure. `Key` is an
+// optional key equivalent, one lower-case letter (Ctrl+Shift+letter on the
+// desktop). An empty title makes a separator.
+struct t_MenuItem {
+  std::string Title;
+  int64_t Tag = 0;
+  std::string Key;
+};
+// Adds the program's own menu `title` before the window menu, or appends the
+// items to the menu of that title when the bar has one. A key that an item
+// of the bar already carries is left off its item, with a diagnostic line.
+void t_AddMenu(const std::string& title, const std::vector<t_MenuItem>& items);
 std::string t_MenuItemTitle(const std::string& menu, int64_t position);
 
 // Start-up: registers the 37 built-in actions and removes the host menu items

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/interface_description.h"
 #include "runtime/types.h"
 
 namespace vx {
@@ -89,8 +90,13 @@ class Host {
 
   // The menu bar: menus are found by title among the top-level items.
   virtual std::optional<int> findMenu(const std::string& title) = 0;
+  virtual int menuCount() = 0;
   virtual std::vector<MenuItemInfo> menuItems(int menu) = 0;
   virtual void deleteMenuItem(int menu, int position) = 0;
+  // A program's own menu: its items are appended to the menu of that title,
+  // or, when the bar has none, the menu is inserted before the last menu of
+  // the bar (the window menu).
+  virtual void addMenu(const MenuDescription& menu) = 0;
 
   // The general pasteboard.
   virtual void pasteboardClear() = 0;
