@@ -3,6 +3,7 @@
 namespace ballwand {
 
 inline constexpr const char* Name = "Ballwand";
+inline constexpr const char* Version = "1.0";
 inline constexpr const char* Notice = "Ein Ballspiel mit 16 Farben";
 
 // The program; it runs on the program thread the host starts.

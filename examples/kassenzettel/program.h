@@ -3,6 +3,7 @@
 namespace kassenzettel {
 
 inline constexpr const char* Name = "Kassenzettel";
+inline constexpr const char* Version = "1.0";
 inline constexpr const char* Notice = "Beleg mit Mehrwertsteuer";
 
 // The program; it runs on the program thread the host starts.

@@ -156,13 +156,16 @@ void program() {
   // queues; the program takes them in turn on its own thread, so that only
   // this thread draws.
   for (;;) {
-    if (const std::optional<t_Event> mouse = MouseEventQueue.takefirst()) {
+    // Keys and clicks are taken in the order they came.
+    const std::optional<t_Event> mouse = MouseEventQueue.at(0), typed = EventQueue.at(0);
+    if (mouse && (!typed || mouse->Time < typed->Time)) {
+      MouseEventQueue.takefirst();
       click(pen, *mouse);
+    } else if (typed) {
+      key(pen, t_GetEvent());
     } else if (const std::optional<t_MenuEvent> menu = MenuEventQueue.at(menuseen)) {
       ++menuseen;
       command(pen, menu->ItemAction);
-    } else if (const int64_t value = t_GetEvent(); value >= 0) {
-      key(pen, value);
     } else {
       sleepmilliseconds(10);
     }
