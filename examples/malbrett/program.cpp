@@ -56,6 +56,7 @@ void openwindows() {
   t_InitWindow(TextWindow, 24, 50, 5, 8, "MenloRegular 16x32.font");
   const int64_t top = t_WindowPos(TextWindow, PosScreenHeight) - t_WindowPos(TextWindow, PosOuterHeight);
   t_WindowSize(TextWindow, 0, top, -1, -1);
+  t_WindowFront(TextWindow);
   t_Print(TextWindow, "Klicken zeichnet, rechts klicken setzt ab.");
   t_Cr(TextWindow);
   t_Print(TextWindow, "0-9, a-f: Farbe; Leertaste setzt ab; Esc: Ende.");
