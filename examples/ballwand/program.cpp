@@ -64,9 +64,14 @@ void showscore(const Game& game) {
 void move(Game& game, double seconds) {
   game.x += game.dx * seconds;
   game.y += game.dy * seconds;
-  if (game.x < 0) game.dx = std::abs(game.dx), game.x = 0;
-  if (game.x > Width - BallSize) game.dx = -std::abs(game.dx), game.x = Width - BallSize;
-  if (game.y < FieldTop) game.dy = std::abs(game.dy), game.y = FieldTop;
+  if (game.x < 0 || game.x > Width - BallSize) {
+    game.dx = game.x < 0 ? std::abs(game.dx) : -std::abs(game.dx);
+    game.x = std::clamp(game.x, 0.0, static_cast<double>(Width - BallSize));
+  }
+  if (game.y < FieldTop) {
+    game.dy = std::abs(game.dy);
+    game.y = FieldTop;
+  }
   const bool overbat = game.x + BallSize > game.bat && game.x < game.bat + BatWidth;
   if (game.dy > 0 && overbat && game.y + BallSize >= BatY && game.y + BallSize <= BatY + BatHeight) {
     game.dy = -std::abs(game.dy) * 1.05;  // a little faster with each hit
@@ -84,7 +89,10 @@ void move(Game& game, double seconds) {
 bool keys(Game& game) {
   for (int64_t key = t_GetEvent(); key >= 0; key = t_GetEvent()) {
     if (key == EscapeKey) return false;
-    if (key == SpaceKey) game.paused = !game.paused, showscore(game);
+    if (key == SpaceKey) {
+      game.paused = !game.paused;
+      showscore(game);
+    }
     if (game.paused) continue;
     drawbat(game, Navy);
     if (key == LeftKey) game.bat = std::max<int64_t>(0, game.bat - BatStep);
