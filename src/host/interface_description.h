@@ -35,7 +35,16 @@ struct MenuDescription {
 };
 
 
-const std::vector<MenuDescription>& menubardescription();
+// The program's name as its menus and main window show it: the application
+// menu's title, "<name> beenden" and "Über <name>". A host reads it when it
+// builds its interface, so a program names itself before its host starts
+// (the desktop host takes it from the program's About text). Until then it is
+// the running executable's file name.
+void setapplicationname(std::string name);
+std::string applicationname();
+
+// The menu bar for the current application name.
+std::vector<MenuDescription> menubardescription();
 // The menu "Darstellung": the picture shown whole or at 1:1. Every window
 // that shows a picture in the desktop's picture view offers it alike.
 MenuDescription viewmenudescription();
@@ -56,7 +65,7 @@ class AppDelegate;
 
 // Where a host puts the interface objects it makes for one special window.
 struct SpecialWindowOutlets {
-  const SpecialWindowDescription* description;
+  SpecialWindowDescription description;
   std::optional<HostWindow>* window;
   std::optional<HostView>* scrollView;  // the text view's scroll view (if it has one)
   std::optional<HostView>* textView;
@@ -71,7 +80,7 @@ const SpecialWindowDescription& pasteboardwindowdescription();
 const SpecialWindowDescription& virtualprinterwindowdescription();
 const SpecialWindowDescription& systemconsolewindowdescription();
 const SpecialWindowDescription& preferenceswindowdescription();
-const SpecialWindowDescription& mainwindowdescription();
+SpecialWindowDescription mainwindowdescription();  // titled with the application name
 std::string slotwindowtitle(int slot);
 
 }  // namespace vx

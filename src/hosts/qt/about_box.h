@@ -3,17 +3,12 @@
 // notice line of its header, and the toolkit it runs on.
 #include <string>
 
+#include "vxtools_desktop.h"
+
 class QString;
 class QWidget;
 
 namespace vx {
-
-struct AboutText {
-  std::string program;  // the program's name
-  std::string version;
-  std::string notice;  // the one-line notice the program prints in its header
-};
-
 namespace qt {
 
 // The box's text, one line for each part (rich text, escaped).
