@@ -2,8 +2,7 @@
 // Ballwand: keep a bouncing ball up with a bat (see program.cpp).
 namespace ballwand {
 
-inline constexpr const char* Name = "Ballwand";
-inline constexpr const char* Version = "1.0";
+// The notice line of the About box; its name and version come from the build.
 inline constexpr const char* Notice = "Ein Ballspiel mit 16 Farben";
 
 // The program; it runs on the program thread the host starts.

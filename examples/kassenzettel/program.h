@@ -2,8 +2,7 @@
 // Kassenzettel: a till receipt in a text window (see program.cpp).
 namespace kassenzettel {
 
-inline constexpr const char* Name = "Kassenzettel";
-inline constexpr const char* Version = "1.0";
+// The notice line of the About box; its name and version come from the build.
 inline constexpr const char* Notice = "Beleg mit Mehrwertsteuer";
 
 // The program; it runs on the program thread the host starts.

@@ -2,8 +2,7 @@
 // Strichliste: a tally in a window, kept with a menu command of its own.
 namespace strichliste {
 
-inline constexpr const char* Name = "Strichliste";
-inline constexpr const char* Version = "1.0";
+// The notice line of the About box; its name and version come from the build.
 inline constexpr const char* Notice = "Zählen mit dem Menü";
 
 // The program; it runs on the program thread the host starts.
