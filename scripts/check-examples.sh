@@ -16,7 +16,8 @@ fail() { echo "check-examples: $*" >&2; exit 1; }
 for example in kassenzettel malbrett ballwand strichliste; do
   source=$root/examples/$example
   build=$work/$example
-  cmake -S "$source" -B "$build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >"$work/$example.log" 2>&1 &&
+  cmake -S "$source" -B "$build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF \
+    >"$work/$example.log" 2>&1 &&
     cmake --build "$build" >>"$work/$example.log" 2>&1 ||
     { cat "$work/$example.log" >&2; fail "$example does not build against $prefix"; }
   title=${example^}
