@@ -76,6 +76,39 @@ void t_MenuItemDelete(const std::string& menu, int64_t position) {
   });
 }
 
+namespace {
+
+bool keytaken(Host& h, const std::string& key) {
+  for (int menu = 0; menu < h.menuCount(); ++menu)
+    for (const MenuItemInfo& item : h.menuItems(menu))
+      if (item.keyEquivalent == key) return true;
+  return false;
+}
+
+}  // namespace
+
+void t_AddMenu(const std::string& title, const std::vector<t_MenuItem>& items) {
+  if (title.empty()) {
+    log("t_AddMenu: Menu title is empty.");
+    return;
+  }
+  onmainthread([&] {
+    Host& h = host();
+    MenuDescription menu{title, {}};
+    for (const t_MenuItem& item : items) {
+      MenuItemDescription d{item.Title, item.Tag, item.Key, 0, MenuRole::Handler};
+      if (!d.keyEquivalent.empty() && keytaken(h, d.keyEquivalent)) {
+        log("t_AddMenu: Key equivalent \u201E" + d.keyEquivalent + "\u201C of \u201E" + item.Title +
+            "\u201C is taken.");
+        d.keyEquivalent.clear();
+      }
+      if (!d.keyEquivalent.empty()) d.keyModifiers = CommandModifier;
+      menu.items.push_back(std::move(d));
+    }
+    h.addMenu(menu);
+  });
+}
+
 std::string t_MenuItemTitle(const std::string& menu, int64_t position) {
   return onmainthread([&]() -> std::string {
     Host& h = host();

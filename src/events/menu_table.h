@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "runtime/guarded.h"
 
@@ -64,6 +65,22 @@ int64_t t_MenuItemIndex(const std::string& menu, const std::string& item);
 /// item). No such menu writes "t_MenuItemDelete: Menu not found.", no such
 /// item "t_MenuItemDelete: Item position out of range"; nothing is removed.
 void t_MenuItemDelete(const std::string& menu, int64_t position);
+
+/// An item of a menu that a program adds. Choosing it appends a t_MenuEvent
+/// with the item's tag to MenuEventQueue; a tag that MenuActionTable holds
+/// runs that action, any other starts MenuEventProcedure. `Key` is an
+/// optional key equivalent, one lower-case letter (Ctrl+Shift+letter on the
+/// desktop). An empty title makes a separator.
+struct t_MenuItem {
+  std::string Title;  ///< the item's title; empty for a separator
+  int64_t Tag = 0;  ///< the tag its menu event carries
+  std::string Key;  ///< its key equivalent, one lower-case letter, or empty
+};
+/// Adds the program's own menu `title` before the window menu, or appends the
+/// items to the menu of that title when the bar has one. A key that an item
+/// of the bar already carries is left off its item, with a diagnostic line.
+void t_AddMenu(const std::string& title, const std::vector<t_MenuItem>& items);
+
 /// The title of the item at 0-based `position` of menu `menu` (65535: the
 /// last item). Empty when there is no such menu or item, after the line
 /// "t_MenuItemTitle: Menu not found." or "t_MenuItemTitle: Item position out of range".

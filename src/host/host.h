@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "host/interface_description.h"
 #include "runtime/types.h"
 
 namespace vx {
@@ -113,9 +114,14 @@ class Host {
 
   /// The menu of the menu bar titled `title`, found among the top-level items; none if there is none.
   virtual std::optional<int> findMenu(const std::string& title) = 0;
+  virtual int menuCount() = 0;  ///< how many menus the bar holds
   virtual std::vector<MenuItemInfo> menuItems(int menu) = 0;  ///< the items of a menu findMenu found
   /// Removes the item at 0-based `position`; a position beyond the items does nothing.
   virtual void deleteMenuItem(int menu, int position) = 0;
+  /// A program's own menu: its items are appended to the menu of that title,
+  /// or, when the bar has none, the menu is inserted before the last menu of
+  /// the bar (the window menu).
+  virtual void addMenu(const MenuDescription& menu) = 0;
 
   virtual void pasteboardClear() = 0;  ///< empties the general pasteboard
   virtual void pasteboardSetString(const std::string& text) = 0;  ///< puts plain text on the pasteboard

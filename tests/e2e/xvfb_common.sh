@@ -1,7 +1,8 @@
 # Shared by the Xvfb sessions (sourced): waiting, cleaning up, and starting
 # the desktop program on a virtual display of its own.
-#   start_program <program> <log file> <display file>
-# sets $xvfb, $wm, $app, DISPLAY and $text (the text window, ready for keys).
+#   start_program <program> <log file> <display file> [<text window title>]
+# sets $xvfb, $wm, $app, DISPLAY and $text (the text window, ready for keys;
+# its title is the program's name, Velmorandine unless given).
 # A window manager (openbox) runs on the display, as on a desktop: it frames,
 # places and focuses the windows.
 
@@ -25,7 +26,7 @@ eventually() {
 }
 
 start_program() {
-  local program=$1 log=$2 display=$3
+  local program=$1 log=$2 display=$3 title=${4:-Velmorandine}
   exec 3>"$display"
   # Only the abstract socket, no socket file: sessions run side by side, and
   # a server that ends as another starts would otherwise remove a socket file
@@ -44,6 +45,6 @@ start_program() {
   app=$!
   # The text window is ready for keys once it is initialised and on screen.
   eventually grep -q "t_InitWindow: GraphicWindow #0 End." "$log"
-  eventually xdotool search --onlyvisible --name '^Velmorandine$'
-  text=$(xdotool search --onlyvisible --name '^Velmorandine$' | head -n1)
+  eventually xdotool search --onlyvisible --name "^$title\$"
+  text=$(xdotool search --onlyvisible --name "^$title\$" | head -n1)
 }

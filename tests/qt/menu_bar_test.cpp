@@ -87,3 +87,25 @@ TEST(MenuBar, TheAboutItemShowsTheProgramItsVersionNoticeAndToolkit) {
   ASSERT_EQ(MenuEventQueue.size(), 1);
   EXPECT_EQ(MenuEventQueue.at(0)->MenuTitle, "Velmorandine");
 }
+
+// A program's own menu stands in every window's bar before the window menu,
+// with its mnemonic; items added to it later appear there too, and its key
+// chooses the item.
+TEST(MenuBar, AProgramsOwnMenuStandsInEveryBarAndItsKeyChoosesIt) {
+  QWidget* view = textview();
+  const int64_t queued = MenuEventQueue.size();
+  t_AddMenu("Bild", {{"Neues Bild", 1001, "n"}});
+  t_AddMenu("Bild", {{"Drehen", 1002, ""}});
+  QStringList shown;
+  for (const QAction* title : menubarof(view)->actions()) shown << title->text();
+  EXPECT_EQ(shown, (QStringList{"&Velmorandine", "&Ablage", "&Bearbeiten", "&Darstellung", "B&ild", "&Fenster"}));
+  QtHost& h = qthost();
+  for (int slot : {0, 1}) {
+    const HostWindow window = *h.viewWindow(*appdelegate.slotview(slot));
+    ASSERT_NE(h.menuaction(window, "Bild", "Drehen"), nullptr) << slot;
+    EXPECT_EQ(h.menuaction(window, "Bild", "Neues Bild")->shortcut(), QKeySequence("Ctrl+Shift+N"));
+  }
+  QTest::keyClick(view, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_TRUE(processuntil([queued] { return MenuEventQueue.size() == queued + 1; }));
+  EXPECT_EQ(MenuEventQueue.at(queued)->ItemAction, 1001);
+}

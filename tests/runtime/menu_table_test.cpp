@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <numeric>
 #include <tuple>
 
+#include "hosts/view_input.h"
 #include "support/test_support.h"
 
 using namespace vx;
@@ -62,3 +64,37 @@ TEST(MenuEditing, FindsReadsAndDeletesItemsByPosition) {
             "t_MenuItemTitle: Item position out of range\n");
 }
 
+
+// A program's own menu stands before the window menu and reaches the program
+// through its tags; a second call with the same title extends that menu.
+TEST(MenuEditing, AProgramAddsAMenuOfItsOwn) {
+  HeadlessHost& h = useHeadlessHost();
+  vxtest::LogCapture capture;
+  t_AddMenu("Bild", {{"Neues Bild", 901, "n"}, {"", 0, ""}, {"Ausblenden", 201, "w"}});
+  t_AddMenu("Bild", {{"Drehen", 902, ""}});
+  t_AddMenu("", {{"Verloren", 903, ""}});
+  EXPECT_EQ(capture.take(),
+            "t_AddMenu: Key equivalent \u201Ew\u201C of \u201EAusblenden\u201C is taken.\n"
+            "t_AddMenu: Menu title is empty.\n");
+  const std::vector<HeadlessHost::Menu> menus = h.menus();
+  ASSERT_GE(menus.size(), 2u);
+  EXPECT_EQ(menus.back().title, "Fenster");
+  const HeadlessHost::Menu& added = menus[menus.size() - 2];
+  ASSERT_EQ(added.title, "Bild");
+  std::vector<std::tuple<std::string, int64_t, std::string, bool>> items;
+  for (const MenuItemInfo& i : added.items) items.emplace_back(i.title, i.tag, i.keyEquivalent, i.separator);
+  EXPECT_EQ(items, (decltype(items){{"Neues Bild", 901, "n", false}, {"", 0, "", true},
+                                    {"Ausblenden", 201, "", false}, {"Drehen", 902, "", false}}));
+  EXPECT_EQ(added.items[0].keyModifiers, CommandModifier);
+
+  // Its own tag has no action: the choice is queued and starts the program's procedure.
+  std::atomic<int> procedures{0};
+  MenuEventProcedure.set([&procedures] { ++procedures; });
+  const int64_t queued = MenuEventQueue.size();
+  delivermenuchoice(*h.menuitem("Bild", "Neues Bild"), "Bild");
+  EXPECT_TRUE(vxtest::pumpuntil([&] { return procedures == 1; }));
+  MenuEventProcedure.set([] {});
+  ASSERT_EQ(MenuEventQueue.size(), queued + 1);
+  const t_MenuEvent event = *MenuEventQueue.at(queued);
+  EXPECT_EQ(std::tuple(event.MenuTitle, event.ItemTitle, event.ItemAction), std::tuple("Bild", "Neues Bild", 901));
+}

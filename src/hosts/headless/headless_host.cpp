@@ -253,6 +253,19 @@ void HeadlessHost::deleteMenuItem(int menu, int position) {
   m.roles.erase(m.roles.begin() + position);
 }
 
+void HeadlessHost::addMenu(const MenuDescription& added) {
+  auto found = findMenu(added.title);
+  if (!found) {
+    const auto before = menus_.empty() ? menus_.end() : menus_.end() - 1;
+    found = static_cast<int>(menus_.insert(before, Menu{added.title, {}, {}}) - menus_.begin());
+  }
+  Menu& menu = menus_[*found];
+  for (const MenuItemDescription& d : added.items) {
+    menu.items.push_back({d.title, d.tag, d.keyEquivalent, d.keyModifiers, d.separator()});
+    menu.roles.push_back(d.role);
+  }
+}
+
 std::vector<HeadlessHost::Menu> HeadlessHost::menus() const { return menus_; }
 
 std::optional<MenuItemInfo> HeadlessHost::menuitem(const std::string& menu,

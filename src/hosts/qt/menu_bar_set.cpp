@@ -161,6 +161,27 @@ void MenuBarSet::remove(int menu, int position) {
   }
 }
 
+void MenuBarSet::add(const MenuDescription& added) {
+  auto found = find(added.title);
+  if (!found) {
+    const int at = menus_.empty() ? 0 : static_cast<int>(menus_.size()) - 1;
+    menus_.insert(menus_.begin() + at, MenuDescription{added.title, {}});
+    const QString shown = mnemonictitles(menus_)[static_cast<size_t>(at)];
+    for (Bar& bar : bars_) {
+      QMenuBar* menubar = bar.window->menuBar();
+      QMenu* before = bar.menus.empty() ? nullptr : bar.menus.back();
+      QMenu* menu = new QMenu(shown, menubar);
+      menubar->insertMenu(before ? before->menuAction() : nullptr, menu);
+      bar.menus.insert(bar.menus.begin() + at, menu);
+    }
+    found = at;
+  }
+  for (const MenuItemDescription& item : added.items) {
+    menus_[static_cast<size_t>(*found)].items.push_back(item);
+    for (Bar& bar : bars_) makeaction(bar.menus[static_cast<size_t>(*found)], item, added.title);
+  }
+}
+
 QAction* MenuBarSet::action(QMainWindow* window, const std::string& menu,
                             const std::string& item) const {
   const auto m = find(menu);

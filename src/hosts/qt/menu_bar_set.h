@@ -40,6 +40,10 @@ class MenuBarSet {
   std::optional<int> find(const std::string& title) const;
   std::vector<MenuItemInfo> items(int menu) const;
   void remove(int menu, int position);
+  int count() const { return static_cast<int>(menus_.size()); }
+  // Appends the items to the menu of that title, or inserts the menu before
+  // the last one, in every bar.
+  void add(const MenuDescription& menu);
   // The action of an item in one window's bar (for driving menus in tests).
   QAction* action(QMainWindow* window, const std::string& menu, const std::string& item) const;
 

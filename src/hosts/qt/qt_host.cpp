@@ -399,6 +399,10 @@ std::vector<MenuItemInfo> QtHost::menuItems(int menu) { return menubars_.items(m
 
 void QtHost::deleteMenuItem(int menu, int position) { menubars_.remove(menu, position); }
 
+int QtHost::menuCount() { return menubars_.count(); }
+
+void QtHost::addMenu(const MenuDescription& menu) { menubars_.add(menu); }
+
 // ---- Pasteboard ---------------------------------------------------------------
 
 void QtHost::pasteboardClear() { QGuiApplication::clipboard()->clear(); }

@@ -77,8 +77,10 @@ class QtHost final : public Host {
   void setTextViewString(HostView view, const std::string& text) override;
   void preparePlainTextView(HostView view) override;
   std::optional<int> findMenu(const std::string& title) override;
+  int menuCount() override;
   std::vector<MenuItemInfo> menuItems(int menu) override;
   void deleteMenuItem(int menu, int position) override;
+  void addMenu(const MenuDescription& menu) override;
   void pasteboardClear() override;
   void pasteboardSetString(const std::string& text) override;
   void pasteboardSetImage(const HostImage& image) override;
