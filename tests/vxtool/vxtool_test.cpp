@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 #include <png.h>
 
 #include "command.h"
+#include "font_lookup.h"
 #include "support/test_support.h"
 #include "vxtools.h"
 
@@ -55,10 +58,11 @@ Bytes netpbm(const std::string& header, const Bytes& body) {
 }  // namespace
 
 TEST(Vxtool, HelpDescribesTheCommandsAndTheirOptions) {
-  const Result general = runtool({"--help"}), star = runtool({"star", "--help"});
-  EXPECT_EQ(std::tuple(general.status, star.status), std::tuple(0, 0));
+  const Result general = runtool({"--help"}), star = runtool({"star", "--help"}), version = runtool({"--version"});
+  EXPECT_EQ(std::tuple(general.status, star.status, version.status), std::tuple(0, 0, 0));
   EXPECT_NE(general.out.find("star"), std::string::npos);
   EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--out FILE]"), std::string::npos);
+  EXPECT_TRUE(std::regex_match(version.out, std::regex("vxtool [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << version.out;
 }
 
 // Each of these arguments is refused with status 2, a message and no output.
@@ -197,4 +201,23 @@ TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
   const Result refused = runtool({"font", "info", dir.write("hostile.font", hostile)});
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("Text longer than 1 Bytes."), std::string::npos) << refused.err;
+}
+
+// A bare font name that is no file here is the installed font of that name; a
+// file here, a path or an unknown name is read as given.
+TEST(VxtoolFont, FindsTheToolkitsFontsByName) {
+  const vxtest::TempFolder here("here"), fonts("fonts");
+  fonts.write("Shipped 16x32.font", {16});
+  fonts.write("Local.font", {16});
+  here.write("Local.font", {16});
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(here.path());
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Shipped 16x32.font", fonts.file("Shipped 16x32.font")},
+      {"Local.font", "Local.font"},
+      {"./Shipped 16x32.font", "./Shipped 16x32.font"},
+      {"Missing.font", "Missing.font"},
+  };
+  for (const auto& [operand, path] : cases) EXPECT_EQ(vxtool::fontpath(operand, {fonts.path()}), path) << operand;
+  std::filesystem::current_path(before);
 }

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <iostream>
 
+#include "hosts/qt/information_options.h"
 #include "hosts/qt/qt_host.h"
 #include "hosts/qt/translations.h"
 #include "hosts/qt/vxtools_qt.h"
@@ -32,6 +34,11 @@ int runQtApplication(int argc, char** argv, std::function<void()> program, About
 
 int runQtApplication(int argc, char** argv, std::function<void()> program,
                      std::function<void()> launched, AboutText about) {
+  // Before the application, which needs a display: --help and --version.
+  const std::string command = qt::commandname(argc, argv, about.program);
+  const std::string description =
+      about.notice.empty() ? about.program : about.program + ": " + about.notice;
+  if (qt::answerinformationoption(argc, argv, {command, about.version, {}, description}, std::cout)) return 0;
   QApplication* application = makeapplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(appdelegate.applicationShouldTerminateAfterLastWindowClosed());
   qt::loadqttranslations();
