@@ -2,21 +2,50 @@
 # Checks that an install tree holds the desktop programs and everything around
 # them, and that what it holds works:
 #   scripts/check-install.sh <prefix>          a `cmake --install` tree
-#   scripts/check-install.sh --deb <file.deb>  the Debian package's contents
+#   scripts/check-install.sh --deb <file.deb>...  the Debian packages together:
+#       lintian finds no error or warning, each has its copyright and
+#       changelog, their dependencies, then their contents as an install tree
 set -euo pipefail
 
 fail() { echo "check-install: $*" >&2; exit 1; }
 
 if [ "${1:-}" = "--deb" ]; then
-  deb=$2
+  shift
+  [ $# -gt 0 ] || fail "--deb needs the packages"
+  # lintian finds nothing to say about any package: no error, no warning.
+  lintian --fail-on error,warning --tag-display-limit 0 "$@" ||
+    fail "lintian reports errors or warnings for: $*"
   unpacked=$(mktemp -d)
   trap 'rm -rf "$unpacked"' EXIT
-  dpkg-deb -x "$deb" "$unpacked"
-  depends=$(dpkg-deb -f "$deb" Depends)
-  echo "Depends: $depends"
-  for package in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 qt6-qpa-plugins; do
-    grep -q "$package" <<<"$depends" || fail "the package does not depend on $package"
+  declare -A depends
+  for deb in "$@"; do
+    package=$(dpkg-deb -f "$deb" Package)
+    depends[$package]=$(dpkg-deb -f "$deb" Depends)
+    echo "$package: Depends: ${depends[$package]}"
+    # Each package has its copyright and changelog, and no file of another.
+    paths=$(dpkg-deb --fsys-tarfile "$deb" | tar -t)
+    for doc in copyright changelog.gz; do
+      grep -qx "\./usr/share/doc/$package/$doc" <<<"$paths" || fail "$package lacks /usr/share/doc/$package/$doc"
+    done
+    clash=$(grep -v '/$' <<<"$paths" | while read -r path; do
+      if [ -e "$unpacked/$path" ] && [ ! -L "$unpacked/$path" ]; then echo "$path"; fi; done)
+    [ -z "$clash" ] || fail "$package holds files of another package: $clash"
+    dpkg-deb -x "$deb" "$unpacked"
   done
+  # The programs' dependencies: computed from their libraries, plus Qt's
+  # platform plugins, which they load at run time; velmorandine takes its
+  # fonts, and the development files the fonts they point to, from vxtools.
+  expect_depends() {
+    local package=$1
+    shift
+    [ -n "${depends[$package]+set}" ] || fail "there is no package $package"
+    for dependency in "$@"; do
+      grep -q "\b$dependency\b" <<<"${depends[$package]}" || fail "$package does not depend on $dependency"
+    done
+  }
+  expect_depends vxtools libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 qt6-qpa-plugins
+  expect_depends velmorandine libc6 libqt6widgets6 qt6-qpa-plugins "vxtools (= "
+  expect_depends libvxtools-dev "vxtools (= "
   "$0" "$unpacked/usr"
   exit
 fi
