@@ -69,8 +69,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SOURCE vxtools)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
-# The programs without their debugging information (the library keeps its symbols).
+# The programs and libraries without their debugging information.
 set(CPACK_STRIP_FILES ON)
+set(CPACK_VX_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_static_libraries.cmake)
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS tools)  # the fonts the CMake package points to
