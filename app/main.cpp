@@ -1,13 +1,12 @@
-// The desktop program: the star program on the Qt host.
+// The desktop program: the star program on the desktop host.
 #include <cstdio>
 #include <cstdlib>
 
 #include "program/velmorandine.h"
-#include "vxtools_qt.h"
+#include "vxtools_desktop.h"
 
 int main(int argc, char** argv) {
-  const vx::AboutText about{vx::velmorandinetext::ProgramName, VX_PROGRAM_VERSION,
-                            vx::velmorandinetext::Notice};
+  const vx::AboutText about{VXTOOLS_PROGRAM_NAME, VXTOOLS_PROGRAM_VERSION, vx::velmorandinetext::Notice};
   const int code = vx::runQtApplication(argc, argv, vx::velmorandine, about);
   // The program thread may still be running (the user can quit at any
   // prompt); end the process without static destructors running under it.

@@ -1,11 +1,14 @@
 # The Debian packages: `cpack -G DEB` in the build folder makes one package
 # per install component, as Debian splits a library and its programs:
-#   libvxtools-dev  (development)   the static library, public headers and
-#                                   the CMake package
-#   vxtools         (tools)         vxtool, vxview, the fonts, the ".gr" file
-#                                   type, the icon, menu entry and completion
-#   velmorandine    (velmorandine)  the star program, which takes its fonts
-#                                   from vxtools
+#   libvxtools-dev  (development)   the static libraries (the toolkit with its
+#                                   headless host, and the desktop host), the
+#                                   public headers, the CMake package with the
+#                                   program template, and the reference
+#   vxtools         (tools)         vxtool, vxview, the toolkit's fonts, the
+#                                   ".gr" file type, the icon, the viewer's
+#                                   menu entry and vxtool's bash completion
+#   velmorandine    (velmorandine)  the star program in its bundle, with its
+#                                   fonts, menu entry and icon
 # Each carries /usr/share/doc/<package>/copyright (machine-readable) and
 # changelog.gz (Debian format, cmake/debian/changelog); the programs'
 # dependencies on shared libraries are computed by dpkg-shlibdeps (package
@@ -76,6 +79,8 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_static_libraries.cma
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS tools)  # the fonts the CMake package points to
+# The desktop host's Qt 6, which the CMake package finds (find_dependency).
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION [=[retro-style graphics toolkit in C++20 - development files
 vxtools imitates a small computer: one flat byte memory, windows of 1 to 32
 bits per pixel, text windows drawn from bitmap fonts, keyboard and mouse
@@ -83,9 +88,10 @@ events, menus, the pasteboard, file panels and the ".gr" graphic files. A
 program runs on a thread of its own and talks to the toolkit through its
 calls.
 
-This package holds the static library, its headers and the CMake package
-for find_package(vxtools), with the headless host, which runs programs
-without a display.]=])
+This package holds the static libraries (the toolkit with its headless host,
+which needs no display, and the desktop host on Qt 6), the public headers,
+the CMake package for find_package(vxtools) with the program template
+vxtools_add_program, and the reference in /usr/share/doc/vxtools/html.]=])
 
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION graphics)
 # Qt's platform plugins are loaded at run time, so no library names them.
@@ -103,8 +109,10 @@ a window of its own. The package also holds the toolkit's two fonts, the
 ".gr" file type and the viewer's menu entry.]=])
 
 set(CPACK_DEBIAN_VELMORANDINE_PACKAGE_SECTION graphics)
-set(CPACK_COMPONENT_VELMORANDINE_DEPENDS tools)  # the fonts
+# Its bundle carries the fonts (as every program built with the template does);
+# vxtools shows and converts the pictures it saves.
 set(CPACK_DEBIAN_VELMORANDINE_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_VELMORANDINE_PACKAGE_RECOMMENDS "vxtools (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_VELMORANDINE_DESCRIPTION [=[radial star test pattern on the vxtools toolkit
 Velmorandine asks for a diameter and then, again and again, for a number of
 segments, draws the radial star pattern into a one-bit window and prints how

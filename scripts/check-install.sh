@@ -33,8 +33,8 @@ if [ "${1:-}" = "--deb" ]; then
     dpkg-deb -x "$deb" "$unpacked"
   done
   # The programs' dependencies: computed from their libraries, plus Qt's
-  # platform plugins, which they load at run time; velmorandine takes its
-  # fonts, and the development files the fonts they point to, from vxtools.
+  # platform plugins, which they load at run time; the development files
+  # take the fonts they point to from vxtools, and their Qt from qt6-base-dev.
   expect_depends() {
     local package=$1
     shift
@@ -44,8 +44,8 @@ if [ "${1:-}" = "--deb" ]; then
     done
   }
   expect_depends vxtools libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 qt6-qpa-plugins
-  expect_depends velmorandine libc6 libqt6widgets6 qt6-qpa-plugins "vxtools (= "
-  expect_depends libvxtools-dev "vxtools (= "
+  expect_depends velmorandine libc6 libqt6widgets6 qt6-qpa-plugins
+  expect_depends libvxtools-dev "vxtools (= " qt6-base-dev
   "$0" "$unpacked/usr"
   exit
 fi
@@ -56,12 +56,16 @@ expected=(
   bin/vxtool
   bin/vxview
   lib/libvxtools.a
+  lib/libvxtools_qt.a
   include/vxtools/vxtools.h
   lib/cmake/vxtools/vxtoolsConfig.cmake
+  lib/cmake/vxtools/vxtoolsProgram.cmake
+  share/doc/vxtools/html/index.html
   share/vxtools/Resources/"MenloRegular 16x32.font"
   lib/velmorandine/Velmorandine.app/Contents/bin/velmorandine
   lib/velmorandine/Velmorandine.app/Contents/Resources/"MenloBold 16x32.font"
   lib/velmorandine/Velmorandine.app/Contents/Resources/"MenloRegular 16x32.font"
+  lib/velmorandine/Velmorandine.app/Contents/Resources/LICENSE-DejaVu
   share/applications/velmorandine.desktop
   share/applications/vxview.desktop
   share/mime/packages/vxtools-graphic.xml

@@ -14,7 +14,7 @@ layer() {
     runtime/*) echo 0 ;;
     host/*) echo 0 ;;
     windows/* | graphics/* | console/* | events/* | codecs/*) echo 1 ;;
-    hosts/* | vxtools.h | vxtools_headless.h) echo 2 ;;
+    hosts/* | vxtools.h | vxtools_headless.h | vxtools_desktop.h) echo 2 ;;
     program/*) echo 3 ;;
     *) echo "unknown" ;;
   esac

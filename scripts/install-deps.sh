@@ -10,6 +10,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core libpng-dev
   xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress xclip
   desktop-file-utils shared-mime-info man-db groff-base mandoc dpkg-dev file lintian
+  doxygen
 )
 
 missing=()

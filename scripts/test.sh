@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in a
-# normal build, once under AddressSanitizer + UndefinedBehaviorSanitizer, once
-# under ThreadSanitizer; runs every fuzz target for a bounded time; builds the
-# example program against the installed package, checks the install tree, and
-# builds the Debian packages, runs lintian on them and checks what they hold.
+# normal build (with the reference, whose warnings are errors), once under
+# AddressSanitizer + UndefinedBehaviorSanitizer, once under ThreadSanitizer;
+# runs every fuzz target for a bounded time; builds the example program
+# against the installed package, checks the install tree, and builds the
+# Debian packages, runs lintian on them and checks what they hold.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -15,6 +16,9 @@ echo "== Build and test (warnings are errors)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== The reference: every public name documented, no Doxygen warning"
+cmake --build build --target docs
 
 echo "== Build and test under ASan + UBSan"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_WERROR=ON \
@@ -43,6 +47,9 @@ scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
 echo "== Install the package and build the example against it"
 rm -rf build/install build/example-hello
 cmake --install build --prefix "$root/build/install"
+# Only the public headers are installed, and a program compiles against them alone.
+scripts/check-public-headers.sh --installed build/install
+test -f build/install/share/doc/vxtools/html/index.html
 cmake -S examples/hello -B build/example-hello -G Ninja -DCMAKE_PREFIX_PATH="$root/build/install"
 cmake --build build/example-hello
 build/example-hello/hello

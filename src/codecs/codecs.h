@@ -1,6 +1,7 @@
 #pragma once
-// Public calls of this subsystem: packing, run-length and LZW coding, whole
-// files and the file panels, and writing and reading ".gr" graphic files.
+/// \file
+/// Public calls of this subsystem: packing, run-length and LZW coding, whole
+/// files and the file panels, and writing and reading ".gr" graphic files.
 #include "codecs/file_access.h"
 #include "codecs/file_panels.h"
 #include "codecs/graphic_export.h"

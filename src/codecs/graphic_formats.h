@@ -1,25 +1,26 @@
 #pragma once
-// The format codes a ".gr" graphic file may carry, their names, and what each
-// stage of the save pipeline made of a picture of a given size. The codes and
-// names are a contract with the software that reads these files.
+/// \file
+/// The format codes a ".gr" graphic file may carry, their names, and what each
+/// stage of the save pipeline made of a picture of a given size. The codes and
+/// names are a contract with the software that reads these files.
 #include <cstdint>
 #include <string>
 
 namespace vx {
 
-// Whether `format` is one of the table's codes: 0-5, 10, 11, 14, 15, 20-25,
-// 30, 31, 34, 35, and each of them plus 100.
+/// Whether `format` is one of the table's codes: 0-5, 10, 11, 14, 15, 20-25,
+/// 30, 31, 34, 35, and each of them plus 100.
 bool isgraphicformat(int64_t format);
-// The table's name of a code ("g_FormatRLEPackedBit", "g_FormatLZWRLERGBColor"),
-// empty for a code outside the table.
+/// The table's name of a code ("g_FormatRLEPackedBit", "g_FormatLZWRLERGBColor"),
+/// empty for a code outside the table.
 std::string graphicformatname(int64_t format);
-// The capture format (0-5) whose pixels a format holds: 130 holds format 0's.
+/// The capture format (0-5) whose pixels a format holds: 130 holds format 0's.
 int64_t graphicbaseformat(int64_t format);
-// Bits per pixel in the window the capture format came from (1, 4, 8, 24, 16, 32).
+/// Bits per pixel in the window the capture format came from (1, 4, 8, 24, 16, 32).
 int64_t graphicwindowdepth(int64_t baseformat);
 
-// Bytes that a picture of `width` x `height` takes in one of the formats below
-// 20 (plain or packed), as the save pipeline writes it.
+/// Bytes that a picture of `width` x `height` takes in one of the formats below
+/// 20 (plain or packed), as the save pipeline writes it.
 int64_t graphicdatalength(int64_t format, int64_t width, int64_t height);
 
 }  // namespace vx

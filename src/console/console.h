@@ -1,5 +1,6 @@
 #pragma once
-// Text console: fonts, glyphs, display modes, cursor and scrolling, printing
-// and line input.
+/// \file
+/// Text console: fonts, glyphs, display modes, cursor and scrolling, printing
+/// and line input.
 #include "console/fonts_and_glyphs.h"
 #include "console/printing.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Fonts, glyph drawing, display modes, cursor and scrolling.
+/// \file
+/// Fonts, glyph drawing, display modes, cursor and scrolling.
 #include "console/cursor.h"
 #include "console/display_mode.h"
 #include "console/font_resource.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Text output, line input and program end.
+/// \file
+/// Text output, line input and program end.
 #include "console/control_codes.h"
 #include "console/display_mode_mapping.h"
 #include "console/line_input.h"

@@ -1,6 +1,7 @@
 #pragma once
-// Graphics: the palette and pixel formats, drawing colours and modes, the
-// drawing primitives, captures and the star pattern.
+/// \file
+/// Graphics: the palette and pixel formats, drawing colours and modes, the
+/// drawing primitives, captures and the star pattern.
 #include "graphics/colors.h"
 #include "graphics/graphic_record.h"
 #include "graphics/palette.h"

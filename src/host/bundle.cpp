@@ -16,6 +16,13 @@ std::string executablebundlepath() {
   return exe.parent_path().string();
 }
 
+std::string executablename() {
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error || exe.filename().empty()) return "vxtools";
+  return exe.filename().string();
+}
+
 std::string bundleresourcedirectory(const std::string& bundle) {
   return bundle + "/Contents/Resources";
 }

@@ -6,5 +6,7 @@
 
 namespace vx {
 std::string executablebundlepath();
+// The running executable's file name ("vxtools" when it cannot be read).
+std::string executablename();
 std::string bundleresourcedirectory(const std::string& bundle);
 }  // namespace vx

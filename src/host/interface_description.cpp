@@ -1,10 +1,24 @@
 #include "host/interface_description.h"
 
+#include <mutex>
+
+#include "host/bundle.h"
 #include "runtime/app_delegate.h"
 
 namespace vx {
 
 namespace {
+
+struct ApplicationName {
+  std::mutex mutex;
+  std::string name;
+  bool set = false;
+};
+
+ApplicationName& storedname() {
+  static auto* stored = new ApplicationName;  // read by hosts until the process ends
+  return *stored;
+}
 
 MenuItemDescription item(std::string title, int64_t tag, std::string key = {},
                          uint64_t modifiers = CommandModifier) {
@@ -36,13 +50,13 @@ std::vector<MenuItemDescription> windowmenuitems() {
   return items;
 }
 
-std::vector<MenuDescription> buildmenubar() {
-  MenuItemDescription quit = item("Velmorandine beenden", 0, "q");
+std::vector<MenuDescription> buildmenubar(const std::string& name) {
+  MenuItemDescription quit = item(name + " beenden", 0, "q");
   quit.role = MenuRole::Quit;
-  MenuItemDescription about = item("Über Velmorandine", 0);
+  MenuItemDescription about = item("Über " + name, 0);
   about.role = MenuRole::About;
   return {
-      {"Velmorandine",
+      {name,
        {about, separator(), item("Einstellungen …", 207, ","),
         separator(), quit}},
       {"Ablage",
@@ -65,10 +79,21 @@ MenuDescription viewmenudescription() {
   return {"Darstellung", {fit, actual}};
 }
 
-const std::vector<MenuDescription>& menubardescription() {
-  static const auto* menus = new std::vector<MenuDescription>(buildmenubar());
-  return *menus;
+void setapplicationname(std::string name) {
+  ApplicationName& stored = storedname();
+  std::lock_guard lock(stored.mutex);
+  stored.name = std::move(name);
+  stored.set = true;
 }
+
+std::string applicationname() {
+  ApplicationName& stored = storedname();
+  std::lock_guard lock(stored.mutex);
+  if (!stored.set || stored.name.empty()) return executablename();
+  return stored.name;
+}
+
+std::vector<MenuDescription> menubardescription() { return buildmenubar(applicationname()); }
 
 const SpecialWindowDescription& pasteboardwindowdescription() {
   static const SpecialWindowDescription d{"Zwischenablage", 560, 360, true, false};
@@ -86,21 +111,20 @@ const SpecialWindowDescription& preferenceswindowdescription() {
   static const SpecialWindowDescription d{"Einstellungen", 420, 240, false, false};
   return d;
 }
-const SpecialWindowDescription& mainwindowdescription() {
-  static const SpecialWindowDescription d{"Velmorandine", 480, 320, false, false};
-  return d;
+SpecialWindowDescription mainwindowdescription() {
+  return {applicationname(), 480, 320, false, false};
 }
 
 std::vector<SpecialWindowOutlets> specialwindowoutlets(AppDelegate& a) {
   return {
-      {&pasteboardwindowdescription(), &a.PasteboardWindow, &a.PasteboardScrollView,
+      {pasteboardwindowdescription(), &a.PasteboardWindow, &a.PasteboardScrollView,
        &a.PasteboardTextView, nullptr},
-      {&virtualprinterwindowdescription(), &a.VirtualPrinterWindow, &a.VirtualPrinterScrollView,
+      {virtualprinterwindowdescription(), &a.VirtualPrinterWindow, &a.VirtualPrinterScrollView,
        &a.VirtualPrinterTextView, &a.VirtualPrinterRuler},
-      {&systemconsolewindowdescription(), &a.SystemConsoleWindow, &a.SystemConsoleScrollView,
+      {systemconsolewindowdescription(), &a.SystemConsoleWindow, &a.SystemConsoleScrollView,
        &a.SystemConsoleTextView, &a.SystemConsoleRuler},
-      {&preferenceswindowdescription(), &a.PreferencesWindow, nullptr, nullptr, nullptr},
-      {&mainwindowdescription(), &a.MainWindow, nullptr, nullptr, nullptr},
+      {preferenceswindowdescription(), &a.PreferencesWindow, nullptr, nullptr, nullptr},
+      {mainwindowdescription(), &a.MainWindow, nullptr, nullptr, nullptr},
   };
 }
 

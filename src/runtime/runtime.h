@@ -1,7 +1,7 @@
 #pragma once
-// Runtime core: start-up, threads, memory and window table, text and number
-// conversion.
-#include "runtime/app_delegate.h"
+/// \file
+/// Runtime core: start-up, threads, memory and window table, text and number
+/// conversion.
 #include "runtime/beep.h"
 #include "runtime/conversions.h"
 #include "runtime/guarded.h"

@@ -1,5 +1,5 @@
 // The two fonts the star program uses, as the build puts them into the
-// bundle's resource directory, loaded the way the program loads them.
+// toolkit's resource folder, loaded the way the program loads them.
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
@@ -34,7 +34,7 @@ class ShippedFont : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ShippedFont, LoadsAsGreyGlyphsForEveryCodeOnOneBaselineWithLinesMeetingAtTheCellEdges) {
   vxtest::LogCapture capture;
-  useHeadlessHost().setbundlepath(VX_TEST_BUNDLE);
+  useHeadlessHost().setresourcedirectory(VX_TEST_FONTS);
   const t_Font font = t_LoadFontResource(GetParam());
   EXPECT_EQ(capture.take().find("t_LoadFontResource"), std::string::npos);
   EXPECT_EQ(std::tie(font.Format, font.Width, font.Height, font.Start, font.End, font.Size),

@@ -25,6 +25,7 @@ void choose(int64_t tag, const std::string& title = "Eintrag", const std::string
 class MenuCommands : public ::testing::Test {
  protected:
   void SetUp() override {
+    setapplicationname("Velmorandine");
     host_ = &useHeadlessHost();
     t_InitMemory();
     log_.take();

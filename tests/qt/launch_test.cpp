@@ -11,7 +11,7 @@
 
 #include "hosts/qt/qt_host.h"
 #include "support/test_support.h"
-#include "vxtools_qt.h"
+#include "vxtools_desktop.h"
 
 using namespace vx;
 

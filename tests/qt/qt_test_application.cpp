@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include "host/interface_description.h"
 #include "hosts/qt/qt_host.h"
 
 namespace vxtest {
@@ -19,6 +20,7 @@ QApplication& qtapplication() {
 vx::qt::QtHost& qthost() {
   qtapplication();
   static vx::qt::QtHost* host = [] {
+    vx::setapplicationname("Velmorandine");  // what the star program's host is called
     auto* h = new vx::qt::QtHost;
     vx::installhost(h);
     h->buildinterface();

@@ -34,13 +34,16 @@ TEST(MenuSetup, RegistersTheBuiltInActionsInOrderAndPrunesOnlyTheMenusThatExist)
 }
 
 TEST(MenuEditing, FindsReadsAndDeletesItemsByPosition) {
+  // The application menu carries the program's own name.
+  setapplicationname("Malprogramm");
   HeadlessHost& h = useHeadlessHost();
   vxtest::LogCapture capture;
   // Separators share the empty title; the first one is found.
   EXPECT_EQ(std::tuple(t_MenuItemIndex("Bearbeiten", "Grafik kopieren"), h.menuitem("Bearbeiten", "Grafik kopieren")->tag,
-                       t_MenuItemIndex("Bearbeiten", "Nichts"), t_MenuItemIndex("Velmorandine", ""),
-                       t_MenuItemIndex("Nirgends", "x")),
-            std::tuple(0, 110, -1, 1, -2));
+                       t_MenuItemIndex("Bearbeiten", "Nichts"), t_MenuItemIndex("Malprogramm", ""),
+                       t_MenuItemIndex("Nirgends", "x"), t_MenuItemTitle("Malprogramm", 0),
+                       t_MenuItemTitle("Malprogramm", 65535)),
+            std::tuple(0, 110, -1, 1, -2, "Über Malprogramm", "Malprogramm beenden"));
   EXPECT_EQ(capture.take(), "t_MenuItemIndex: Menu not found.\n");
 
   EXPECT_EQ(t_MenuItemTitle("Bearbeiten", 65535), "Text kopieren");

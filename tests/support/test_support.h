@@ -9,6 +9,14 @@
 
 #include "vxtools.h"
 #include "vxtools_headless.h"
+// The tests also drive the toolkit's internal hooks, those a host calls.
+#include "events/close_box.h"
+#include "events/key_table.h"
+#include "events/menu_commands.h"
+#include "events/menu_handler.h"
+#include "events/view_events.h"
+#include "runtime/app_delegate.h"
+#include "windows/window_resize.h"
 
 namespace vxtest {
 

@@ -37,7 +37,7 @@ HostView HeadlessHost::addview(HostWindow window, Rect frame, int slot, bool tex
 }
 
 void HeadlessHost::buildspecialwindow(const SpecialWindowOutlets& o) {
-  const SpecialWindowDescription& d = *o.description;
+  const SpecialWindowDescription& d = o.description;
   const HostWindow window = addwindow(d.title, d.width, d.height);
   *o.window = window;
   if (!d.hasTextView) return;

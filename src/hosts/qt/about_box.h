@@ -1,24 +1,20 @@
 #pragma once
-// The About box of the application menu: the program's name and version, the
-// notice line of its header, and the toolkit it runs on.
+/// \file
+/// The About box of the application menu: the program's name and version, the
+/// notice line of its header, and the toolkit it runs on.
 #include <string>
+
+#include "vxtools_desktop.h"
 
 class QString;
 class QWidget;
 
 namespace vx {
-
-struct AboutText {
-  std::string program;  // the program's name
-  std::string version;
-  std::string notice;  // the one-line notice the program prints in its header
-};
-
 namespace qt {
 
-// The box's text, one line for each part (rich text, escaped).
+/// The box's text, one line for each part (rich text, escaped).
 QString abouttext(const AboutText& about);
-// A modal box titled `title` (the menu item's own title).
+/// A modal box titled `title` (the menu item's own title).
 void showaboutbox(const std::string& title, const AboutText& about, QWidget* parent);
 
 }  // namespace qt

@@ -89,7 +89,7 @@ HostView QtHost::addview(QWidget* widget) {
 }
 
 void QtHost::buildspecialwindow(const SpecialWindowOutlets& o) {
-  const SpecialWindowDescription& d = *o.description;
+  const SpecialWindowDescription& d = o.description;
   ToolkitWindow* w = addwindow(d.title, d.width, d.height);
   *o.window = w->handle();
   if (!d.hasTextView) return;
@@ -162,7 +162,7 @@ void QtHost::menuchosen(const MenuItemInfo& item, const std::string& menuTitle, 
       return;
     case MenuRole::About:
       delivermenuchoice(item, menuTitle);
-      showaboutbox(item.title, about_, panelparent());
+      showaboutbox(item.title, abouttextwithname(), panelparent());
       return;
     case MenuRole::Handler:
       delivermenuchoice(item, menuTitle);

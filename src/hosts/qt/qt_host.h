@@ -34,6 +34,12 @@ class QtHost final : public Host {
   void buildinterface();
   // What the About item's box says.
   void setabout(AboutText about) { about_ = std::move(about); }
+  // The About text, named as the menus are when the program gave no name.
+  AboutText abouttextwithname() const {
+    AboutText about = about_;
+    if (about.program.empty()) about.program = applicationname();
+    return about;
+  }
   // From now on no hand-over runs and waiting threads are released.
   void beginquit() { bridge_.beginquit(); }
   bool quitting() const { return bridge_.quitting(); }
