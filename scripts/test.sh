@@ -59,7 +59,8 @@ scripts/check-install.sh build/install
 # Every install rule names its package's component: none is left over.
 rm -rf build/unspecified
 cmake --install build --component Unspecified --prefix "$root/build/unspecified" >/dev/null
-[ -z "$(find build/unspecified -type f 2>/dev/null)" ] || { find build/unspecified -type f; exit 1; }
+[ -z "$(find build/unspecified -type f 2>/dev/null)" ] ||
+  { echo "installed by no package:"; find build/unspecified -type f; exit 1; }
 rm -f build/*.deb
 (cd build && cpack -G DEB)
 scripts/check-install.sh --deb build/*.deb
