@@ -1,6 +1,8 @@
 // The star pattern as the star program draws it (a D x D one-bit window,
-// cleared white, drawn black, the whole square), fast and literal, for
-// D = 1024 .. 8192 and N = 1, 36, 360. Each benchmark times single drawings
+// cleared white, drawn black, the whole square), by runs, line by line (as
+// the other modes draw it) and literal, for D = 1024 .. 8192 and
+// N = 1, 36, 360, warm in one process (scripts/bench-star.sh times fresh
+// processes too). Each benchmark times single drawings
 // (the clearing is not timed) and reports the best one as best_ms: on a busy
 // machine the best of several runs is the figure that repeats.
 #include <benchmark/benchmark.h>
@@ -11,6 +13,7 @@
 #include "graphics/colors.h"
 #include "graphics/primitives.h"
 #include "graphics/star_pattern.h"
+#include "graphics/star_runs.h"
 #include "runtime/log.h"
 #include "vxtools_headless.h"
 #include "windows/window_init.h"
@@ -38,14 +41,25 @@ void star(benchmark::State& state, Draw draw) {
   state.counters["best_ms"] = best;
 }
 
+void bylines(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t segments) {
+  vx::allowstarruns(false);
+  vx::g_DrawVelmorandine(window, x0, y0, x1, y1, segments);
+  vx::allowstarruns(true);
+}
+
 void registerall() {
   for (int64_t size : {1024, 2048, 4096, 8192})
     for (int64_t segments : {1, 36, 360}) {
       // The literal sweep takes seconds at 8192: a few runs of it.
       const int64_t literalruns = size >= 8192 ? 2 : size >= 4096 ? 3 : 5;
-      benchmark::RegisterBenchmark("star/fast", star, vx::g_DrawVelmorandine)
+      benchmark::RegisterBenchmark("star/runs", star, vx::g_DrawVelmorandine)
           ->Args({size, segments})
           ->Iterations(size >= 4096 ? 50 : 200)
+          ->UseManualTime()
+          ->Unit(benchmark::kMillisecond);
+      benchmark::RegisterBenchmark("star/lines", star, bylines)
+          ->Args({size, segments})
+          ->Iterations(size >= 4096 ? 20 : 100)
           ->UseManualTime()
           ->Unit(benchmark::kMillisecond);
       benchmark::RegisterBenchmark("star/reference", star, vx::g_DrawVelmorandineReference)

@@ -40,6 +40,7 @@ set(VX_PUBLIC_HEADERS
   graphics/graphics.h
   graphics/colors.h
   graphics/graphic_record.h
+  graphics/picture_formats.h
   graphics/palette.h
   graphics/primitives.h
   graphics/screen_capture.h

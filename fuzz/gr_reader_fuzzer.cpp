@@ -44,7 +44,7 @@ void checkpixels(const t_Graphic& decoded) {
   int64_t most = 0;
   const GraphicPixels pixels = vxfuzz::heapmeasured(most, [&] { return graphicpixels(decoded); });
   vxfuzz::require(most <= 4 * decoded.Size + 1024, "pixels held more heap than four bytes a pixel");
-  const bool alpha = decoded.Format == GraphicFormat16Bit || decoded.Format == GraphicFormat32Bit;
+  const bool alpha = decoded.Format == g_FormatAGrey || decoded.Format == g_FormatARGBColor;
   vxfuzz::require(pixels.Width == decoded.Width && pixels.Height == decoded.Height && pixels.HasAlpha == alpha,
                   "pixels of another size or kind than the picture");
   vxfuzz::require(static_cast<int64_t>(pixels.Samples.size()) == decoded.Size * (alpha ? 4 : 3),

@@ -53,6 +53,8 @@ test -f build/install/share/doc/vxtools/html/index.html
 cmake -S examples/hello -B build/example-hello -G Ninja -DCMAKE_PREFIX_PATH="$root/build/install"
 cmake --build build/example-hello
 build/example-hello/hello
+# A desktop program of one's own, from the install tree alone, on a virtual display.
+scripts/check-sdk.sh build/install
 
 echo "== The install tree and the Debian packages hold the desktop programs"
 scripts/check-install.sh build/install

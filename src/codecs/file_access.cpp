@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <system_error>
@@ -41,10 +42,13 @@ class FileDescriptor {
 };
 
 // Reads until the end rather than trusting the size, which some files lack.
+// Devices and pipes are refused: /dev/zero has no end, and a pipe nobody
+// writes would wait for ever.
 int readall(int fd, std::vector<uint8_t>& out) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) return errno;
   if (S_ISDIR(info.st_mode)) return EISDIR;
+  if (!S_ISREG(info.st_mode)) return ENOTSUP;
   if (info.st_size > 0) out.reserve(static_cast<size_t>(info.st_size));
   uint8_t buffer[1 << 16];
   for (;;) {
@@ -146,7 +150,8 @@ int replacefile(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 std::vector<uint8_t> getbinaryfromfile(const std::string& path) {
   std::vector<uint8_t> bytes;
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Not blocking, so that opening a pipe nobody writes does not wait.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   const int error = file.get() < 0 ? errno : readall(file.get(), bytes);
   if (error == 0) return bytes;
   log("getbinaryfromfile: Error #" + errordescription(error));
@@ -157,6 +162,69 @@ int64_t setbinarytofile(const std::string& path, const std::vector<uint8_t>& byt
   const int error = replacefile(path, bytes);
   if (error != 0) log("setbinarytofile: Error #" + errordescription(error));
   return error;
+}
+
+RegularFile::RegularFile(const std::string& path) {
+  // Not blocking, so that opening a pipe nobody writes does not wait.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  struct stat info {};
+  if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
+    problem_ = std::error_code(errno, std::generic_category()).message();
+  } else if (S_ISDIR(info.st_mode)) {
+    problem_ = "it is a folder";
+  } else if (!S_ISREG(info.st_mode)) {
+    problem_ = "it is not a regular file (a device or a pipe has no size to read up to)";
+  } else {
+    size_ = info.st_size;
+  }
+}
+
+RegularFile::~RegularFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool RegularFile::read(int64_t count, std::vector<uint8_t>& bytes) {
+  if (!ok()) return false;
+  count = std::clamp<int64_t>(count, 0, size_ - position_);
+  const size_t start = bytes.size();
+  bytes.resize(start + static_cast<size_t>(count));
+  size_t done = 0;
+  while (done < static_cast<size_t>(count)) {
+    const ssize_t got = ::read(fd_, bytes.data() + start + done, static_cast<size_t>(count) - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      problem_ = std::error_code(errno, std::generic_category()).message();
+      bytes.resize(start + done);
+      return false;
+    }
+    if (got == 0) break;  // the file got shorter since it was opened
+    done += static_cast<size_t>(got);
+  }
+  bytes.resize(start + done);
+  position_ += static_cast<int64_t>(done);
+  return true;
+}
+
+bool readregularfile(const std::string& path, int64_t limit, std::vector<uint8_t>& bytes, std::string& problem,
+                     bool& toolarge) {
+  bytes.clear();
+  toolarge = false;
+  RegularFile file(path);
+  if (!file.ok()) {
+    problem = file.problem();
+    return false;
+  }
+  if (file.size() > limit) {
+    toolarge = true;
+    problem = "it holds " + std::to_string(file.size()) + " bytes, more than the " + std::to_string(limit) +
+              " bytes such a file can hold";
+    return false;
+  }
+  if (!file.read(file.size(), bytes)) {
+    problem = file.problem();
+    return false;
+  }
+  return true;
 }
 
 std::string filenameofpath(const std::string& path) {

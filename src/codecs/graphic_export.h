@@ -2,28 +2,15 @@
 /// \file
 /// Saving a window's picture as a ".gr" graphic file: the picture is packed,
 /// run-length encoded and LZW-coded, each stage rewriting the record's format
-/// code and data, then written after a 16-byte header. Other software reads
-/// these files: the header layout and the format codes are fixed.
+/// code and data (the codes of graphics/picture_formats.h), then written after
+/// a 16-byte header. Other software reads these files: the header layout is fixed.
 #include <string>
 #include <vector>
 
 #include "graphics/graphic_record.h"
+#include "graphics/picture_formats.h"
 
 namespace vx {
-
-// Format codes of the stages (those below 10 come from the window capture).
-constexpr int64_t g_FormatBit = 0;  ///< a 1-bit window: one byte a pixel, palette index 0 or 15
-constexpr int64_t g_FormatNibble = 1;  ///< a 4-bit window: one palette index a byte
-constexpr int64_t g_FormatByte = 2;  ///< an 8-bit window: one grey level a byte
-constexpr int64_t g_FormatRGBColor = 3;  ///< a 24-bit window: Red, Green, Blue
-constexpr int64_t g_FormatAGrey = 4;  ///< a 16-bit window: Alpha, grey level
-constexpr int64_t g_FormatARGBColor = 5;  ///< a 32-bit window: Alpha, Red, Green, Blue
-constexpr int64_t g_FormatPackedBit = 10;  ///< one-bit pixels packed eight to a byte
-constexpr int64_t g_FormatPackedNibble = 11;  ///< palette indexes packed two to a byte
-constexpr int64_t g_FormatPackedAGrey = 14;  ///< one alpha byte that every pixel shares, then the grey levels
-constexpr int64_t g_FormatPackedARGBColor = 15;  ///< one alpha byte that every pixel shares, then Red, Green, Blue
-constexpr int64_t g_FormatRLE = 20;  ///< added to the format it encodes
-constexpr int64_t g_FormatLZW = 100;  ///< added to the format it encodes
 
 /// Packs a capture: one-bit pixels and nibbles into formats 10 and 11, and
 /// alpha formats whose pixels all share one alpha byte into 14 and 15 (that

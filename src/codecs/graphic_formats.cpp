@@ -3,8 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "codecs/graphic_export.h"
-
 namespace vx {
 namespace {
 
@@ -15,26 +13,26 @@ struct FormatName {
 
 // The formats below 100; each has an LZW-coded twin 100 higher.
 constexpr std::array<FormatName, 20> Names{{
-    {0, "g_FormatBit"},
-    {1, "g_FormatNibble"},
-    {2, "g_FormatByte"},
-    {3, "g_FormatRGBColor"},
-    {4, "g_FormatAGrey"},
-    {5, "g_FormatARGBColor"},
-    {10, "g_FormatPackedBit"},
-    {11, "g_FormatPackedNibble"},
-    {14, "g_FormatPackedAGrey"},
-    {15, "g_FormatPackedARGBColor"},
-    {20, "g_FormatRLEBit"},
-    {21, "g_FormatRLENibble"},
-    {22, "g_FormatRLEByte"},
-    {23, "g_FormatRLERGBColor"},
-    {24, "g_FormatRLEAGrey"},
-    {25, "g_FormatRLEARGBColor"},
-    {30, "g_FormatRLEPackedBit"},
-    {31, "g_FormatRLEPackedNibble"},
-    {34, "g_FormatRLEPackedAGrey"},
-    {35, "g_FormatRLEPackedARGBColor"},
+    {g_FormatBit, "g_FormatBit"},
+    {g_FormatNibble, "g_FormatNibble"},
+    {g_FormatByte, "g_FormatByte"},
+    {g_FormatRGBColor, "g_FormatRGBColor"},
+    {g_FormatAGrey, "g_FormatAGrey"},
+    {g_FormatARGBColor, "g_FormatARGBColor"},
+    {g_FormatPackedBit, "g_FormatPackedBit"},
+    {g_FormatPackedNibble, "g_FormatPackedNibble"},
+    {g_FormatPackedAGrey, "g_FormatPackedAGrey"},
+    {g_FormatPackedARGBColor, "g_FormatPackedARGBColor"},
+    {g_FormatRLE + g_FormatBit, "g_FormatRLEBit"},
+    {g_FormatRLE + g_FormatNibble, "g_FormatRLENibble"},
+    {g_FormatRLE + g_FormatByte, "g_FormatRLEByte"},
+    {g_FormatRLE + g_FormatRGBColor, "g_FormatRLERGBColor"},
+    {g_FormatRLE + g_FormatAGrey, "g_FormatRLEAGrey"},
+    {g_FormatRLE + g_FormatARGBColor, "g_FormatRLEARGBColor"},
+    {g_FormatRLE + g_FormatPackedBit, "g_FormatRLEPackedBit"},
+    {g_FormatRLE + g_FormatPackedNibble, "g_FormatRLEPackedNibble"},
+    {g_FormatRLE + g_FormatPackedAGrey, "g_FormatRLEPackedAGrey"},
+    {g_FormatRLE + g_FormatPackedARGBColor, "g_FormatRLEPackedARGBColor"},
 }};
 
 constexpr std::string_view Prefix = "g_Format";
@@ -65,20 +63,10 @@ int64_t graphicbaseformat(int64_t format) {
   return code;
 }
 
-int64_t graphicwindowdepth(int64_t baseformat) {
-  constexpr std::array<int64_t, 6> depths{1, 4, 8, 24, 16, 32};
-  return baseformat >= 0 && baseformat < 6 ? depths[static_cast<size_t>(baseformat)] : 0;
-}
-
 int64_t graphicdatalength(int64_t format, int64_t width, int64_t height) {
   const int64_t pixels = width * height;
+  if (graphicpixelbytes(format) > 0) return graphicpixelbytes(format) * pixels;
   switch (format) {
-    case g_FormatBit:
-    case g_FormatNibble:
-    case g_FormatByte: return pixels;
-    case g_FormatRGBColor: return 3 * pixels;
-    case g_FormatAGrey: return 2 * pixels;
-    case g_FormatARGBColor: return 4 * pixels;
     case g_FormatPackedBit: return height * ((width + 7) / 8);
     case g_FormatPackedNibble: return height * ((width + 1) / 2);
     case g_FormatPackedAGrey: return 1 + pixels;

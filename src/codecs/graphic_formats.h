@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "graphics/picture_formats.h"
+
 namespace vx {
 
 /// Whether `format` is one of the table's codes: 0-5, 10, 11, 14, 15, 20-25,
@@ -16,8 +18,6 @@ bool isgraphicformat(int64_t format);
 std::string graphicformatname(int64_t format);
 /// The capture format (0-5) whose pixels a format holds: 130 holds format 0's.
 int64_t graphicbaseformat(int64_t format);
-/// Bits per pixel in the window the capture format came from (1, 4, 8, 24, 16, 32).
-int64_t graphicwindowdepth(int64_t baseformat);
 
 /// Bytes that a picture of `width` x `height` takes in one of the formats below
 /// 20 (plain or packed), as the save pipeline writes it.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
-#include "codecs/graphic_export.h"
 #include "codecs/graphic_formats.h"
 #include "codecs/lzw.h"
 #include "codecs/packing.h"
@@ -41,6 +41,25 @@ std::string shownbytes(const std::vector<uint8_t>& bytes, size_t from, size_t co
     }
   }
   return shown;
+}
+
+// The format below the run-length and LZW stages: 0-5, 10, 11, 14 or 15.
+int64_t plainformat(int64_t format) {
+  const int64_t code = format % g_FormatLZW;
+  return code >= g_FormatRLE ? code - g_FormatRLE : code;
+}
+
+// The format a window of the picture's depth stores its rows in.
+int64_t rowsformat(int64_t baseformat) {
+  if (baseformat == g_FormatBit) return g_FormatPackedBit;
+  if (baseformat == g_FormatNibble) return g_FormatPackedNibble;
+  return baseformat;
+}
+
+std::string toolarge(const t_Graphic& g) {
+  return "Picture of " + std::to_string(g.Width) + " x " + std::to_string(g.Height) + " pixels in format " +
+         std::to_string(g.Format) + " takes " + std::to_string(graphicpicturebytes(g)) + " bytes, more than the " +
+         std::to_string(LargestPictureBytes) + " bytes (16 MiB) the toolkit holds.";
 }
 
 std::string described(int64_t format) {
@@ -123,6 +142,8 @@ class StageUndoer {
       return fail(GraphicFault::Size, "Size " + std::to_string(graphic_.Size) + " is not width x height (" +
                                           std::to_string(w) + " x " + std::to_string(h) + " = " +
                                           std::to_string(w * h) + ").");
+    if (graphicpicturebytes(graphic_) > LargestPictureBytes)
+      return fail(GraphicFault::PictureTooLarge, toolarge(graphic_));
     return true;
   }
 
@@ -162,6 +183,8 @@ class StageUndoer {
     const int64_t below = format_ - g_FormatRLE;
     const int width = elementwidth(format_);
     const std::string what = "Run-length data of " + described(format_);
+    // The decoded picture is written straight after the alpha byte, so that
+    // only the stream and the one picture are ever held.
     std::vector<uint8_t> out;
     size_t from = 0;
     if (keepsalphabyte(format_)) {
@@ -176,8 +199,7 @@ class StageUndoer {
       format_ = below;
       return true;
     }
-    const std::vector<uint8_t> stream(data_.begin() + static_cast<std::ptrdiff_t>(from), data_.end());
-    Decoded runs = runlengthdecoded(stream, width, expected);
+    Decoded runs = runlengthdecoded(std::span<const uint8_t>(data_).subspan(from), width, expected, std::move(out));
     switch (runs.Problem) {
       case DecodeProblem::None: break;
       case DecodeProblem::CutShort: return fail(GraphicFault::DataCutShort, what + " ends early: " + runs.Detail);
@@ -187,8 +209,7 @@ class StageUndoer {
       case DecodeProblem::ShortOfEnd:
         return fail(GraphicFault::DecodesShortOfPicture, what + " decodes short of the picture: " + runs.Detail);
     }
-    out.insert(out.end(), runs.Bytes.begin(), runs.Bytes.end());
-    data_ = std::move(out);
+    data_ = std::move(runs.Bytes);
     format_ = below;
     return true;
   }
@@ -275,6 +296,8 @@ GraphicReading graphicfromfilebytes(const std::vector<uint8_t>& file) {
     return failure(routine, GraphicFault::Size,
                    "Size " + std::to_string(g.Size) + " is not width x height (" + std::to_string(g.Width) + " x " +
                        std::to_string(g.Height) + " = " + std::to_string(g.Width * g.Height) + ").");
+  if (graphicpicturebytes(g) > LargestPictureBytes)
+    return failure(routine, GraphicFault::PictureTooLarge, toolarge(g));
   g.ParamHigh = file[14] >> 4;
   g.ParamLow = file[14] & 0x0F;
   g.Reserved = file[15];
@@ -290,9 +313,18 @@ GraphicReading readgraphicfile(const std::vector<uint8_t>& file) {
   return StageUndoer(std::move(stored.Graphic), false).run();
 }
 
+int64_t graphicpicturebytes(const t_Graphic& header) {
+  if (!isgraphicformat(header.Format)) return 0;
+  const int64_t w = std::clamp<int64_t>(header.Width, 0, LargestSide);
+  const int64_t h = std::clamp<int64_t>(header.Height, 0, LargestSide);
+  return std::max(graphicdatalength(plainformat(header.Format), w, h),
+                  graphicdatalength(rowsformat(graphicbaseformat(header.Format)), w, h));
+}
+
 int64_t graphicfilelimit(const t_Graphic& header) {
   const int64_t w = header.Width, h = header.Height;
   if (!isgraphicformat(header.Format) || w < 0 || h < 0 || w > LargestSide || h > LargestSide) return 0;
+  if (graphicpicturebytes(header) > LargestPictureBytes) return 0;
   if (header.Format < g_FormatLZW) return int64_t{HeaderLength} + lzwlimit(header.Format, w, h);
   // Every code stands for one byte at least, and takes 64 bits at most.
   constexpr int64_t LargestCodeBytes = 8;

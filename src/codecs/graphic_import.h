@@ -7,7 +7,9 @@
 /// the sizes the header implies, as the encoders decided it.
 ///
 /// Whatever a file claims, the reader reads and writes only inside its buffers
-/// and allocates no more than the header's width x height can justify. A file
+/// and allocates no more than the header's width x height can justify, and a
+/// header claiming a picture larger than the toolkit can hold
+/// (LargestPictureBytes) is refused before anything is allocated. A file
 /// it cannot read gives an error naming what is wrong, one diagnostic line and
 /// the empty record; nothing is thrown.
 #include <string>
@@ -25,6 +27,7 @@ enum class GraphicFault {
   Identifier,             ///< bytes 1-4 are not "vxgr"
   Format,                 ///< a format code outside the table
   Size,                   ///< Size is not Width x Height, or a side is out of range
+  PictureTooLarge,        ///< more picture than a window of the toolkit can hold
   DataCutShort,           ///< the data, or an item of its run-length stream, ends early
   DataPastPicture,        ///< more data than the picture takes
   InvalidRuns,            ///< a run-length count that no encoder writes
@@ -33,7 +36,20 @@ enum class GraphicFault {
   DecodesShortOfPicture,  ///< runs or codes that end cleanly short of the picture
 };
 
-/// What reading a ".gr" file gave: the record, or what is wrong with the file.
+/// The largest picture the reader takes, in bytes of its plain data and of the
+/// rows a window of its depth stores. A window's picture lives in the toolkit
+/// memory, 16 MiB, of which video memory takes less (the lowest 64 KiB stay
+/// free), so no window holds a larger picture and no saved file carries one.
+/// The bound allows every window the toolkit can make (8192 x 8192 one-bit
+/// pixels take 8 MiB) and keeps a hostile header's claim of 65535 x 65535
+/// pixels at 32 bits (16 GiB) from being believed.
+inline constexpr int64_t LargestPictureBytes = int64_t{1} << 24;
+
+/// Bytes the picture of a header's width x height takes in the larger of its
+/// plain data (the format below the run-length and LZW stages) and a window's
+/// rows; what LargestPictureBytes bounds. 0 for a format outside the table.
+int64_t graphicpicturebytes(const t_Graphic& header);
+
 struct GraphicReading {
   t_Graphic Graphic;  ///< the empty record unless Fault is None
   GraphicFault Fault = GraphicFault::None;  ///< None, or what is wrong with the file
@@ -51,7 +67,8 @@ GraphicReading graphicfromfilebytes(const std::vector<uint8_t>& file);
 /// "g_DecodeGraphic: ".
 GraphicReading g_DecodeGraphic(const t_Graphic& stored);
 
-/// Both: a file's bytes to the decoded picture.
+/// Both: a file's bytes to the decoded picture. A byte a pixel: a one-bit
+/// picture takes eight times its rows (readgraphicrows keeps them packed).
 GraphicReading readgraphicfile(const std::vector<uint8_t>& file);
 
 /// The most bytes a file with this header (graphicfromfilebytes of its first

@@ -1,6 +1,5 @@
 #include "codecs/graphic_rows.h"
 
-#include "codecs/graphic_export.h"
 #include "codecs/graphic_formats.h"
 
 namespace vx {

@@ -56,4 +56,10 @@ Decoded lzwdecoded(const std::vector<int64_t>& codes, int64_t limit, int64_t exa
 /// lzwstoredtotext answering the problem instead of writing it.
 Decoded lzwstoreddecoded(const std::vector<uint8_t>& stored, int64_t limit, int64_t exact = -1);
 
+// The first `limit` bytes of the text, for readers that use no more: the codes
+// past them are neither written nor checked. An invalid code before them is
+// refused as above.
+Decoded lzwprefixdecoded(const std::vector<int64_t>& codes, int64_t limit);
+Decoded lzwstoredprefix(const std::vector<uint8_t>& stored, int64_t limit);
+
 }  // namespace vx

@@ -18,12 +18,15 @@
 namespace vx {
 namespace {
 
-enum class Step { Decoded, InvalidCode, TooLong };
+enum class Step { Decoded, InvalidCode, TooLong, Full };
 
 class TextBuilder {
  public:
   // Measures only, unless `out` is given.
-  TextBuilder(size_t codecount, int64_t limit, std::vector<uint8_t>* out) : limit_(limit), out_(out) {
+  // With `keepprefix`, a text that would pass the limit is cut there instead
+  // of refused.
+  TextBuilder(size_t codecount, int64_t limit, std::vector<uint8_t>* out, bool keepprefix = false)
+      : limit_(limit), out_(out), keepprefix_(keepprefix) {
     starts_.reserve(codecount);
   }
 
@@ -56,7 +59,14 @@ class TextBuilder {
     } else {
       return Step::InvalidCode;
     }
-    if (length > static_cast<uint64_t>(limit_) - position) return Step::TooLong;
+    if (length > static_cast<uint64_t>(limit_) - position) {
+      if (!keepprefix_) return Step::TooLong;
+      // The bytes up to the limit, all of them copies of bytes written before.
+      length = static_cast<uint64_t>(limit_) - position;
+      if (out_ != nullptr && length > 0) writeprefix(from, length);
+      length_ = position + length;
+      return Step::Full;
+    }
     starts_.push_back(position);
     length_ = position + length;
     if (out_ != nullptr) write(code, from, length);
@@ -80,8 +90,18 @@ class TextBuilder {
     out[position + length - 1] = out[from + length - 1];
   }
 
+  // The first `length` bytes of a string longer than that: they lie wholly
+  // before the current end.
+  void writeprefix(uint64_t from, uint64_t length) {
+    std::vector<uint8_t>& out = *out_;
+    const size_t position = out.size();
+    out.resize(position + length);
+    std::memcpy(out.data() + position, out.data() + from, length);
+  }
+
   int64_t limit_;
   std::vector<uint8_t>* out_;
+  bool keepprefix_;
   uint64_t length_ = 0;
   std::vector<uint64_t> starts_;  // where the string of each step begins
 };
@@ -98,9 +118,11 @@ Decoded refusal(Step step, const std::vector<int64_t>& codes, size_t index, int6
 Decoded pass(const std::vector<int64_t>& codes, int64_t limit, TextBuilder& text) {
   if (const Step step = text.begin(static_cast<uint8_t>(codes[0] & 0xFF)); step != Step::Decoded)
     return refusal(step, codes, 0, limit);
-  for (size_t index = 1; index < codes.size(); ++index)
-    if (const Step step = text.add(index, codes[index]); step != Step::Decoded)
-      return refusal(step, codes, index, limit);
+  for (size_t index = 1; index < codes.size(); ++index) {
+    const Step step = text.add(index, codes[index]);
+    if (step == Step::Full) break;
+    if (step != Step::Decoded) return refusal(step, codes, index, limit);
+  }
   return {};
 }
 
@@ -119,6 +141,17 @@ Decoded lzwdecoded(const std::vector<int64_t>& codes, int64_t limit, int64_t exa
   Decoded decoded{{}, DecodeProblem::None, "lzwunpackedtotext", {}};
   decoded.Bytes.reserve(measure.length());
   TextBuilder text(codes.size(), limit, &decoded.Bytes);
+  pass(codes, limit, text);
+  return decoded;
+}
+
+Decoded lzwprefixdecoded(const std::vector<int64_t>& codes, int64_t limit) {
+  if (codes.empty() || limit <= 0) return {};
+  TextBuilder measure(codes.size(), limit, nullptr, true);
+  if (Decoded problem = pass(codes, limit, measure); !problem.ok()) return problem;
+  Decoded decoded{{}, DecodeProblem::None, "lzwunpackedtotext", {}};
+  decoded.Bytes.reserve(measure.length());
+  TextBuilder text(codes.size(), limit, &decoded.Bytes, true);
   pass(codes, limit, text);
   return decoded;
 }

@@ -42,6 +42,21 @@ Decoded lzwstoreddecoded(const std::vector<uint8_t>& stored, int64_t limit, int6
   return lzwdecoded(lzwpackedtounpacked(packed, width), limit, exact);
 }
 
+Decoded lzwstoredprefix(const std::vector<uint8_t>& stored, int64_t limit) {
+  if (stored.empty() || limit <= 0) return {};
+  const int64_t width = stored[0];
+  if (width < 1 || width > 64)
+    return {{}, DecodeProblem::Invalid, "lzwpackedtounpacked",
+            "Code width " + std::to_string(width) + " is not between 1 and 64."};
+  // Every code stands for at least one byte, so the codes past the first
+  // `limit` cannot reach into the prefix: only those are unpacked.
+  const uint64_t codecount =
+      std::min<uint64_t>((stored.size() - 1) * 8 / static_cast<uint64_t>(width), static_cast<uint64_t>(limit));
+  const uint64_t packedbytes = (codecount * static_cast<uint64_t>(width) + 7) / 8;
+  const std::vector<uint8_t> packed(stored.begin() + 1, stored.begin() + 1 + static_cast<std::ptrdiff_t>(packedbytes));
+  return lzwprefixdecoded(lzwpackedtounpacked(packed, width), limit);
+}
+
 std::vector<uint8_t> lzwstoredtotext(const std::vector<uint8_t>& stored, int64_t limit) {
   Decoded decoded = lzwstoreddecoded(stored, limit);
   if (!decoded.ok()) log(std::string(decoded.Routine) + ": " + decoded.Detail);

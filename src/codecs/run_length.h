@@ -13,6 +13,7 @@
 /// back unchanged (see rleencodes). These streams are read by other software:
 /// every byte counts.
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "codecs/decoded.h"
@@ -55,5 +56,8 @@ std::vector<uint8_t> rle32tobinary(const std::vector<uint8_t>& stream, int64_t l
 /// The same for elements of `width` bytes (1 to 4), answering the problem
 /// instead of writing it: for callers that report it in their own words.
 Decoded runlengthdecoded(const std::vector<uint8_t>& stream, int width, int64_t length);
+// The same, the decoded bytes written after `prefix` (a header the caller
+// keeps in front of them), so that no second copy of them is made.
+Decoded runlengthdecoded(std::span<const uint8_t> stream, int width, int64_t length, std::vector<uint8_t> prefix);
 
 }  // namespace vx

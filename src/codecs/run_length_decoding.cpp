@@ -15,7 +15,7 @@ namespace {
 // Reads the items of a stream one run at a time.
 class RunWalker {
  public:
-  RunWalker(const std::vector<uint8_t>& stream, int width) : in_(stream), width_(width) {
+  RunWalker(std::span<const uint8_t> stream, int width) : in_(stream), width_(width) {
     if (!element(marker_)) fail(DecodeProblem::CutShort, "Data is cut short.");
   }
 
@@ -65,7 +65,7 @@ class RunWalker {
     return true;
   }
 
-  const std::vector<uint8_t>& in_;
+  std::span<const uint8_t> in_;
   int width_;
   size_t at_ = 0;
   uint32_t marker_ = 0;
@@ -78,7 +78,7 @@ Decoded refused(const char* routine, DecodeProblem problem, std::string detail) 
 }
 
 // First pass: every item sound and the runs adding up to `length` bytes.
-Decoded checkruns(const char* routine, const std::vector<uint8_t>& stream, int width, uint64_t length) {
+Decoded checkruns(const char* routine, std::span<const uint8_t> stream, int width, uint64_t length) {
   RunWalker walker(stream, width);
   uint64_t total = 0;
   uint32_t value = 0;
@@ -95,9 +95,9 @@ Decoded checkruns(const char* routine, const std::vector<uint8_t>& stream, int w
   return {};
 }
 
-std::vector<uint8_t> writeruns(const std::vector<uint8_t>& stream, int width, uint64_t length) {
-  std::vector<uint8_t> out;
-  out.reserve(length);
+std::vector<uint8_t> writeruns(std::span<const uint8_t> stream, int width, uint64_t length,
+                               std::vector<uint8_t> out) {
+  out.reserve(out.size() + length);
   RunWalker walker(stream, width);
   uint32_t value = 0;
   uint64_t count = 0;
@@ -122,7 +122,7 @@ const char* routinename(int width) {
 
 }  // namespace
 
-Decoded runlengthdecoded(const std::vector<uint8_t>& stream, int width, int64_t length) {
+Decoded runlengthdecoded(std::span<const uint8_t> stream, int width, int64_t length, std::vector<uint8_t> prefix) {
   const char* routine = routinename(width);
   if (width < 1 || width > 4)
     return refused(routine, DecodeProblem::Invalid, "Element width " + std::to_string(width) + " is not 1 to 4.");
@@ -130,13 +130,20 @@ Decoded runlengthdecoded(const std::vector<uint8_t>& stream, int width, int64_t 
     return refused(routine, DecodeProblem::Invalid, "Length " + std::to_string(length) + " is negative.");
   if (!rleencodes(length, width)) {
     // The encoder left such data as it was.
-    if (stream.size() == static_cast<uint64_t>(length)) return {stream, DecodeProblem::None, routine, {}};
+    if (stream.size() == static_cast<uint64_t>(length)) {
+      prefix.insert(prefix.end(), stream.begin(), stream.end());
+      return {std::move(prefix), DecodeProblem::None, routine, {}};
+    }
     return refused(routine, stream.size() < static_cast<uint64_t>(length) ? DecodeProblem::CutShort : DecodeProblem::PastEnd,
                    "Data of " + std::to_string(stream.size()) + " bytes instead of " + std::to_string(length) + ".");
   }
   Decoded checked = checkruns(routine, stream, width, static_cast<uint64_t>(length));
   if (!checked.ok()) return checked;
-  return {writeruns(stream, width, static_cast<uint64_t>(length)), DecodeProblem::None, routine, {}};
+  return {writeruns(stream, width, static_cast<uint64_t>(length), std::move(prefix)), DecodeProblem::None, routine, {}};
+}
+
+Decoded runlengthdecoded(const std::vector<uint8_t>& stream, int width, int64_t length) {
+  return runlengthdecoded(std::span<const uint8_t>(stream), width, length, {});
 }
 
 std::vector<uint8_t> rle8tobinary(const std::vector<uint8_t>& stream, int64_t length) {

@@ -1,9 +1,8 @@
 #include "console/font_resource.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
+#include "codecs/file_access.h"
 #include "codecs/lzw.h"
 #include "console/console_window.h"
 #include "host/bundle.h"
@@ -24,13 +23,26 @@ std::string resourcedirectory() {
   return bundleresourcedirectory(executablebundlepath());
 }
 
-// The whole file, or nothing when it cannot be read.
+// Whether a font name names a file inside the resource directory: not empty,
+// not absolute, and no ".." component that climbs out of it.
+bool staysinside(const std::string& name) {
+  if (name.empty() || name.front() == '/') return false;
+  size_t start = 0;
+  while (start <= name.size()) {
+    const size_t slash = std::min(name.find('/', start), name.size());
+    if (name.compare(start, slash - start, "..") == 0) return false;
+    start = slash + 1;
+  }
+  return true;
+}
+
+// The whole file, or nothing when it cannot be read: the caller logs the one
+// line. A folder, device or pipe is not read, nor a file larger than any font.
 std::vector<uint8_t> readwholefile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return {};
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                             std::istreambuf_iterator<char>());
-  if (file.bad()) return {};
+  std::vector<uint8_t> bytes;
+  std::string problem;
+  bool toolarge = false;
+  if (!readregularfile(path, FontFileLimit, bytes, problem, toolarge)) return {};
   return bytes;
 }
 
@@ -58,15 +70,6 @@ t_Font fontfromheader(const std::vector<uint8_t>& file, int64_t headersize) {
   return font;
 }
 
-// The most glyph data a font can use: printing draws the codes up to End, and
-// the glyph of code c lies c x Width x Height bytes into the data. No font
-// needs more, 256 x 255 x 255 bytes (16.6 MB) at the very most; expanding
-// stops there, so a few hostile codes cannot describe a gigabyte.
-int64_t glyphdatalimit(const t_Font& font) {
-  const auto byte = [](int64_t v) { return std::clamp<int64_t>(v, 0, 255); };
-  return (byte(font.End) + 1) * byte(font.Width) * byte(font.Height);
-}
-
 }  // namespace
 
 t_Font fontfromfilebytes(const std::vector<uint8_t>& file, const std::string& name) {
@@ -91,7 +94,9 @@ t_Font fontfromfilebytes(const std::vector<uint8_t>& file, const std::string& na
 }
 
 t_Font t_LoadFontResource(const std::string& name) {
-  return t_ExpandFont(fontfromfilebytes(readwholefile(resourcedirectory() + "/" + name), name));
+  std::vector<uint8_t> bytes;
+  if (staysinside(name)) bytes = readwholefile(resourcedirectory() + "/" + name);
+  return t_ExpandFont(fontfromfilebytes(bytes, name));
 }
 
 t_Font t_ExpandFont(const t_Font& font) {
@@ -99,7 +104,11 @@ t_Font t_ExpandFont(const t_Font& font) {
     return font;
   }
   t_Font expanded = font;
-  if (!font.Data.empty()) expanded.Data = lzwstoredtotext(font.Data, glyphdatalimit(font));
+  if (!font.Data.empty()) {
+    Decoded text = lzwstoredprefix(font.Data, FontDataLimit);
+    if (!text.ok()) log(std::string(text.Routine) + ": " + text.Detail);
+    expanded.Data = std::move(text.Bytes);
+  }
   expanded.Format = font.Format == FontFormatGreyCompressed ? FontFormatGrey : FontFormatPlain;
   return expanded;
 }

@@ -4,6 +4,7 @@
 
 #include "console/glyph_colour.h"
 #include "graphics/palette.h"
+#include "graphics/picture_formats.h"
 #include "runtime/memory.h"
 
 namespace vx {
@@ -26,10 +27,6 @@ int64_t pixeloffset(int64_t depth, int64_t width, int64_t x, int64_t y) {
   if (depth == 1) return y * (width >> 3) + x / 8;
   if (depth == 4) return y * (width / 2) + x / 2;
   return (y * width + x) * (depth / 8);
-}
-
-bool supporteddepth(int64_t depth) {
-  return depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
 }
 
 // Whether the cell lies inside the picture and every byte it paints inside
@@ -106,7 +103,7 @@ void paintcolours(const GlyphPaint& p, std::span<const uint8_t> glyph, const Gly
 void drawglyph(const t_Window& window, std::span<const uint8_t> glyph, const GlyphCell& cell,
                uint8_t foreground, uint8_t background) {
   const int64_t depth = window.BitDepth;
-  if (!supporteddepth(depth) || !cellinsideblock(window, cell)) return;
+  if (!isSupportedBitDepth(depth) || !cellinsideblock(window, cell)) return;
   if (static_cast<int64_t>(glyph.size()) < cell.width * cell.height) return;
   GlyphPaint paint;
   paint.picture = ToolkitMemory.data() + window.MemoryStart;

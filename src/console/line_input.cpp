@@ -95,26 +95,30 @@ void decimalcodeentry(uint8_t window, t_Window& w) {
 void applykey(uint8_t window, t_Window& w, int64_t code) {
   switch (code) {
     case InputRedrawKey: redrawfield(window, w, 0); break;
-    case 1: case 2: case 11: case 18: w.InputCursorPos = 0; break;
-    case 3: case 5: case 6: case 10: w.InputCursorPos = lengthof(w); break;
-    case 4: wordright(w); break;
-    case 19: wordleft(w); break;
-    case 8: w.InputCursorPos = fieldcursor(w) - 1; break;
-    case 21: w.InputCursorPos = fieldcursor(w) + 1; break;
-    case 7: deleteright(window, w); break;
-    case 127: deleteleft(window, w); break;
-    case 24: deletebeforecursor(window, w); break;
-    case 26: emptyfield(window, w); break;
+    case InputHomeKey: case InputUpKey: case InputPageUpKey: case InputControlRKey:
+      w.InputCursorPos = 0;
+      break;
+    case InputPageDownKey: case InputEndKey: case InputControlFKey: case InputDownKey:
+      w.InputCursorPos = lengthof(w);
+      break;
+    case InputWordRightKey: wordright(w); break;
+    case InputWordLeftKey: wordleft(w); break;
+    case InputLeftKey: w.InputCursorPos = fieldcursor(w) - 1; break;
+    case InputRightKey: w.InputCursorPos = fieldcursor(w) + 1; break;
+    case InputForwardDeleteKey: deleteright(window, w); break;
+    case InputBackspaceKey: deleteleft(window, w); break;
+    case InputDeleteToStartKey: deletebeforecursor(window, w); break;
+    case InputEmptyKey: emptyfield(window, w); break;
     case InputEscapeKey:
       emptyfield(window, w);
       w.InputFinished = false;
       break;
     case InputReturnKey: w.InputFinished = true; break;
-    case 12: copyfield(w); break;
-    case 22: queuepastedkeys(); break;
-    case 30: decimalcodeentry(window, w); break;
+    case InputCopyKey: copyfield(w); break;
+    case InputPasteKey: queuepastedkeys(); break;
+    case InputCodeEntryKey: decimalcodeentry(window, w); break;
     default:
-      if (code >= 32 && code != 127) t_InputInsert(window, code);
+      if (code >= 32 && code != InputBackspaceKey) t_InputInsert(window, code);
       break;  // the other control codes and the cursor placement do nothing more
   }
 }

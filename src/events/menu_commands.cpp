@@ -1,10 +1,13 @@
 #include "events/menu_commands.h"
 
+#include <array>
+
 #include "codecs/file_panels.h"
 #include "console/screen_text.h"
 #include "host/busy_scope.h"
 #include "host/host.h"
 #include "host/main_thread.h"
+#include "host/menu_actions.h"
 #include "runtime/app_delegate.h"
 #include "runtime/beep.h"
 #include "runtime/log.h"
@@ -127,13 +130,13 @@ void save() {
 }
 
 void showorhideslot(int64_t action) {
-  const auto n = static_cast<uint8_t>((action - 213) / 2);
+  const auto n = static_cast<uint8_t>(menuactionslot(action));
   if (!MemoryReady || !WindowTable[n].Initialized) {
     log("t_MenuEventHandler: Window #" + std::to_string(n) + " not initialized.");
     t_Beep();
     return;
   }
-  if ((action - 213) % 2 == 1) {
+  if (menuactionhides(action)) {
     t_WindowVisible(n, false);
   } else {
     t_WindowFront(n);
@@ -149,13 +152,34 @@ void choosefile(t_MenuAction& entry, bool saving) {
   entry.FileName = slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Show (true) or hide one of the special windows.
-void specialwindow(uint8_t window, bool show) {
-  if (show) {
-    t_WindowFront(window);
-  } else {
-    t_WindowVisible(window, false);
+// The show and hide commands of the special windows.
+struct SpecialWindowCommand {
+  int64_t show;
+  int64_t hide;
+  uint8_t window;
+};
+
+constexpr std::array<SpecialWindowCommand, 5> SpecialWindowCommands{{
+    {MenuActionShowMain, MenuActionHideMain, MainWindowNumber},
+    {MenuActionShowPreferences, MenuActionHidePreferences, PreferencesWindowNumber},
+    {MenuActionShowPrinter, MenuActionHidePrinter, VirtualPrinterWindowNumber},
+    {MenuActionShowPasteboard, MenuActionHidePasteboard, PasteboardWindowNumber},
+    {MenuActionShowConsole, MenuActionHideConsole, SystemConsoleWindowNumber},
+}};
+
+// Shows or hides a special window; false when `action` is no such command.
+bool showorhidespecialwindow(int64_t action) {
+  for (const SpecialWindowCommand& command : SpecialWindowCommands) {
+    if (action == command.show) {
+      t_WindowFront(command.window);
+      return true;
+    }
+    if (action == command.hide) {
+      t_WindowVisible(command.window, false);
+      return true;
+    }
   }
+  return false;
 }
 
 }  // namespace
@@ -163,24 +187,20 @@ void specialwindow(uint8_t window, bool show) {
 void runmenucommand(t_MenuAction& entry) {
   const int64_t action = entry.Action;
   switch (action) {
-    case 100: choosefile(entry, false); return;
-    case 101: choosefile(entry, true); return;
-    case 110: copyimage(); return;
-    case 111: copytext(); return;
-    case 112: cleartextwindow(printer); return;
-    case 113: save(); return;
-    case 114: cleartextwindow(console); return;
-    case 200:
+    case MenuActionOpenFile: choosefile(entry, false); return;
+    case MenuActionSaveFile: choosefile(entry, true); return;
+    case MenuActionCopyGraphic: copyimage(); return;
+    case MenuActionCopyText: copytext(); return;
+    case MenuActionClearPrinter: cleartextwindow(printer); return;
+    case MenuActionSave: save(); return;
+    case MenuActionClearConsole: cleartextwindow(console); return;
+    case MenuActionHideAll:
       for (uint8_t n = 0; n <= MainWindowNumber; ++n) t_WindowVisible(n, false);
       return;
-    case 201: t_WindowVisible(t_FrontWindow(), false); return;
-    case 205: case 206: specialwindow(MainWindowNumber, action == 205); return;
-    case 207: case 208: specialwindow(PreferencesWindowNumber, action == 207); return;
-    case 209: case 210: specialwindow(VirtualPrinterWindowNumber, action == 209); return;
-    case 211: case 212: specialwindow(PasteboardWindowNumber, action == 211); return;
-    case 229: case 230: specialwindow(SystemConsoleWindowNumber, action == 229); return;
+    case MenuActionHideFront: t_WindowVisible(t_FrontWindow(), false); return;
     default:
-      if (action >= 213 && action <= 228) showorhideslot(action);
+      if (showorhidespecialwindow(action)) return;
+      if (isslotmenuaction(action)) showorhideslot(action);
       // Every other code (202-204, 231, a program's own) does nothing.
       return;
   }

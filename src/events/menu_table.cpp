@@ -5,6 +5,7 @@
 
 #include "host/host.h"
 #include "host/main_thread.h"
+#include "host/menu_actions.h"
 #include "runtime/beep.h"
 #include "runtime/log.h"
 
@@ -96,8 +97,8 @@ std::string t_MenuItemTitle(const std::string& menu, int64_t position) {
 namespace {
 
 void registerbuiltinactions() {
-  for (int64_t code = 200; code <= 231; ++code) t_AddMenuAction(code);
-  for (int64_t code = 110; code <= 114; ++code) t_AddMenuAction(code);
+  for (int64_t code = FirstWindowMenuAction; code <= LastWindowMenuAction; ++code) t_AddMenuAction(code);
+  for (int64_t code = FirstCommandMenuAction; code <= LastCommandMenuAction; ++code) t_AddMenuAction(code);
 }
 
 // Items the host's system adds to the edit menus that make no sense here.

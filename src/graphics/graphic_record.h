@@ -5,22 +5,16 @@
 #include <cstdint>
 #include <vector>
 
-namespace vx {
+#include "graphics/picture_formats.h"
 
-// Format codes of a graphic taken from a window, by the window's bit depth.
-constexpr int64_t GraphicFormat1Bit = 0;   ///< one byte per pixel: palette index 0 or 15
-constexpr int64_t GraphicFormat4Bit = 1;   ///< one byte per pixel: palette index
-constexpr int64_t GraphicFormat8Bit = 2;   ///< one byte per pixel: grey level
-constexpr int64_t GraphicFormat24Bit = 3;  ///< Red, Green, Blue
-constexpr int64_t GraphicFormat16Bit = 4;  ///< Alpha, grey level
-constexpr int64_t GraphicFormat32Bit = 5;  ///< Alpha, Red, Green, Blue
+namespace vx {
 
 /// A rectangle of pixels taken from a window (g_GetScreenRect) or read from a
 /// ".gr" file. The empty record (no Data) stands for a failed capture or read.
 struct t_Graphic {
   int64_t HeaderSize = 16;  ///< bytes of the file header, 16
   std::vector<uint8_t> Identifier{'v', 'x', 'g', 'r'};  ///< the file's four identifying bytes, "vxgr"
-  int64_t Format = 0;  ///< how Data holds the pixels: a capture format (0-5) or a stage of the save pipeline
+  int64_t Format = 0;  ///< how Data holds the pixels: one of the codes of picture_formats.h: a capture format (0-5) or a stage of the save pipeline
   int64_t Size = 0;  ///< pixels: Width x Height
   int64_t Width = 0;  ///< pixels a row
   int64_t Height = 0;  ///< rows

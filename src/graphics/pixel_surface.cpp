@@ -6,25 +6,6 @@
 
 namespace vx {
 
-bool isSupportedBitDepth(int64_t bitdepth) {
-  switch (bitdepth) {
-    case 1: case 4: case 8: case 16: case 24: case 32: return true;
-    default: return false;
-  }
-}
-
-int64_t pictureRowBytes(int64_t bitdepth, int64_t width) {
-  switch (bitdepth) {
-    case 1: return width / 8;
-    case 4: return width / 2;
-    case 8: return width;
-    case 16: return width * 2;
-    case 24: return width * 3;
-    case 32: return width * 4;
-    default: return -1;
-  }
-}
-
 namespace {
 
 bool overlaps(int64_t start, int64_t end, int64_t otherstart, int64_t otherend) {

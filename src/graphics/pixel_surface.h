@@ -5,14 +5,11 @@
 // caller has changed can make it read or write outside the slot's own block.
 #include <cstdint>
 
+#include "graphics/picture_formats.h"
 #include "runtime/types.h"
 #include "runtime/window_record.h"
 
 namespace vx {
-
-// Bytes per picture row at a bit depth; -1 when the depth is none of the six.
-int64_t pictureRowBytes(int64_t bitdepth, int64_t width);
-bool isSupportedBitDepth(int64_t bitdepth);
 
 struct PixelSurface {
   uint8_t* data = nullptr;  // first picture byte; null when nothing may be touched

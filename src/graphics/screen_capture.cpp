@@ -4,28 +4,13 @@
 #include <cstring>
 
 #include "graphics/graphic_window_check.h"
+#include "graphics/picture_formats.h"
 #include "graphics/pixel_formats.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
 
 namespace vx {
 namespace {
-
-struct CaptureFormat {
-  int64_t code;
-  int64_t bytesperpixel;
-};
-
-CaptureFormat captureformat(int64_t depth) {
-  switch (depth) {
-    case 1: return {GraphicFormat1Bit, 1};
-    case 4: return {GraphicFormat4Bit, 1};
-    case 8: return {GraphicFormat8Bit, 1};
-    case 16: return {GraphicFormat16Bit, 2};
-    case 24: return {GraphicFormat24Bit, 3};
-    default: return {GraphicFormat32Bit, 4};
-  }
-}
 
 // The record's bytes of one pixel of every byte value of a one-bit row: the
 // palette index, 15 for a set bit and 0 for a clear one, leftmost pixel first.
@@ -60,16 +45,16 @@ uint8_t* capturebitrow(const PixelSurface& s, int64_t y, int64_t x0, int64_t x1,
 // the record holds the stored bytes themselves: the grey level (an 8-bit
 // pixel keeps it, as its palette index would be 0 for every grey), alpha and
 // grey, red, green and blue, alpha and the three colours.
-uint8_t* capturerow(const PixelSurface& s, const CaptureFormat& format, int64_t y, int64_t x0,
-                    int64_t x1, uint8_t* out) {
+uint8_t* capturerow(const PixelSurface& s, int64_t bytesperpixel, int64_t y, int64_t x0, int64_t x1,
+                    uint8_t* out) {
   switch (s.depth) {
     case 1: return capturebitrow(s, y, x0, x1, out);
     case 4:
       for (int64_t x = x0; x <= x1; ++x) *out++ = static_cast<uint8_t>(readpixelindex(s, x, y));
       return out;
     default: {
-      const auto count = static_cast<size_t>((x1 - x0 + 1) * format.bytesperpixel);
-      std::memcpy(out, s.row(y) + x0 * format.bytesperpixel, count);
+      const auto count = static_cast<size_t>((x1 - x0 + 1) * bytesperpixel);
+      std::memcpy(out, s.row(y) + x0 * bytesperpixel, count);
       return out + count;
     }
   }
@@ -96,17 +81,17 @@ t_Graphic g_GetScreenRect(uint8_t window, int64_t x0, int64_t y0, int64_t x1, in
     log("g_GetScreenRect: Illegal window graphic format.");
     return {};
   }
-  const CaptureFormat format = captureformat(s.depth);
   t_Graphic g;
-  g.Format = format.code;
+  g.Format = graphicformatofdepth(s.depth);
+  const int64_t bytesperpixel = graphicpixelbytes(g.Format);
   g.Width = x1 - x0 + 1;
   g.Height = y1 - y0 + 1;
   g.Size = g.Width * g.Height;
   g.ParamHigh = 1;
   g.ParamLow = 1;
-  g.Data.assign(static_cast<size_t>(g.Size * format.bytesperpixel), 0);
+  g.Data.assign(static_cast<size_t>(g.Size * bytesperpixel), 0);
   uint8_t* out = g.Data.data();
-  for (int64_t y = y0; y <= y1; ++y) out = capturerow(s, format, y, x0, x1, out);
+  for (int64_t y = y0; y <= y1; ++y) out = capturerow(s, bytesperpixel, y, x0, x1, out);
   return g;
 }
 

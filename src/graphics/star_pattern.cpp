@@ -13,6 +13,7 @@
 #include "graphics/pixel_surface.h"
 #include "graphics/primitives.h"
 #include "graphics/star_raster.h"
+#include "graphics/star_runs.h"
 #include "graphics/star_sweep.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
@@ -278,6 +279,16 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   if (!s) return;
   const std::vector<IndexRange> ranges = filledranges(angles, setup->half);
   const PlotColor c = plotcolorof(w);
+  if (starrunsallowed() && starrunsapply(*s, g)) {
+    const RunsResult runs = drawstarruns(*s, c, setup->centre, g, angles, ranges);
+    if (runs.done) {
+      if (runs.hit) {
+        w.PositionX = runs.last.x;
+        w.PositionY = runs.last.y;
+      }
+      return;
+    }
+  }
   if (orderfree(*s, c) && drawmarked(w, *s, c, *setup, g, angles, ranges)) return;
   drawinorder(w, *s, c, setup->centre, g, angles, ranges);
 }

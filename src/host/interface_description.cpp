@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "host/bundle.h"
+#include "host/menu_actions.h"
 #include "runtime/app_delegate.h"
 
 namespace vx {
@@ -30,23 +31,23 @@ MenuItemDescription separator() { return {}; }
 
 std::vector<MenuItemDescription> windowmenuitems() {
   std::vector<MenuItemDescription> items = {
-      item("Alle Fenster ausblenden", 200),
-      item("Vorderes Fenster ausblenden", 201, "w"),
+      item("Alle Fenster ausblenden", MenuActionHideAll),
+      item("Vorderes Fenster ausblenden", MenuActionHideFront, "w"),
       separator(),
   };
   for (int n = 0; n < 8; ++n) {
-    items.push_back(item("Fenster " + std::to_string(n) + " zeigen", 213 + 2 * n));
-    items.push_back(item("Fenster " + std::to_string(n) + " ausblenden", 214 + 2 * n));
+    items.push_back(item("Fenster " + std::to_string(n) + " zeigen", menuactionshowslot(n)));
+    items.push_back(item("Fenster " + std::to_string(n) + " ausblenden", menuactionhideslot(n)));
   }
   items.push_back(separator());
-  items.push_back(item("Zwischenablage zeigen", 211));
-  items.push_back(item("Zwischenablage ausblenden", 212));
-  items.push_back(item("Drucker zeigen", 209));
-  items.push_back(item("Drucker ausblenden", 210));
-  items.push_back(item("Systemkonsole zeigen", 229));
-  items.push_back(item("Systemkonsole ausblenden", 230));
-  items.push_back(item("Hauptfenster zeigen", 205));
-  items.push_back(item("Hauptfenster ausblenden", 206));
+  items.push_back(item("Zwischenablage zeigen", MenuActionShowPasteboard));
+  items.push_back(item("Zwischenablage ausblenden", MenuActionHidePasteboard));
+  items.push_back(item("Drucker zeigen", MenuActionShowPrinter));
+  items.push_back(item("Drucker ausblenden", MenuActionHidePrinter));
+  items.push_back(item("Systemkonsole zeigen", MenuActionShowConsole));
+  items.push_back(item("Systemkonsole ausblenden", MenuActionHideConsole));
+  items.push_back(item("Hauptfenster zeigen", MenuActionShowMain));
+  items.push_back(item("Hauptfenster ausblenden", MenuActionHideMain));
   return items;
 }
 
@@ -57,13 +58,13 @@ std::vector<MenuDescription> buildmenubar(const std::string& name) {
   about.role = MenuRole::About;
   return {
       {name,
-       {about, separator(), item("Einstellungen …", 207, ","),
+       {about, separator(), item("Einstellungen …", MenuActionShowPreferences, ","),
         separator(), quit}},
       {"Ablage",
-       {item("Grafik sichern …", 113, "s"), separator(), item("Drucker leeren", 112),
-        item("Systemkonsole leeren", 114)}},
+       {item("Grafik sichern …", MenuActionSave, "s"), separator(),
+        item("Drucker leeren", MenuActionClearPrinter), item("Systemkonsole leeren", MenuActionClearConsole)}},
       {"Bearbeiten",
-       {item("Grafik kopieren", 110, "c"), item("Text kopieren", 111, "t")}},
+       {item("Grafik kopieren", MenuActionCopyGraphic, "c"), item("Text kopieren", MenuActionCopyText, "t")}},
       viewmenudescription(),
       {"Fenster", windowmenuitems()},
   };

@@ -3,6 +3,7 @@
 #include "console/font_resource.h"
 #include "graphics/colors.h"
 #include "graphics/palette.h"
+#include "graphics/picture_formats.h"
 #include "host/host.h"
 #include "runtime/conversions.h"
 #include "runtime/app_delegate.h"
@@ -47,28 +48,20 @@ void correctsize(const std::string& p, PictureRequest& r) {
 // Aligns the width of the packed depths and works out the need; false (after
 // its line) for a depth none of the six.
 bool measurepicture(const std::string& p, PictureRequest& r) {
-  switch (r.bitdepth) {
-    case 8: case 16: case 24: case 32:
-      r.need = r.height * r.bitdepth * r.width / 8;
-      return true;
-    case 1:
-      if (r.width % 8 != 0) {
-        log(p + " width with 1 bit depth must be a multiple of 8.");
-        r.width = (r.width + 7) / 8 * 8;
-      }
-      r.need = r.height * r.width / 8;
-      return true;
-    case 4:
-      if (r.width % 4 != 0) {
-        log(p + " width with 4 bit depth must be a multiple of 4.");
-        r.width = (r.width + 1) / 4 * 4;
-      }
-      r.need = r.height * r.width / 2;
-      return true;
-    default:
-      log(p + " unsupported " + std::to_string(r.bitdepth) + " bit depth.");
-      return false;
+  if (!isSupportedBitDepth(r.bitdepth)) {
+    log(p + " unsupported " + std::to_string(r.bitdepth) + " bit depth.");
+    return false;
   }
+  if (r.bitdepth == 1 && r.width % 8 != 0) {
+    log(p + " width with 1 bit depth must be a multiple of 8.");
+    r.width = (r.width + 7) / 8 * 8;
+  }
+  if (r.bitdepth == 4 && r.width % 4 != 0) {
+    log(p + " width with 4 bit depth must be a multiple of 4.");
+    r.width = (r.width + 1) / 4 * 4;
+  }
+  r.need = r.height * pictureRowBytes(r.bitdepth, r.width);
+  return true;
 }
 
 struct TextRequest {

@@ -49,6 +49,12 @@ TEST(FileAccess, FailuresAreReportedWithTheSystemsErrorNumber) {
   EXPECT_TRUE(getbinaryfromfile(folder.file("missing.font")).empty());
   EXPECT_TRUE(getbinaryfromfile(folder.path().string()).empty());
   EXPECT_EQ(log.take(), "getbinaryfromfile: " + noent + "getbinaryfromfile: " + isdir);
+  // A device without end and a pipe nobody writes are refused, not read for ever.
+  ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
+  for (const std::string& path : {std::string("/dev/zero"), folder.file("pipe")}) {
+    EXPECT_TRUE(getbinaryfromfile(path).empty());
+    EXPECT_EQ(log.take(), "getbinaryfromfile: Error #95: Operation not supported\n") << path;
+  }
   const std::pair<std::string, int64_t> writes[] = {
       {folder.file("no/such/folder.gr"), ENOENT}, {folder.path().string(), EISDIR}, {"", ENOENT}};
   for (const auto& [path, error] : writes) {

@@ -59,25 +59,19 @@ TEST(HostileInput, RunLengthStreamsAreRefusedBeforeTheyAreWritten) {
   EXPECT_EQ(cases[0].stream.size(), 41u);
 }
 
-TEST(HostileInput, ACompressedFontExpandsNoFurtherThanItsGlyphs) {
-  // 92 KB of codes that would expand to about a gigabyte; 256 glyphs of
-  // 16 x 32 pixels take 131 072 bytes.
+TEST(HostileInput, ACompressedFontExpandsNoFurtherThanAnyFontCanUse) {
+  // 92 KB of codes that would expand to about a gigabyte: the first 16 MiB,
+  // which hold the glyphs of any font, are kept, without a line.
   t_Font font{.Format = FontFormatGreyCompressed, .Start = 0, .End = 255, .Width = 16, .Height = 32,
               .Data = selfdefiningcodes(92 * 1024 * 8 / 17, 17)};
   ASSERT_EQ(font.Data.size() / 1024, 92u);
   vxtest::LogCapture log;
   vxtest::resetallocations();
   const t_Font expanded = t_ExpandFont(font);
-  EXPECT_LT(vxtest::largestallocation(), Megabyte);
-  EXPECT_TRUE(expanded.Data.empty());
+  EXPECT_LT(vxtest::peakallocation(), static_cast<size_t>(FontDataLimit) + 2 * Megabyte);
+  EXPECT_EQ(expanded.Data.size(), static_cast<size_t>(FontDataLimit));
   EXPECT_EQ(expanded.Format, FontFormatGrey);
-  EXPECT_EQ(log.take(), "lzwunpackedtotext: Text longer than 131.072 Bytes.\n");
-
-  // A font whose glyphs fit expands as before.
-  font.End = 0;
-  font.Width = font.Height = 1;
-  font.Data = selfdefiningcodes(1, 8);
-  EXPECT_EQ(t_ExpandFont(font).Data, Bytes{97});
+  EXPECT_EQ(log.take(), "");
 }
 
 // A header may claim the largest picture there is; the data still has to give it.
@@ -95,10 +89,14 @@ TEST(HostileInput, GraphicFilesCostNoMoreThanTheirDataGives) {
     Bytes file;
     GraphicFault fault;
   } cases[] = {
-      {file(22, 0xFFFF, longruns({1, 2, 3, 0, 242})), GraphicFault::InvalidRuns},
-      {file(122, 0xFFFF, texttolzwstored(longruns({1, 2, 3}))), GraphicFault::DecodesShortOfPicture},
-      {file(102, 0xFFFF, selfdefiningcodes(44'000, 17)), GraphicFault::DecodesShortOfPicture},
+      // 4096 x 4096 bytes, 16 MiB, the largest such picture the toolkit holds.
+      {file(22, 4096, longruns({1, 2, 3, 0, 242})), GraphicFault::DecodesPastPicture},
+      {file(122, 4096, texttolzwstored(longruns({1, 2, 3}))), GraphicFault::DecodesPastPicture},
+      {file(102, 4096, selfdefiningcodes(44'000, 17)), GraphicFault::DecodesPastPicture},
       {file(125, 64, selfdefiningcodes(44'000, 17)), GraphicFault::DecodesPastPicture},
+      // 65535 x 65535 pixels at 32 bits in one sound run: 16 GiB that no window
+      // can hold, refused from the header.
+      {file(25, 0xFFFF, {0, 0, 0, 0, 241, 0xFF, 0xFE, 0x00, 0x01, 1, 2, 3, 4}), GraphicFault::PictureTooLarge},
   };
   vxtest::LogCapture log;
   for (const auto& c : cases) {
@@ -106,4 +104,32 @@ TEST(HostileInput, GraphicFilesCostNoMoreThanTheirDataGives) {
     EXPECT_EQ(readgraphicfile(c.file).Fault, c.fault) << log.take();
     EXPECT_LT(vxtest::largestallocation(), Megabyte);
   }
+}
+
+// The largest one-bit picture the bound lets in, from 24 bytes: its 16 MiB of
+// rows are written once, straight into the picture, not into a copy first.
+TEST(HostileInput, UndoingRunsHoldsThePictureOnce) {
+  const auto header = [](uint32_t width, uint32_t height) {
+    const uint32_t pixels = width * height;
+    const auto b = [](uint32_t v, int shift) { return static_cast<uint8_t>(v >> shift); };
+    const uint32_t rows = width / 8 * height;
+    return Bytes{16, 'v', 'x', 'g', 'r', 30, b(pixels, 24), b(pixels, 16), b(pixels, 8), b(pixels, 0),
+                 b(width, 8), b(width, 0), b(height, 8), b(height, 0), 0x11, 0,
+                 0, 0, 241, b(rows, 24), b(rows, 16), b(rows, 8), b(rows, 0), 0x5A};
+  };
+  const Bytes file = header(16384, 8192);
+  ASSERT_EQ(file.size(), 24u);
+  vxtest::resetallocations();
+  const GraphicReading read = readgraphicrows(file);
+  EXPECT_LT(vxtest::peakallocation(), (size_t{1} << 24) + Megabyte);
+  ASSERT_TRUE(read.ok()) << read.Message;
+  EXPECT_EQ(read.Graphic.Data, Bytes(size_t{1} << 24, 0x5A));
+
+  // One row more is more than the toolkit holds, and refused from the header.
+  vxtest::LogCapture log;
+  vxtest::resetallocations();
+  EXPECT_EQ(readgraphicrows(header(16384, 8193)).Fault, GraphicFault::PictureTooLarge);
+  EXPECT_LT(vxtest::largestallocation(), size_t{1024});
+  EXPECT_EQ(log.take(), "graphicfromfilebytes: Picture of 16384 x 8193 pixels in format 30 takes 16779264 bytes, "
+                        "more than the 16777216 bytes (16 MiB) the toolkit holds.\n");
 }

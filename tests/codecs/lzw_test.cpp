@@ -155,3 +155,35 @@ TEST(Lzw, InvalidCodesAndTextsBeyondTheLimitGiveAnEmptyText) {
             "lzwunpackedtotext: Text longer than 2.003.000 Bytes.\n"
             "lzwunpackedtotext: Text longer than 0 Bytes.\n");
 }
+
+// A reader that uses no more than the first bytes keeps those of a longer
+// text, however long; an invalid code before them still refuses the text, one
+// after them is never reached.
+TEST(Lzw, APrefixKeepsTheFirstBytesOfAnyText) {
+  const Bytes abab = texttolzwstored(bytesof("ABABABA"));
+  std::vector<int64_t> selfdefining{97};
+  for (int64_t code = 256; code < 256 + 2000; ++code) selfdefining.push_back(code);
+  Bytes stored{12};
+  const Bytes packed = lzwunpackedtopacked(selfdefining, 12);
+  stored.insert(stored.end(), packed.begin(), packed.end());
+  const struct {
+    Bytes stored;
+    int64_t limit;
+    Bytes text;
+    DecodeProblem problem;
+  } cases[] = {
+      {abab, 5, bytesof("ABABA"), DecodeProblem::None},
+      {abab, 7, bytesof("ABABABA"), DecodeProblem::None},
+      {abab, 100, bytesof("ABABABA"), DecodeProblem::None},
+      {abab, 0, {}, DecodeProblem::None},
+      {stored, 1'000'000, Bytes(1'000'000, 'a'), DecodeProblem::None},
+      {{9, 0x20, 0xCB, 0x00}, 5, {}, DecodeProblem::Invalid},  // 65, 300: invalid before the limit
+      {{9, 0x20, 0x90, 0xA5, 0x80}, 2, bytesof("AB"), DecodeProblem::None},  // 65 66 300: past it
+      {{0}, 5, {}, DecodeProblem::Invalid},
+  };
+  for (const auto& c : cases) {
+    const Decoded decoded = lzwstoredprefix(c.stored, c.limit);
+    EXPECT_EQ(decoded.Problem, c.problem) << c.limit << ' ' << decoded.Detail;
+    EXPECT_EQ(decoded.Bytes, c.text) << c.limit;
+  }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <optional>
 
@@ -30,6 +32,8 @@ TEST(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
     return t_Font{.HeaderSize = 16, .Identifier = vxfn, .Format = format, .Size = 0x01020304, .Start = 32,
                   .End = 126, .Width = 2, .Height = 3, .Reserved = 0xABCD, .Data = std::move(data)};
   };
+  std::vector<uint8_t> longdata(1000);
+  for (size_t i = 0; i < longdata.size(); ++i) longdata[i] = static_cast<uint8_t>(i * 7 % 251);
   std::vector<uint8_t> wrongtype = fontfile(2, {9, 9}), fifteen = fontfile(2, {});
   wrongtype[3] = 'X';
   fifteen[0] = 14;  // a header of 14 bytes: Reserved reads as zero, byte 15 is data
@@ -49,6 +53,8 @@ TEST(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
       {fontfile(102, texttolzwstored(glyphs)), "", font(2, glyphs)},
       {fontfile(100, texttolzwstored(glyphs)), "", font(0, glyphs)},
       {fontfile(7, glyphs), "", font(7, glyphs)},
+      // Glyph data may go on past the glyphs of codes up to End (762 bytes here).
+      {fontfile(102, texttolzwstored(longdata)), "", font(2, longdata)},
       {fontfile(102, {}), "", font(2, {})},
       {fifteen, "", shortheader},
       {std::vector<uint8_t>{40, 'v', 'x', 'f', 'n', 2}, refused + "Invalid header size\n",
@@ -66,6 +72,32 @@ TEST(FontFiles, LoadsTheWholeFontOrRefusesItWithItsLine) {
     if (cases[i].file) bundle.write(file, *cases[i].file);
     EXPECT_EQ(t_LoadFontResource("c.font"), cases[i].loaded);
     EXPECT_EQ(capture.take(), cases[i].log);
+  }
+}
+
+// Names that leave the resource folder, and files that are no regular files,
+// are not read: each gives the empty font and the one line of a font that
+// cannot be loaded, and nothing is thrown.
+TEST(FontFiles, NamesStayInsideTheResourceFolderAndOnlyFilesAreRead) {
+  const vxtest::TempFolder bundle("fontnames");
+  const fs::path resources = bundle.path() / "Velmorandine.app/Contents/Resources";
+  fs::create_directories(resources / "folder.font");
+  useHeadlessHost().setbundlepath(bundle.file("Velmorandine.app"));
+  const std::vector<uint8_t> font{16, 'v', 'x', 'f', 'n', 2, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 200};
+  const std::string outside = bundle.write("outside.font", font);
+  bundle.write("Velmorandine.app/Contents/Resources/inside.font", font);
+  ASSERT_EQ(::mkfifo((resources / "pipe.font").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", resources / "zero.font");
+  vxtest::LogCapture capture;
+  ASSERT_EQ(t_LoadFontResource("inside.font").Data, std::vector<uint8_t>{200});
+  EXPECT_EQ(t_LoadFontResource("./inside.font").Data, std::vector<uint8_t>{200});
+  for (const std::string& name : {std::string(), std::string("folder.font"), std::string("../../../outside.font"),
+                                 outside, std::string("pipe.font"), std::string("zero.font"), std::string("..")}) {
+    SCOPED_TRACE(name);
+    t_Font loaded;
+    EXPECT_NO_THROW(loaded = t_LoadFontResource(name));
+    EXPECT_EQ(loaded, t_Font{});
+    EXPECT_EQ(capture.take(), "t_LoadFontResource: Could not load file \u201E" + name + "\u201C\n");
   }
 }
 

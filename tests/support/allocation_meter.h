@@ -10,5 +10,8 @@ namespace vxtest {
 void resetallocations();
 // The largest single request since the last reset, in bytes.
 size_t largestallocation();
+// The most heap held at once since the last reset, beyond what was held at
+// the reset: what a routine needs at its peak, copies included.
+size_t peakallocation();
 
 }  // namespace vxtest

@@ -1,21 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <png.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "command.h"
 #include "font_lookup.h"
+#include "support/allocation_meter.h"
 #include "support/test_support.h"
 #include "vxtools.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+namespace fs = std::filesystem;
 
 struct Result {
   int status;
@@ -61,7 +65,7 @@ TEST(Vxtool, HelpDescribesTheCommandsAndTheirOptions) {
   const Result general = runtool({"--help"}), star = runtool({"star", "--help"}), version = runtool({"--version"});
   EXPECT_EQ(std::tuple(general.status, star.status, version.status), std::tuple(0, 0, 0));
   EXPECT_NE(general.out.find("star"), std::string::npos);
-  EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--out FILE]"), std::string::npos);
+  EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--repeat K] [--out FILE]"), std::string::npos);
   EXPECT_TRUE(std::regex_match(version.out, std::regex("vxtool [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << version.out;
 }
 
@@ -80,7 +84,8 @@ TEST(Vxtool, RefusesArgumentsThatDoNotFit) {
       {{"star", "--size", "64", "--size", "65", "--segments", "3"}, "option '--size' given twice"},
       {{"star", "--size", "64", "--segments", "3", "--colour", "red"}, "unknown option '--colour'"},
       {{"star", "--size", "64", "--segments", "3", "extra"}, "unexpected argument 'extra'"},
-      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast or reference"},
+      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast, lines or reference"},
+      {{"star", "--size", "64", "--segments", "3", "--repeat", "0"}, "--repeat must be from 1 to 1000, not 0"},
       {{"star", "--size", "64", "--segments", "3", "--out", "star.jpg"}, "--out must name a .gr, .png, .pbm, .pgm or .ppm file"},
   };
   for (const auto& [arguments, message] : cases) {
@@ -108,8 +113,13 @@ TEST(Vxtool, StarWritesTheTimeAndThePicture) {
   EXPECT_EQ(byte(40, 33), 0xFF);
   EXPECT_EQ(byte(8, 20), 0x00);  // above the centre, left: an empty half
 
-  // The graphic file of the fast star holds the same pixels (format 0: 0 black, 15 white).
+  // The graphic file of the fast star, and of the line drawing after three
+  // drawings, hold the same pixels (format 0: 0 black, 15 white).
   ASSERT_EQ(runtool({"star", "--size", "64", "--segments", "1", "--out", dir.file("s.gr")}).status, 0);
+  const Result lines = runtool({"star", "--size", "64", "--segments", "1", "--impl", "lines", "--repeat", "3", "--out", dir.file("l.gr")});
+  ASSERT_EQ(lines.status, 0) << lines.err;
+  EXPECT_NE(lines.out.find("\nbest of 3: "), std::string::npos) << lines.out;
+  EXPECT_EQ(dir.read("l.gr"), dir.read("s.gr"));
   const vx::GraphicReading gr = vx::readgraphicfile(dir.read("s.gr"));
   ASSERT_TRUE(gr.ok()) << gr.Message;
   ASSERT_EQ(gr.Graphic.Data.size(), 64u * 64);
@@ -194,13 +204,112 @@ TEST(VxtoolFont, DescribesAndDrawsTheShippedFonts) {
   EXPECT_EQ(grey(left, top + 16), 255);
   EXPECT_EQ(grey(left + 8, top + 16), 0);
 
-  // A font that claims more glyphs than its data expands to is described, then refused.
-  Bytes hostile{16, 'v', 'x', 'f', 'n', 102, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 9};
-  const Bytes codes = vx::lzwunpackedtopacked({97, 256, 257, 258}, 9);
-  hostile.insert(hostile.end(), codes.begin(), codes.end());
-  const Result refused = runtool({"font", "info", dir.write("hostile.font", hostile)});
-  EXPECT_EQ(refused.status, 1);
-  EXPECT_NE(refused.err.find("Text longer than 1 Bytes."), std::string::npos) << refused.err;
+  // A font whose data expands to fewer bytes than its glyphs take is cut
+  // short: described, then refused; longer data than they take is kept.
+  const auto compressed = [](uint8_t side) {
+    Bytes font{16, 'v', 'x', 'f', 'n', 102, 0, 0, 0, 0, 0, 0, side, side, 0, 0, 9};
+    const Bytes codes = vx::lzwunpackedtopacked({97, 256, 257, 258}, 9);  // ten bytes "a"
+    font.insert(font.end(), codes.begin(), codes.end());
+    return font;
+  };
+  const Result cutshort = runtool({"font", "info", dir.write("short.font", compressed(4))});
+  EXPECT_EQ(cutshort.status, 1);
+  EXPECT_NE(cutshort.out.find("glyph data:    10 bytes"), std::string::npos) << cutshort.out;
+  EXPECT_NE(cutshort.err.find("the font is cut short: its glyphs for codes up to 0 need 16 bytes of glyph data, "
+                              "the file gives 10"), std::string::npos) << cutshort.err;
+  const Result longer = runtool({"font", "info", dir.write("long.font", compressed(1))});
+  EXPECT_EQ(longer.status, 0) << longer.err;
+  EXPECT_NE(longer.out.find("glyph data:    10 bytes, 10 glyphs\nprintable:     yes\n"), std::string::npos)
+      << longer.out;
+}
+
+// What a user may hand the tool by mistake is refused promptly with status 1
+// and a reason in words: no device, pipe or folder is read, a file is read no
+// further than its header allows, and a header is not believed beyond what
+// the toolkit can hold.
+TEST(VxtoolFiles, RefusesWhatIsNoWholeFileWithItsReason) {
+  const vxtest::TempFolder dir("hostile");
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  fs::create_directory(dir.file("folder"));
+  const auto header = [](uint8_t format, uint16_t side) {
+    const uint32_t size = uint32_t{side} * side;
+    const auto b = [](uint32_t v, int shift) { return static_cast<uint8_t>(v >> shift); };
+    return Bytes{16, 'v', 'x', 'g', 'r', format, b(size, 24), b(size, 16), b(size, 8), b(size, 0),
+                 b(side, 8), b(side, 0), b(side, 8), b(side, 0), 0x11, 0};
+  };
+  // A sparse file of 3 GB behind the header of a 512 x 512 star.
+  dir.write("sparse.gr", header(130, 512));
+  fs::resize_file(dir.file("sparse.gr"), uint64_t{3} << 30);
+  // One sound run of 65535 x 65535 pixels at 32 bits: 29 bytes for 16 GiB.
+  Bytes huge = header(25, 0xFFFF);
+  huge.insert(huge.end(), {0, 0, 0, 0, 241, 0xFF, 0xFE, 0x00, 0x01, 1, 2, 3, 4});
+  dir.write("huge.gr", huge);
+  dir.write("empty.font", {});
+  dir.write("picture.font", savedgraphic(2, {1, 2, 3, 4}));
+  dir.write("header.font", {16, 'v', 'x', 'f', 'n', 2, 0, 0});
+  const std::string notregular = "it is not a regular file (a device or a pipe has no size to read up to)";
+  const struct { std::vector<std::string> arguments; std::string message; } cases[] = {
+      {{"gr", "info", "/dev/zero"}, "cannot read '/dev/zero': " + notregular},
+      {{"gr", "convert", "/dev/urandom", "--out", dir.file("x.pgm")}, "cannot read '/dev/urandom': " + notregular},
+      {{"gr", "info", dir.file("fifo")}, notregular},
+      {{"font", "info", dir.file("fifo")}, notregular},
+      {{"font", "sheet", "/dev/zero", "--out", dir.file("x.png")}, notregular},
+      {{"gr", "convert", dir.file("folder"), "--out", dir.file("x.png")}, "folder': it is a folder"},
+      {{"gr", "info", dir.file("sparse.gr")}, "sparse.gr: the file holds 3221225472 bytes, more than a graphic of "
+                                              "512 x 512 pixels in format 130 can (524321 bytes)"},
+      {{"gr", "convert", dir.file("huge.gr"), "--out", dir.file("x.pgm")},
+       "huge.gr: Picture of 65535 x 65535 pixels in format 25 takes 17179344900 bytes, more than the 16777216 "
+       "bytes (16 MiB) the toolkit holds."},
+      {{"font", "info", dir.file("empty.font")}, "empty.font: the file is empty"},
+      {{"font", "info", dir.file("picture.font")},
+       "picture.font: this is not a font file (it does not begin with a font header, \"vxfn\")"},
+      {{"font", "sheet", dir.file("header.font"), "--out", dir.file("x.png")},
+       "header.font: the font file is cut short: its header takes 16 bytes, the file holds 8"},
+  };
+  for (const auto& c : cases) {
+    const Result run = runtool(c.arguments);
+    EXPECT_EQ(run.status, 1) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "") << c.message;
+  }
+  EXPECT_EQ(dir.entries(), 7u);  // no picture written
+}
+
+// Converting holds the picture's rows and the file it writes, not copies of
+// the picture a byte or four a pixel: a 24-byte file of 4096 x 2048 one-bit
+// pixels (1 MiB of rows) becomes an 8 MiB PGM.
+TEST(VxtoolGr, ConvertingHoldsTheRowsAndTheFileOnly) {
+  const vxtest::TempFolder dir("convertmemory");
+  constexpr uint32_t width = 4096, height = 2048, rows = width / 8 * height, pixels = width * height;
+  const auto b = [](uint32_t v, int shift) { return static_cast<uint8_t>(v >> shift); };
+  const std::string file = dir.write("wide.gr", {16, 'v', 'x', 'g', 'r', 30, b(pixels, 24), b(pixels, 16),
+                                                 b(pixels, 8), b(pixels, 0), b(width, 8), b(width, 0), b(height, 8),
+                                                 b(height, 0), 0x11, 0, 0, 0, 241, b(rows, 24), b(rows, 16),
+                                                 b(rows, 8), b(rows, 0), 0xF0});
+  vxtest::resetallocations();
+  const Result run = runtool({"gr", "convert", file, "--out", dir.file("wide.pgm")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_LT(vxtest::peakallocation(), rows + pixels + (size_t{1} << 20));
+  const Bytes pgm = dir.read("wide.pgm");
+  ASSERT_EQ(pgm.size(), std::string("P5\n4096 2048\n255\n").size() + pixels);
+  EXPECT_EQ(pgm.back(), 0);                        // 0xF0: four white pixels, then four black
+  EXPECT_EQ(pgm[pgm.size() - 5], 255);
+}
+
+// The messages of the remaining mistakes: a word that is no command, and a
+// picture that cannot be written for want of room says why.
+TEST(Vxtool, NamesTheUnknownWordAndTheReasonAWriteFailed) {
+  const Result bogus = runtool({"gr", "bogus", "x"});
+  EXPECT_EQ(bogus.status, 2);
+  EXPECT_EQ(bogus.err.rfind("vxtool gr: unknown command 'bogus'\n", 0), 0u) << bogus.err;
+
+  // /dev/full refuses every write as a full disk does; the link gives it a picture's name.
+  const vxtest::TempFolder dir("full");
+  fs::create_symlink("/dev/full", dir.file("star.png"));
+  const Result full = runtool({"star", "--size", "64", "--segments", "3", "--out", dir.file("star.png")});
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.err.find("vxtool star: cannot write '" + dir.file("star.png") + "': No space left on device"),
+            std::string::npos) << full.err;
 }
 
 // A bare font name that is no file here is the installed font of that name; a

@@ -136,6 +136,10 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   Bytes longer = grey;
   longer.resize(longer.size() + 100'000, 0);  // past what 40 x 40 grey pixels can take
   std::filesystem::create_directories(folder_.path() / "folder.gr");
+  // One sound run of 65535 x 65535 pixels at 32 bits: refused from its
+  // header, before anything of its 16 GiB is allocated.
+  const Bytes huge{16, 'v', 'x', 'g', 'r', 25, 0xFF, 0xFE, 0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0x11, 0,
+                   0, 0, 0, 0, 241, 0xFF, 0xFE, 0x00, 0x01, 1, 2, 3, 4};
   // The reader's own words for a file it refuses (each kind of refusal is the
   // reader's own test).
   const auto reader = [](const Bytes& b) { return QString::fromStdString(readgraphicrows(b).Message); };
@@ -144,6 +148,7 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
       {file("longer.gr", longer), QStringLiteral("Die Datei ist mit %1 Bytes länger").arg(longer.size())},
       {path("missing.gr"), "Die Datei gibt es nicht."},
       {path("folder.gr"), "Das ist keine gewöhnliche Datei."},
+      {file("huge.gr", huge), reader(huge)},
   };
   for (const auto& c : cases) {
     int opened = -1;
@@ -158,13 +163,14 @@ TEST_F(ViewerTest, AFileThatCannotBeReadIsNamedWithItsReasonAndOpensNoWindow) {
   // Among good files, the bad ones are listed; the good ones open.
   int opened = 0;
   const auto [text, reason] = openreporting(
-      viewer_, {cases[0].path, file("grey.gr", grey), cases[2].path, file("star.gr", saved(star(64)))}, opened);
+      viewer_, {cases[0].path, file("grey.gr", grey), cases[4].path, file("star.gr", saved(star(64)))}, opened);
   QStringList titles;
   for (const auto& window : viewer_.windows()) titles << window->windowTitle();
   EXPECT_EQ(std::tuple(opened, titles), std::tuple(2, QStringList{"grey.gr", "star.gr"}));
   EXPECT_EQ(text, "2 Dateien können nicht geöffnet werden.");
   EXPECT_EQ(reason, "„identifier.gr“: Identifier \"vxgn\" instead of \"vxgr\".\n\n"
-                    "„missing.gr“: Die Datei gibt es nicht.");
+                    "„huge.gr“: Picture of 65535 x 65535 pixels in format 25 takes 17179344900 bytes, more than "
+                    "the 16777216 bytes (16 MiB) the toolkit holds.");
 }
 
 // The PNG's forms per depth are vxtool's test (both write through the same

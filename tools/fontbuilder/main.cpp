@@ -58,6 +58,16 @@ vx::t_Font loadfont(const std::filesystem::path& path) {
   return font;
 }
 
+// The grey picture as a PNG file's bytes, through the tools' one PNG writer.
+std::vector<uint8_t> greypng(int width, int height, const std::vector<uint8_t>& pixels) {
+  const vxpictures::PngPicture picture{static_cast<uint32_t>(width), static_cast<uint32_t>(height),
+                                       vxpictures::PngForm::Grey, pixels, {}};
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!vxpictures::pngbytes(picture, bytes, error)) throw std::runtime_error("cannot make the PNG: " + error);
+  return bytes;
+}
+
 std::vector<uint8_t> glyphpicture(const vx::t_Font& font, int& width, int& height) {
   constexpr int scale = 2, gap = 2, columns = 16, rows = 16;
   const int cellwidth = static_cast<int>(font.Width) * scale;

@@ -26,8 +26,15 @@ class ToolkitSession {
   std::string diagnostics();
 };
 
-// The whole file at `path`; false after a message that names it.
-bool readinputfile(const std::string& path, ToolkitSession& session, Output& io, std::vector<uint8_t>& bytes);
+// A graphic file's bytes, read only after its header is checked and only when
+// the file is no longer than that header allows; false after a message naming
+// the file and the problem (a folder, device or pipe is refused unread).
+bool readgraphicinput(const std::string& path, Output& io, std::vector<uint8_t>& bytes);
+// A font file's bytes, no more than a font can use; false after a message that
+// names the problem in a user's words: an empty file, one that is no font file
+// or is cut short inside its header. The session's lines so far are dropped,
+// so that what it logs next is about this file.
+bool readfontinput(const std::string& path, ToolkitSession& session, Output& io, std::vector<uint8_t>& bytes);
 // Writes the file whole: a temporary file beside it is renamed over it once
 // complete, so a failed write leaves nothing half written. False after a message.
 bool writeoutputfile(const std::string& path, const std::vector<uint8_t>& bytes, ToolkitSession& session,

@@ -180,6 +180,8 @@ int runvxtool(std::span<const std::string> arguments, std::ostream& out, std::os
     printcommandlist(arguments.first(1), group);
     if (!group.str().empty()) {
       const bool help = arguments.size() > 1 && ishelp(arguments[1]);
+      if (arguments.size() > 1 && !help)
+        err << Program << ' ' << arguments[0] << ": unknown command '" << arguments[1] << "'\n";
       (help ? out : err) << "usage: " << Program << ' ' << arguments[0] << " COMMAND ...\n\ncommands:\n" << group.str();
       return help ? ExitOk : ExitUsage;
     }

@@ -47,11 +47,22 @@ void printglyphs(const vx::t_Font& font, std::ostream& out) {
   }
 }
 
+// A font whose glyph data ends before the glyphs its header promises: a file
+// cut short. Empty for a whole font.
+std::string cutshort(const vx::t_Font& font) {
+  if (font.Format != vx::FontFormatGrey && font.Format != vx::FontFormatPlain) return {};
+  const int64_t needed = (int64_t{font.End} + 1) * font.Width * font.Height;
+  const auto held = static_cast<int64_t>(font.Data.size());
+  if (held >= needed) return {};
+  return "the font is cut short: its glyphs for codes up to " + std::to_string(int{font.End}) + " need " +
+         std::to_string(needed) + " bytes of glyph data, the file gives " + std::to_string(held);
+}
+
 int runfontinfo(const Arguments& arguments, Output& io) {
   const std::string path = fontpath(arguments.positional.front(), installedfontfolders());
   ToolkitSession session;
   std::vector<uint8_t> bytes;
-  if (!readinputfile(path, session, io, bytes)) return ExitFailure;
+  if (!readfontinput(path, session, io, bytes)) return ExitFailure;
   const vx::t_Font font = vx::fontfromfilebytes(bytes, vx::filenameofpath(path));
   if (const std::string refusal = session.diagnostics(); !refusal.empty()) {
     io.error() << path << ": " << refusal;
@@ -64,6 +75,10 @@ int runfontinfo(const Arguments& arguments, Output& io) {
     return ExitFailure;
   }
   printglyphs(expanded, io.out);
+  if (const std::string shortfall = cutshort(expanded); !shortfall.empty()) {
+    io.error() << path << ": " << shortfall << '\n';
+    return ExitFailure;
+  }
   return ExitOk;
 }
 
@@ -76,7 +91,8 @@ const Command FontInfoCommand{
     .summary = "describe a .font file: its header and the glyphs its data holds",
     .options = {},
     .details = "Compressed glyph data is expanded as the toolkit loads it; data that cannot be\n"
-               "expanded is reported on standard error, after the header, with exit status 1.",
+               "expanded, or that ends before the glyphs the header promises, is reported on\n"
+               "standard error, after the header, with exit status 1.",
     .run = runfontinfo,
 };
 

@@ -73,7 +73,7 @@ int runfontsheet(const Arguments& arguments, Output& io) {
   if (arguments.has("scale") && !integeroption(arguments, "scale", 1, 8, scale, io)) return ExitUsage;
   ToolkitSession session;
   std::vector<uint8_t> bytes;
-  if (!readinputfile(path, session, io, bytes)) return ExitFailure;
+  if (!readfontinput(path, session, io, bytes)) return ExitFailure;
   const vx::t_Font font = vx::t_ExpandFont(vx::fontfromfilebytes(bytes, vx::filenameofpath(path)));
   const std::string refusal = session.diagnostics();
   const std::string problem = refusal.empty() ? undrawable(font) : refusal.substr(0, refusal.size() - 1);

@@ -17,8 +17,10 @@ int rungrconvert(const Arguments& arguments, Output& io) {
   }
   ToolkitSession session;
   std::vector<uint8_t> bytes;
-  if (!readinputfile(path, session, io, bytes)) return ExitFailure;
-  const vx::GraphicReading picture = vx::readgraphicfile(bytes);
+  if (!readgraphicinput(path, io, bytes)) return ExitFailure;
+  // The rows a window stores, which keep one-bit pixels packed: the writers
+  // take them as they are.
+  const vx::GraphicReading picture = vx::readgraphicrows(bytes);
   if (!picture.ok()) {
     io.error() << path << ": " << picture.Message << '\n';
     return ExitFailure;

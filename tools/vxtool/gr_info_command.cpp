@@ -42,14 +42,16 @@ int rungrinfo(const Arguments& arguments, Output& io) {
   const std::string path = arguments.positional.front();
   ToolkitSession session;
   std::vector<uint8_t> bytes;
-  if (!readinputfile(path, session, io, bytes)) return ExitFailure;
+  if (!readgraphicinput(path, io, bytes)) return ExitFailure;
   const vx::GraphicReading stored = vx::graphicfromfilebytes(bytes);
   if (!stored.ok()) {
     io.error() << path << ": " << stored.Message << '\n';
     return ExitFailure;
   }
   printheader(stored.Graphic, io.out);
-  const vx::GraphicReading decoded = vx::g_DecodeGraphic(stored.Graphic);
+  // Decoded into the rows a window stores, one-bit pixels packed, only to see
+  // that the data gives the picture.
+  const vx::GraphicReading decoded = vx::readgraphicrows(bytes);
   if (!decoded.ok()) {
     io.error() << path << ": " << decoded.Message << '\n';
     return ExitFailure;

@@ -1,5 +1,6 @@
 // vxtool star: draws the star pattern into a one-bit window as the star
 // program does, times the drawing, and writes the picture.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -12,6 +13,7 @@
 #include "graphics/primitives.h"
 #include "graphics/screen_capture.h"
 #include "graphics/star_pattern.h"
+#include "graphics/star_runs.h"
 #include "picture_files.h"
 #include "windows/window_init.h"
 
@@ -29,7 +31,7 @@ bool writablepath(const std::string& path) {
 }
 
 // The toolkit's graphic file for .gr, else a picture file of the window's pixels.
-bool writepicture(const std::string& path, Output& io) {
+bool writepicture(const std::string& path, ToolkitSession& session, Output& io) {
   const vx::t_Graphic graphic = vx::g_GetScreen(StarWindow);
   std::vector<uint8_t> bytes;
   std::string problem;
@@ -39,11 +41,8 @@ bool writepicture(const std::string& path, Output& io) {
     io.error() << problem << '\n';
     return false;
   }
-  if (vx::setbinarytofile(path, bytes) != 0) {
-    io.error() << "could not write '" << path << "'\n";
-    return false;
-  }
-  return true;
+  // The system's reason comes with the name: "No space left on device".
+  return writeoutputfile(path, bytes, session, io);
 }
 
 int runstar(const Arguments& arguments, Output& io) {
@@ -51,9 +50,11 @@ int runstar(const Arguments& arguments, Output& io) {
   long long segments = 0;
   if (!integeroption(arguments, "size", 32, 8192, size, io)) return ExitUsage;
   if (!integeroption(arguments, "segments", 1, 360, segments, io)) return ExitUsage;
+  long long repeat = 1;
+  if (arguments.has("repeat") && !integeroption(arguments, "repeat", 1, 1000, repeat, io)) return ExitUsage;
   const std::string impl = arguments.value("impl", "fast");
-  if (impl != "fast" && impl != "reference") {
-    io.error() << "--impl must be fast or reference, not '" << impl << "'\n";
+  if (impl != "fast" && impl != "lines" && impl != "reference") {
+    io.error() << "--impl must be fast, lines or reference, not '" << impl << "'\n";
     return ExitUsage;
   }
   const std::string out = arguments.value("out");
@@ -66,24 +67,37 @@ int runstar(const Arguments& arguments, Output& io) {
   vx::t_InitWindow(StarWindow, 1, false, size, size, 5, 5, vx::t_Font{}, true);
   vx::t_ColorBorder(StarWindow, 15);
   vx::t_Color(StarWindow, 0, 15);
-  vx::g_ClearScreen(StarWindow, 15, -1);
+  vx::allowstarruns(impl != "lines");
+  const auto draw = impl == "reference" ? vx::g_DrawVelmorandineReference : vx::g_DrawVelmorandine;
+  // The first drawing is what a user of the star program gets; later ones
+  // find the memory and the code already warm.
+  double first = 0, best = 0;
+  for (long long k = 0; k < repeat; ++k) {
+    vx::g_ClearScreen(StarWindow, 15, -1);
+    const auto start = std::chrono::steady_clock::now();
+    draw(StarWindow, 0, 0, size - 1, size - 1, segments);
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    if (k == 0) first = best = elapsed.count();
+    best = std::min(best, elapsed.count());
+  }
+  vx::allowstarruns(true);
 
-  const auto draw = impl == "fast" ? vx::g_DrawVelmorandine : vx::g_DrawVelmorandineReference;
-  const auto start = std::chrono::steady_clock::now();
-  draw(StarWindow, 0, 0, size - 1, size - 1, segments);
-  const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-
-  char line[64];
-  std::snprintf(line, sizeof line, "%.3f ms\n", elapsed.count());
+  char line[96];
+  std::snprintf(line, sizeof line, "%.3f ms\n", first);
   io.out << line;
-  if (!out.empty() && !writepicture(out, io)) return ExitFailure;
+  if (repeat > 1) {
+    std::snprintf(line, sizeof line, "best of %lld: %.3f ms\n", repeat, best);
+    io.out << line;
+  }
+  if (!out.empty() && !writepicture(out, session, io)) return ExitFailure;
   return ExitOk;
 }
 
 constexpr Option StarOptions[] = {
     {"size", "D", "width and height of the picture in pixels, 32 to 8192", true},
     {"segments", "N", "number of filled segments, 1 to 360", true},
-    {"impl", "IMPL", "fast (the default) or reference, the literal angle sweep"},
+    {"impl", "IMPL", "fast (the default), lines (the line drawing other modes use) or reference, the literal angle sweep"},
+    {"repeat", "K", "draw K times (1 to 1000) and print the best time after the first"},
     {"out", "FILE", "write the picture: the toolkit's graphic file for .gr; PNG, PBM, PGM or PPM by the extension"},
 };
 
@@ -96,7 +110,8 @@ const Command StarCommand{
     .summary = "draw the star pattern into a D x D one-bit window and print the drawing time",
     .options = StarOptions,
     .details = "The window is cleared white and drawn in black, as the star program does; the time\n"
-               "printed covers the drawing only. A one-bit window's width is a multiple of 8, so\n"
+               "printed covers the drawing only: first the first drawing's, then with --repeat the\n"
+               "best of all K. A one-bit window's width is a multiple of 8, so\n"
                "a --size that is not one gives a wider picture, as in the star program.",
     .run = runstar,
 };

@@ -1,0 +1,441 @@
+#include "graphics/star_runs.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <limits>
+
+#include "graphics/star_raster.h"
+
+namespace vx {
+namespace {
+
+std::atomic<bool> runsallowed{true};
+
+// Below this every coordinate of the star, and so every running sum of its
+// lines (at most 2^25 steps, each rounded by less than 2^-53 of 2^24),
+// stays within 1/16 pixel of the exact line.
+constexpr double RunCoordinateLimit = 0x1p24;
+
+// Every point g_Line(from, to) plots, unclipped, in its order. The major
+// coordinate moves by exactly one per point; the minor one is g_Line's
+// running sum. The first point is `from` itself: g_Line rounds it, which
+// changes it only for a negative coordinate, off the surface (the caller
+// plots the rounded point apart).
+template <class Point>
+void walkline(RimPoint from, RimPoint to, Point&& point) {
+  const int64_t dx = to.x - from.x, dy = to.y - from.y;
+  const int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
+  if (steps >= 1) point(from.x, from.y);
+  if (steps >= 2) {
+    const double ix = static_cast<double>(dx) / static_cast<double>(steps);
+    const double iy = static_cast<double>(dy) / static_cast<double>(steps);
+    if (std::llabs(dx) >= std::llabs(dy)) {
+      const int64_t sx = dx > 0 ? 1 : -1;
+      double y = static_cast<double>(from.y) + iy;
+      for (int64_t k = 1, x = from.x + sx; k < steps; ++k, x += sx, y += iy) point(x, lineround(y));
+    } else {
+      const int64_t sy = dy > 0 ? 1 : -1;
+      double x = static_cast<double>(from.x) + ix;
+      for (int64_t k = 1, y = from.y + sy; k < steps; ++k, y += sy, x += ix) point(lineround(x), y);
+    }
+  }
+  point(to.x, to.y);
+}
+
+// The pixels one line has in one row.
+// Coordinates are below 2^24 (see RunCoordinateLimit), so 32 bits hold them.
+struct RowPiece {
+  int32_t y, lo, hi;
+};
+
+RowPiece rowpiece(int64_t y, int64_t lo, int64_t hi) {
+  return {static_cast<int32_t>(y), static_cast<int32_t>(lo), static_cast<int32_t>(hi)};
+}
+
+// Sorts pieces by row, then from left to right. The rim pieces of a sector
+// come in a few runs of rows going one way (the rim turns at the bottom and
+// the top), so each run is put the right way round and the runs are merged.
+void sortbyrow(std::vector<RowPiece>& pieces, size_t begin, std::vector<RowPiece>& scratch) {
+  const auto byrow = [](const RowPiece& a, const RowPiece& b) { return a.y != b.y ? a.y < b.y : a.lo < b.lo; };
+  const auto start = pieces.begin() + static_cast<ptrdiff_t>(begin);
+  size_t merged = begin;  // [begin, merged) is sorted
+  while (merged < pieces.size()) {
+    size_t end = merged + 1;
+    const bool down = end < pieces.size() && pieces[end].y < pieces[merged].y;
+    while (end < pieces.size() && (down ? pieces[end].y <= pieces[end - 1].y : pieces[end].y >= pieces[end - 1].y)) ++end;
+    const auto from = pieces.begin() + static_cast<ptrdiff_t>(merged), to = pieces.begin() + static_cast<ptrdiff_t>(end);
+    if (down) std::reverse(from, to);
+    if (!std::is_sorted(from, to, byrow)) std::sort(from, to, byrow);  // pieces of one row side by side
+    if (merged > begin) {
+      scratch.clear();
+      std::merge(start, from, from, to, std::back_inserter(scratch), byrow);
+      std::copy(scratch.begin(), scratch.end(), start);
+    }
+    merged = end;
+  }
+}
+
+// The pieces of g_Line(from, to) row by row, from the top row down.
+std::vector<RowPiece> linepieces(RimPoint from, RimPoint to) {
+  std::vector<RowPiece> pieces;
+  walkline(from, to, [&](int64_t x, int64_t y) {
+    if (!pieces.empty() && pieces.back().y == y) {
+      pieces.back().lo = std::min(pieces.back().lo, static_cast<int32_t>(x));
+      pieces.back().hi = std::max(pieces.back().hi, static_cast<int32_t>(x));
+    } else {
+      pieces.push_back(rowpiece(y, x, x));
+    }
+  });
+  if (pieces.size() > 1 && pieces.front().y > pieces.back().y) std::reverse(pieces.begin(), pieces.end());
+  return pieces;
+}
+
+// Where the rim steps diagonally from `a` to `b`, the two lines can part by
+// a pixel towards their far ends, and the sweep leaves the pixels between
+// them in a row unplotted (no line of the sector runs between two
+// neighbouring ones). Adds those gaps.
+void addgaps(RimPoint centre, RimPoint a, RimPoint b, int64_t first, int64_t last, std::vector<RowPiece>& gaps) {
+  const std::vector<RowPiece> one = linepieces(centre, a), two = linepieces(centre, b);
+  for (size_t i = 0, j = 0; i < one.size() && j < two.size();) {
+    if (one[i].y < two[j].y) {
+      ++i;
+    } else if (two[j].y < one[i].y) {
+      ++j;
+    } else {
+      const int64_t lo = std::min(one[i].hi, two[j].hi) + 1, hi = std::max(one[i].lo, two[j].lo) - 1;
+      if (lo <= hi && one[i].y >= first && one[i].y <= last) gaps.push_back(rowpiece(one[i].y, lo, hi));
+      ++i;
+      ++j;
+    }
+  }
+}
+
+// Sets (or clears) pixels a..b of a one-bit row.
+void fillbits(uint8_t* row, int64_t a, int64_t b, bool set) {
+  const int64_t first = a >> 3, last = b >> 3;
+  const auto head = static_cast<uint8_t>(0xFF >> (a & 7));
+  const auto tail = static_cast<uint8_t>(0xFF << (7 - (b & 7)));
+  auto apply = [&](uint8_t& byte, uint8_t bits) {
+    byte = set ? static_cast<uint8_t>(byte | bits) : static_cast<uint8_t>(byte & ~bits);
+  };
+  if (first == last) {
+    apply(row[first], head & tail);
+    return;
+  }
+  apply(row[first], head);
+  if (last - first > 1) std::memset(row + first + 1, set ? 0xFF : 0x00, static_cast<size_t>(last - first - 1));
+  apply(row[last], tail);
+}
+
+// Whether the segment from `from` to `to` passes within `margin` of the
+// rectangle [0, width) x [0, height): a line that does not cannot plot on it.
+bool segmentnear(RimPoint from, RimPoint to, int64_t width, int64_t height, double margin) {
+  double t0 = 0, t1 = 1;
+  // Keeps the part of the segment with p x t <= q.
+  auto clip = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    const double r = q / p;
+    if (p < 0) {
+      if (r > t1) return false;
+      t0 = std::max(t0, r);
+    } else {
+      if (r < t0) return false;
+      t1 = std::min(t1, r);
+    }
+    return true;
+  };
+  const double x = static_cast<double>(from.x), y = static_cast<double>(from.y);
+  const double dx = static_cast<double>(to.x - from.x), dy = static_cast<double>(to.y - from.y);
+  return clip(-dx, x + margin) && clip(dx, static_cast<double>(width) - 1 + margin - x) && clip(-dy, y + margin) &&
+         clip(dy, static_cast<double>(height) - 1 + margin - y);
+}
+
+// The last lines, in the sweep's order, that may plot on the surface.
+class NearLines {
+ public:
+  void add(RimPoint end) {
+    ends_[count_ % ends_.size()] = end;
+    ++count_;
+  }
+  // Calls found(p) for each kept end, the latest first, until it answers true;
+  // answers whether one did, or nullopt when older ones were dropped.
+  template <class Found>
+  int latest(Found&& found) const {
+    const size_t kept = std::min(count_, ends_.size());
+    for (size_t i = 0; i < kept; ++i)
+      if (found(ends_[(count_ - 1 - i) % ends_.size()])) return 1;
+    return count_ > ends_.size() ? -1 : 0;
+  }
+
+ private:
+  std::array<RimPoint, 64> ends_{};
+  size_t count_ = 0;
+};
+
+
+// Rows per band of the fill.
+constexpr int64_t BandRows = 32;
+
+// The leftmost and rightmost pixel a sector has in one row so far.
+struct Span {
+  int64_t lo = std::numeric_limits<int64_t>::max();
+  int64_t hi = std::numeric_limits<int64_t>::min();
+};
+
+// g_Line(from, to), point by point in its order and unclipped, handed out a
+// band of rows at a time. The rows of its points only move away from the
+// centre row, in one direction.
+class LineWalker {
+ public:
+  LineWalker() = default;
+  LineWalker(RimPoint from, RimPoint to) : from_(from), to_(to) {
+    steps_ = std::max(std::llabs(to.x - from.x), std::llabs(to.y - from.y));
+    if (steps_ >= 2) {
+      ix_ = static_cast<double>(to.x - from.x) / static_cast<double>(steps_);
+      iy_ = static_cast<double>(to.y - from.y) / static_cast<double>(steps_);
+    }
+    k_ = steps_ >= 1 ? 0 : steps_;  // a line of no length plots its end only
+    way_ = to.y > from.y ? 1 : to.y < from.y ? -1 : 0;
+    settle();
+  }
+
+  // Hands add(x, y) the points in rows top..bottom, passing over those before
+  // the band in `direction` (+1 downwards) and stopping at the first after it.
+  template <class Add>
+  void walkrows(int64_t top, int64_t bottom, int direction, Add&& add) {
+    while (k_ <= steps_) {
+      if (y_ >= top && y_ <= bottom) {
+        add(x_, y_);
+      } else {
+        // Points before the band are passed over only by a line that goes
+        // the pass's way; one going the other way waits for the other pass.
+        const bool before = direction > 0 ? y_ < top : y_ > bottom;
+        if (!before || way_ != direction) return;
+      }
+      ++k_;
+      if (k_ >= 2 && k_ < steps_) {
+        sx_ += ix_;
+        sy_ += iy_;
+      }
+      settle();
+    }
+  }
+
+ private:
+  // The point of index k_: the start, the running sums, or the end.
+  void settle() {
+    if (k_ == 0) {
+      x_ = from_.x;
+      y_ = from_.y;
+    } else if (k_ < steps_) {
+      if (k_ == 1) {
+        sx_ = static_cast<double>(from_.x) + ix_;
+        sy_ = static_cast<double>(from_.y) + iy_;
+      }
+      x_ = lineround(sx_);
+      y_ = lineround(sy_);
+    } else {
+      x_ = to_.x;
+      y_ = to_.y;
+    }
+  }
+
+  RimPoint from_{0, 0}, to_{0, 0};
+  int64_t steps_ = 0, k_ = 1;
+  int way_ = 0;  // +1 down, -1 up, 0 along the centre row
+  double ix_ = 0, iy_ = 0, sx_ = 0, sy_ = 0;
+  int64_t x_ = 0, y_ = 0;
+};
+
+// A sector's share of a list of row pieces sorted by row, read from the
+// centre row outwards: downwards first, then upwards.
+struct PieceSlice {
+  size_t begin = 0, end = 0;
+  size_t down = 0;  // the next piece below the centre row
+  ptrdiff_t up = -1;  // the next piece above it, going up (-1: none)
+
+  template <class Each>
+  void each(const std::vector<RowPiece>& pieces, int64_t top, int64_t bottom, int direction, Each&& each) {
+    if (direction > 0) {
+      if (down < begin) down = begin;
+      for (; down < end && pieces[down].y <= bottom; ++down)
+        if (pieces[down].y >= top) each(pieces[down]);
+    } else {
+      for (; up >= static_cast<ptrdiff_t>(begin) && pieces[static_cast<size_t>(up)].y >= top; --up)
+        if (pieces[static_cast<size_t>(up)].y <= bottom) each(pieces[static_cast<size_t>(up)]);
+    }
+  }
+  // Readies the upward reading: from the last piece above row `middle`.
+  void turn(const std::vector<RowPiece>& pieces, int64_t middle) {
+    up = static_cast<ptrdiff_t>(begin) - 1;
+    for (size_t i = begin; i < end && pieces[i].y < middle; ++i) up = static_cast<ptrdiff_t>(i);
+  }
+};
+
+// What the fill needs of one filled sector.
+struct SectorParts {
+  LineWalker edges[2];  // to its first and its last rim pixel
+  PieceSlice rim;       // its rim pixels, merged per row
+  PieceSlice gaps;      // the gaps between the lines of its diagonal rim steps
+  void turn(const std::vector<RowPiece>& rimpieces, const std::vector<RowPiece>& gappieces, int64_t middle) {
+    rim.turn(rimpieces, middle);
+    gaps.turn(gappieces, middle);
+  }
+};
+}  // namespace
+
+void allowstarruns(bool allowed) { runsallowed.store(allowed, std::memory_order_relaxed); }
+bool starrunsallowed() { return runsallowed.load(std::memory_order_relaxed); }
+
+bool starrunsapply(const PixelSurface& s, const StarGeometry& g) {
+  if (s.data == nullptr || s.depth != 1 || s.width <= 0 || s.height <= 0) return false;
+  return std::fabs(g.cx) + g.rx + 2 < RunCoordinateLimit && std::fabs(g.cy) + g.ry + 2 < RunCoordinateLimit;
+}
+
+RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint centre, const StarGeometry& g,
+                        const AngleSequence& angles, const std::vector<IndexRange>& ranges) {
+  RunsResult result;
+  result.done = true;
+  if (ranges.empty()) return result;
+  RimWalk walk(g, angles);
+  // The last line drawn ends at the last filled angle's rim pixel; when that
+  // lies on the surface it is the last point plotted. Otherwise the lines
+  // that come near the surface are kept, to be traced at the end.
+  const RimPoint finalend = walk.at(ranges.back().hi - 1);
+  const bool finalinside = s.contains(finalend.x, finalend.y);
+  NearLines near;
+
+  // Rows the star can reach: the rim lies within a pixel of the ellipse.
+  const auto rowfirst = std::max<int64_t>(0, static_cast<int64_t>(g.cy - g.ry) - 2);
+  const auto rowlast = std::min<int64_t>(s.height - 1, static_cast<int64_t>(g.cy + g.ry) + 2);
+  if (rowfirst > rowlast) return result;
+
+  // Each sector's edge lines, rim pixels (as row pieces) and gaps.
+  std::vector<SectorParts> sectors(ranges.size());
+  std::vector<RowPiece> rim, gaps, scratch;
+  std::vector<std::pair<RimPoint, RimPoint>> diagonals;
+  bool anylength = false;  // some line goes beyond the centre
+  const int64_t chunk = std::max<int64_t>(angles.size() / 32, 64);
+  constexpr RimPoint none{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
+  for (size_t k = 0; k < ranges.size(); ++k) {
+    SectorParts& sector = sectors[k];
+    RimPoint last = none, first = none;
+    diagonals.clear();
+    sector.rim.begin = rim.size();
+    const auto onrim = [&](RimPoint p) {
+      if (first == none) {
+        first = p;
+      } else if (std::llabs(p.x - last.x) == 1 && std::llabs(p.y - last.y) == 1) {
+        diagonals.emplace_back(last, p);
+      }
+      if (!finalinside && segmentnear(centre, p, s.width, s.height, 2)) near.add(p);
+      if (p.y < rowfirst || p.y > rowlast) return;
+      if (rim.size() > sector.rim.begin && rim.back().y == p.y) {
+        rim.back().lo = std::min(rim.back().lo, static_cast<int32_t>(p.x));
+        rim.back().hi = std::max(rim.back().hi, static_cast<int32_t>(p.x));
+      } else {
+        rim.push_back(rowpiece(p.y, p.x, p.x));
+      }
+    };
+    // The rim walk works out where the rim pixel may change over the whole
+    // range it is given: in pieces, so that its list stays short.
+    for (int64_t lo = ranges[k].lo; lo < ranges[k].hi; lo += chunk)
+      walk.walk({lo, std::min(ranges[k].hi, lo + chunk)}, last, onrim);
+    sector.rim.end = rim.size();
+    sector.edges[0] = LineWalker(centre, first);
+    if (last != first) sector.edges[1] = LineWalker(centre, last);
+    anylength |= first != centre || last != centre;
+    sector.gaps.begin = gaps.size();
+    for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, gaps);
+    sector.gaps.end = gaps.size();
+    sortbyrow(rim, sector.rim.begin, scratch);
+    sortbyrow(gaps, sector.gaps.begin, scratch);
+  }
+
+  // The picture is filled a band of rows at a time, every sector's runs in
+  // the band before the next: a band stays in the cache while the sectors
+  // pass over it. Lines leave the centre row upwards or downwards and never
+  // turn back, so the rows below the centre go down from it in bands, then
+  // the rows above it up from it.
+  const bool set = c.textcolor >= 144;  // drawing colour indexes 9..15 set the bit
+  const int64_t right = s.width - 1;
+  std::array<Span, BandRows> spans;
+  std::vector<RowPiece> rowgaps;
+  auto band = [&](int64_t top, int64_t bottom, int direction) {
+    for (SectorParts& sector : sectors) {
+      bool any = false;
+      auto add = [&](int64_t x, int64_t y) {
+        Span& span = spans[static_cast<size_t>(y - top)];
+        span.lo = std::min(span.lo, x);
+        span.hi = std::max(span.hi, x);
+        any = true;
+      };
+      for (LineWalker& edge : sector.edges) edge.walkrows(top, bottom, direction, add);
+      sector.rim.each(rim, top, bottom, direction, [&](const RowPiece& piece) {
+        add(piece.lo, piece.y);
+        add(piece.hi, piece.y);
+      });
+      if (!any) continue;
+      // In the pass's direction, as the gaps are read.
+      for (int64_t y = direction > 0 ? top : bottom; y >= top && y <= bottom; y += direction) {
+        Span& span = spans[static_cast<size_t>(y - top)];
+        if (span.lo > span.hi) continue;
+        int64_t lo = span.lo;
+        const int64_t hi = span.hi;
+        span = Span{};
+        uint8_t* row = s.row(y);
+        auto fill = [&](int64_t a, int64_t b) {
+          a = std::max<int64_t>(a, 0);
+          b = std::min(b, right);
+          if (a <= b) fillbits(row, a, b, set);
+        };
+        // The row's gaps, from left to right (the upward pass reads them
+        // backwards).
+        rowgaps.clear();
+        sector.gaps.each(gaps, y, y, direction, [&](const RowPiece& gap) { rowgaps.push_back(gap); });
+        if (direction < 0) std::reverse(rowgaps.begin(), rowgaps.end());
+        for (const RowPiece& gap : rowgaps) {
+          if (gap.lo > lo) fill(lo, std::min<int64_t>(hi, gap.lo - 1));
+          lo = std::max<int64_t>(lo, gap.hi + 1);
+        }
+        if (lo <= hi) fill(lo, hi);
+      }
+    }
+  };
+  const int64_t middle = std::clamp(centre.y, rowfirst, rowlast + 1);
+  for (int64_t top = middle; top <= rowlast; top += BandRows) band(top, std::min(rowlast, top + BandRows - 1), +1);
+  for (SectorParts& sector : sectors) sector.turn(rim, gaps, middle);
+  for (int64_t bottom = middle - 1; bottom >= rowfirst; bottom -= BandRows)
+    band(std::max(rowfirst, bottom - BandRows + 1), bottom, -1);
+
+  // Every line of some length plots g_Line's rounding of the centre first,
+  // which is the centre itself unless a coordinate is negative. The runs
+  // above took the centre, off the surface in that case; the rounded point is
+  // plotted here.
+  const RimPoint start{lineround(static_cast<double>(centre.x)), lineround(static_cast<double>(centre.y))};
+  if (start != centre && s.contains(start.x, start.y) && anylength) fillbits(s.row(start.y), start.x, start.x, set);
+
+  if (finalinside) {
+    result.hit = true;
+    result.last = finalend;
+    return result;
+  }
+  const int found = near.latest([&](RimPoint end) {
+    bool any = false;
+    traceline(centre.x, centre.y, end.x, end.y, s.width, s.height, [&](int64_t x, int64_t y) {
+      result.last = {x, y};
+      any = true;
+    });
+    return any;
+  });
+  result.hit = found == 1;
+  result.done = found >= 0;
+  return result;
+}
+
+}  // namespace vx
