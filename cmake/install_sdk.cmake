@@ -28,11 +28,12 @@ endif()
 # The reference of the public headers (target docs, share/doc/vxtools/html).
 include(cmake/docs.cmake)
 
-# The shipped fonts, for programs that run on an installed toolkit.
-set(VX_RESOURCE_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/vxtools/Resources)
+# The shipped fonts and their licence, for programs that run on an installed
+# toolkit (VX_RESOURCE_INSTALL_DIR: share/vxtools/Resources). They come with
+# the tools' package, on which the development package depends.
 if(VX_BUILD_TOOLS)
   install(DIRECTORY ${VX_FONT_DIR}/ DESTINATION ${VX_RESOURCE_INSTALL_DIR}
-          COMPONENT fonts FILES_MATCHING PATTERN "*.font")
+          COMPONENT tools FILES_MATCHING PATTERN "*.font" PATTERN "LICENSE-DejaVu")
 endif()
 
 configure_package_config_file(cmake/vxtoolsConfig.cmake.in

@@ -167,7 +167,8 @@ function(vxtools_add_program)
     VXTOOLS_PROGRAM_NAME="${arg_TITLE}" VXTOOLS_PROGRAM_VERSION="${arg_VERSION}")
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${bundle_dir}/Contents/bin")
 
-  file(GLOB fonts LIST_DIRECTORIES false "${VXTOOLS_FONT_DIR}/*.font")
+  # The fonts, with their licence, which goes wherever they go.
+  file(GLOB fonts LIST_DIRECTORIES false "${VXTOOLS_FONT_DIR}/*.font" "${VXTOOLS_FONT_DIR}/LICENSE-DejaVu")
   if(DEFINED VXTOOLS_FONT_FILES)
     set(fonts ${VXTOOLS_FONT_FILES})  # in the source tree, the fonts the build makes
   endif()

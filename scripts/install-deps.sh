@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libfreetype-dev fonts-dejavu-core libpng-dev
   xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress xclip
-  desktop-file-utils shared-mime-info man-db groff-base dpkg-dev file
+  desktop-file-utils shared-mime-info man-db groff-base mandoc dpkg-dev file lintian
   doxygen
 )
 

@@ -4,7 +4,7 @@
 # AddressSanitizer + UndefinedBehaviorSanitizer, once under ThreadSanitizer;
 # runs every fuzz target for a bounded time; builds the example program
 # against the installed package, checks the install tree, and builds the
-# Debian package and checks what it holds.
+# Debian packages, runs lintian on them and checks what they hold.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -56,8 +56,13 @@ build/example-hello/hello
 # A desktop program of one's own, from the install tree alone, on a virtual display.
 scripts/check-sdk.sh build/install
 
-echo "== The install tree and the Debian package hold the desktop programs"
+echo "== The install tree and the Debian packages hold the desktop programs"
 scripts/check-install.sh build/install
-rm -f build/vxtools_*.deb
+# Every install rule names its package's component: none is left over.
+rm -rf build/unspecified
+cmake --install build --component Unspecified --prefix "$root/build/unspecified" >/dev/null
+[ -z "$(find build/unspecified -type f 2>/dev/null)" ] ||
+  { echo "installed by no package:"; find build/unspecified -type f; exit 1; }
+rm -f build/*.deb
 (cd build && cpack -G DEB)
-scripts/check-install.sh --deb build/vxtools_*.deb
+scripts/check-install.sh --deb build/*.deb

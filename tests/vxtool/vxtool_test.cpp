@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include <filesystem>
 
 #include "command.h"
+#include "font_lookup.h"
 #include "support/allocation_meter.h"
 #include "support/test_support.h"
 #include "vxtools.h"
@@ -60,10 +62,11 @@ Bytes netpbm(const std::string& header, const Bytes& body) {
 }  // namespace
 
 TEST(Vxtool, HelpDescribesTheCommandsAndTheirOptions) {
-  const Result general = runtool({"--help"}), star = runtool({"star", "--help"});
-  EXPECT_EQ(std::tuple(general.status, star.status), std::tuple(0, 0));
+  const Result general = runtool({"--help"}), star = runtool({"star", "--help"}), version = runtool({"--version"});
+  EXPECT_EQ(std::tuple(general.status, star.status, version.status), std::tuple(0, 0, 0));
   EXPECT_NE(general.out.find("star"), std::string::npos);
   EXPECT_NE(star.out.find("usage: vxtool star --size D --segments N [--impl IMPL] [--repeat K] [--out FILE]"), std::string::npos);
+  EXPECT_TRUE(std::regex_match(version.out, std::regex("vxtool [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << version.out;
 }
 
 // Each of these arguments is refused with status 2, a message and no output.
@@ -307,4 +310,23 @@ TEST(Vxtool, NamesTheUnknownWordAndTheReasonAWriteFailed) {
   EXPECT_EQ(full.status, 1);
   EXPECT_NE(full.err.find("vxtool star: cannot write '" + dir.file("star.png") + "': No space left on device"),
             std::string::npos) << full.err;
+}
+
+// A bare font name that is no file here is the installed font of that name; a
+// file here, a path or an unknown name is read as given.
+TEST(VxtoolFont, FindsTheToolkitsFontsByName) {
+  const vxtest::TempFolder here("here"), fonts("fonts");
+  fonts.write("Shipped 16x32.font", {16});
+  fonts.write("Local.font", {16});
+  here.write("Local.font", {16});
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(here.path());
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Shipped 16x32.font", fonts.file("Shipped 16x32.font")},
+      {"Local.font", "Local.font"},
+      {"./Shipped 16x32.font", "./Shipped 16x32.font"},
+      {"Missing.font", "Missing.font"},
+  };
+  for (const auto& [operand, path] : cases) EXPECT_EQ(vxtool::fontpath(operand, {fonts.path()}), path) << operand;
+  std::filesystem::current_path(before);
 }

@@ -69,7 +69,8 @@ void printgeneralhelp(std::ostream& out) {
   out << "usage: " << Program << " COMMAND [OPTIONS]\n\n"
       << "The command-line companion of the vxtools toolkit; it needs no display.\n\ncommands:\n";
   printcommandlist({}, out);
-  out << "\n" << Program << " COMMAND --help describes a command's options.\n";
+  out << "\n" << Program << " COMMAND --help describes a command's options; " << Program
+      << " --version prints the version.\n";
 }
 
 const Option* findoption(const Command& command, std::string_view name) {
@@ -118,6 +119,7 @@ std::string parse(const Command& command, std::span<const std::string> rest, Arg
 }
 
 bool ishelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+bool isversion(const std::string& argument) { return argument == "--version"; }
 
 }  // namespace
 
@@ -157,6 +159,10 @@ int runvxtool(std::span<const std::string> arguments, std::ostream& out, std::os
   }
   if (ishelp(arguments[0])) {
     printgeneralhelp(out);
+    return ExitOk;
+  }
+  if (isversion(arguments[0])) {
+    out << Program << ' ' << VX_PROGRAM_VERSION << '\n';
     return ExitOk;
   }
   const Command* chosen = nullptr;

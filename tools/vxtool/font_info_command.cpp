@@ -3,6 +3,7 @@
 #include "command.h"
 #include "commands.h"
 #include "console/font_resource.h"
+#include "font_lookup.h"
 
 namespace vxtool {
 namespace {
@@ -58,7 +59,7 @@ std::string cutshort(const vx::t_Font& font) {
 }
 
 int runfontinfo(const Arguments& arguments, Output& io) {
-  const std::string path = arguments.positional.front();
+  const std::string path = fontpath(arguments.positional.front(), installedfontfolders());
   ToolkitSession session;
   std::vector<uint8_t> bytes;
   if (!readfontinput(path, session, io, bytes)) return ExitFailure;

@@ -4,6 +4,7 @@
 #include "command.h"
 #include "commands.h"
 #include "console/font_resource.h"
+#include "font_lookup.h"
 #include "picture_files.h"
 #include "png_writer.h"
 
@@ -62,7 +63,7 @@ std::string undrawable(const vx::t_Font& font) {
 constexpr uint64_t LargestSheet = uint64_t{1} << 28;
 
 int runfontsheet(const Arguments& arguments, Output& io) {
-  const std::string path = arguments.positional.front();
+  const std::string path = fontpath(arguments.positional.front(), installedfontfolders());
   const std::string out = arguments.value("out");
   if (vxpictures::picturetypeof(out) != vxpictures::PictureType::Png) {
     io.error() << "--out must name a .png file, not '" << out << "'\n";

@@ -2,12 +2,19 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <iostream>
 
+#include "hosts/qt/information_options.h"
 #include "hosts/qt/translations.h"
 #include "runtime/log.h"
 #include "viewer.h"
 
 int main(int argc, char** argv) {
+  // --help and --version need no display, so they are answered before the application.
+  const vx::qt::ProgramUsage usage{"vxview", VX_PROGRAM_VERSION, "[FILE ...]",
+                                   "Shows the toolkit's graphic files (.gr), each in a window of its own;\n"
+                                   "without files, it offers the open dialog."};
+  if (vx::qt::answerinformationoption(argc, argv, usage, std::cout)) return 0;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vxview"));
   QApplication::setApplicationVersion(QStringLiteral(VX_PROGRAM_VERSION));
@@ -18,11 +25,6 @@ int main(int argc, char** argv) {
   vx::qt::loadqttranslations();
 
   QCommandLineParser arguments;
-  arguments.setApplicationDescription(QStringLiteral("Zeigt Grafikdateien von vxtools (.gr) an."));
-  arguments.addHelpOption();
-  arguments.addVersionOption();
-  arguments.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Eine .gr-Datei; jede in einem Fenster."),
-                                  QStringLiteral("[DATEI …]"));
   arguments.process(application);
 
   vxview::Viewer viewer({"vxview", VX_PROGRAM_VERSION, "Betrachter für die Grafikdateien von vxtools (.gr)"});

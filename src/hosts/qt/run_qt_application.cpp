@@ -2,12 +2,14 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <iostream>
 #include <optional>
 #include <string>
 
 #include "host/bundle.h"
 #include "host/interface_description.h"
 #include "hosts/resource_check.h"
+#include "hosts/qt/information_options.h"
 #include "hosts/qt/qt_host.h"
 #include "hosts/qt/translations.h"
 #include "runtime/app_delegate.h"
@@ -52,6 +54,11 @@ int runQtApplication(int argc, char** argv, std::function<void()> program, About
 
 int runQtApplication(int argc, char** argv, std::function<void()> program,
                      std::function<void()> launched, AboutText about) {
+  // Before the application, which needs a display: --help and --version.
+  const std::string command = qt::commandname(argc, argv, about.program);
+  const std::string description =
+      about.notice.empty() ? about.program : about.program + ": " + about.notice;
+  if (qt::answerinformationoption(argc, argv, {command, about.version, {}, description}, std::cout)) return 0;
   QApplication* application = makeapplication(argc, argv);
   if (!about.program.empty()) setapplicationname(about.program);
   const std::string fonts = bundleresourcedirectory(executablebundlepath());
