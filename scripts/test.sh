@@ -55,6 +55,9 @@ cmake --build build/example-hello
 build/example-hello/hello
 # A desktop program of one's own, from the install tree alone, on a virtual display.
 scripts/check-sdk.sh build/install
+# The tutorial's steps as written, and every example, against the install.
+scripts/check-tutorial.sh build/install
+scripts/check-examples.sh build/install
 
 echo "== The install tree and the Debian packages hold the desktop programs"
 scripts/check-install.sh build/install

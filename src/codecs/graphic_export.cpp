@@ -172,6 +172,10 @@ void g_SaveGraphic() {
   const std::string path =
       t_SavePanel(name, "Grafik sichern unter", "Grafik sichern unter", "gr");
   if (path.empty()) return;
+  if (const std::optional<UserProblem> refused = graphicsavename(path)) {
+    host().showProblem(*refused);
+    return;
+  }
   int64_t error = 0;
   {
     const BusyScope busy;

@@ -1,5 +1,6 @@
 #include "codecs/save_failure.h"
 
+#include <cctype>
 #include <cerrno>
 #include <system_error>
 
@@ -31,6 +32,19 @@ UserProblem graphicsavefailure(int error, const std::string& path) {
   return {"Grafik sichern", "Die Grafik konnte nicht gesichert werden: " + reason(error, path),
           "Fehler Nr. " + std::to_string(error) + ": " +
               std::error_code(error, std::generic_category()).message()};
+}
+
+std::optional<UserProblem> graphicsavename(const std::string& path) {
+  const std::string name = path.substr(path.find_last_of('/') + 1);
+  const size_t dot = name.find_last_of('.');
+  std::string extension = dot == std::string::npos ? "" : name.substr(dot);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == ".gr") return std::nullopt;
+  return UserProblem{"Grafik sichern",
+                     "Die Grafik wurde nicht gesichert: " + quoted(name) +
+                         " endet nicht auf „.gr“. Grafiken werden als vxtools-Grafik (.gr) gesichert; "
+                         "in PNG wandelt sie „vxtool gr convert“ oder vxview.",
+                     path};
 }
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 #include "example_session.h"
 
 #include "hosts/view_input.h"
+#include "runtime/app_delegate.h"
 
 namespace vxtest {
 

@@ -128,8 +128,17 @@ TEST_F(GraphicExport, AFailedSaveTellsTheUserWhyAndKeepsWhatWasThere) {
   EXPECT_EQ(second.text, "Die Grafik konnte nicht gesichert werden: „" + folderpath + "“ ist ein Ordner.");
   EXPECT_EQ(vxtest::occurrences(log_.take(), "setbinarytofile: Error #"), 2u);
   EXPECT_TRUE(std::filesystem::is_directory(folderpath));
-  save("gut.gr");
+  save("gut.GR");
   EXPECT_EQ(host_->problems().size(), 2u);  // a save that works says nothing
+
+  // A name that promises another format gets no ".gr" bytes, and says why.
+  const std::string png = folder_.file("bild.png");
+  host_->scriptsavepanel("file://" + png);
+  g_SaveGraphic();
+  ASSERT_EQ(host_->problems().size(), 3u);
+  EXPECT_EQ(host_->problems()[2].text.rfind("Die Grafik wurde nicht gesichert: „bild.png“ endet nicht auf „.gr“.", 0), 0u)
+      << host_->problems()[2].text;
+  EXPECT_FALSE(std::filesystem::exists(png));
 }
 
 // The reasons a user meets: no right to write, a full disk, and the rest.

@@ -12,6 +12,7 @@
 // The tests also drive the toolkit's internal hooks, those a host calls.
 #include "events/close_box.h"
 #include "events/key_table.h"
+#include "events/menu_availability.h"
 #include "events/menu_commands.h"
 #include "events/menu_handler.h"
 #include "events/view_events.h"
