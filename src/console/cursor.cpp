@@ -80,8 +80,10 @@ void t_Cr(uint8_t window) {
 void t_Htab(uint8_t window, int64_t column) {
   t_Window* slot = textwindow("t_Htab", window);
   if (!slot) return;
-  const int64_t absolute = column + slot->TextFirstColumn - 1;
-  if (column >= 1 && absolute <= slot->TextWidth) slot->TextHpos = absolute;
+  // Wide enough that no column and first column can overflow; a column that
+  // passes lies between Int's ends.
+  const __int128 absolute = static_cast<__int128>(column) + slot->TextFirstColumn - 1;
+  if (column >= 1 && absolute <= slot->TextWidth) slot->TextHpos = static_cast<int64_t>(absolute);
 }
 
 void t_FullArea(uint8_t window) {

@@ -111,7 +111,7 @@ void applykey(uint8_t window, t_Window& w, int64_t code) {
       break;
     case InputReturnKey: w.InputFinished = true; break;
     case 12: copyfield(w); break;
-    case 22: queuepastedkeys(); break;
+    case 22: queuepastedkeys(w); break;
     case 30: decimalcodeentry(window, w); break;
     default:
       if (code >= 32 && code != 127) t_InputInsert(window, code);

@@ -4,7 +4,9 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <optional>
+#include <shared_mutex>
 #include <vector>
 
 #include "runtime/types.h"
@@ -30,6 +32,22 @@ extern int64_t HighMemory;
 extern std::array<t_Window, 8>& WindowTable;
 extern std::atomic<bool> MemoryStarted;
 extern std::atomic<bool> MemoryReady;
+
+// The geometry of the slots (depth, size, borders, font and text geometry,
+// the addresses of their video blocks, Initialized) changes only under this
+// lock, held exclusively by t_InitWindow while it rewrites a record and
+// slides the blocks of later windows. Threads other than the one that makes
+// windows (the refresh, views, copy and save commands, mouse clicks) read a
+// slot's geometry under it, shared, testing Initialized there too: they see
+// a record as it was before a re-making or after it, never halfway. Never
+// held while handing work to the main thread.
+std::shared_mutex& slotgeometrylock();
+inline std::shared_lock<std::shared_mutex> readslotgeometry() {
+  return std::shared_lock(slotgeometrylock());
+}
+inline std::unique_lock<std::shared_mutex> rewriteslotgeometry() {
+  return std::unique_lock(slotgeometrylock());
+}
 
 // Copies video memory bytes (a picture, or the characters of a text
 // window's cells) out of the toolkit memory for a view or the clipboard.
