@@ -89,7 +89,7 @@ void t_Header(uint8_t window, const std::string& left, const std::string& right)
   if (!w) return;
   const uint8_t colour = w->TextColor;
   const std::u32string line =
-      utf8toscalars(padbetween(left, right, w->TextLastColumn - w->TextFirstColumn + 1));
+      utf8toscalars(padbetween(left, right, satadd(satsub(w->TextLastColumn, w->TextFirstColumn), 1)));
   t_Print(window, line.size() < 2 ? std::string() : scalarstoutf8(line.substr(0, line.size() - 1)));
   if (!line.empty()) {
     // A character beyond the 8-bit set shows as it does when printed.
@@ -97,7 +97,7 @@ void t_Header(uint8_t window, const std::string& left, const std::string& right)
     const uint8_t code = last <= 255 ? static_cast<uint8_t>(last) : MissingGlyph;
     t_PrintSymbol(window, code, colour, w->TextHpos, w->TextVpos);
   }
-  if (w->TextLastLine - w->TextFirstLine + 1 < 2) {
+  if (satsub(w->TextLastLine, w->TextFirstLine) < 1) {
     t_Htab(window, 1);
   } else {
     t_Cr(window);

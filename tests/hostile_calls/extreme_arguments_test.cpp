@@ -60,6 +60,18 @@ TEST(ExtremeArguments, TextColumnsRefuseWhatLiesBeyondTheLine) {
          t_Print(0, "\x1b" "k");
        },
        [] { EXPECT_EQ(std::pair(cursor(), WindowTable[0].TextVpos), std::pair(int64_t{1}, int64_t{2})); }},
+      {"t_CursorRight from the largest Int column wraps to the next line",
+       [] {
+         WindowTable[0].TextHpos = Max;
+         t_CursorRight(0);
+       },
+       [] { EXPECT_EQ(std::pair(cursor(), WindowTable[0].TextVpos), std::pair(int64_t{1}, int64_t{2})); }},
+      {"t_CursorUp from the smallest Int line scrolls and stays one above it",
+       [] {
+         WindowTable[0].TextVpos = Min;
+         t_CursorUp(0);
+       },
+       [] { EXPECT_EQ(WindowTable[0].TextVpos, Min + 1); }},
       {"t_TextHline over the last cells of Int draws three (none on the picture)",
        [] { t_TextHline(0, Max - 2, Max, 1, 'x'); },
        [] { EXPECT_EQ(vxtest::occurrences(takelogcapture(), "illegal coordinates"), 3u); }},
@@ -117,32 +129,34 @@ TEST(ExtremeArguments, ClicksBeyondIntLandOutsideThePicture) {
   }
 }
 
-// A record whose picture was made far wider than any memory by hand: the
+// A record whose picture was made far wider than any memory by hand (or
+// negative): the
 // drawing, capturing, printing and imaging calls touch nothing (the row no
 // longer fits the block), whatever its depth.
 TEST(ExtremeArguments, RecordsWiderThanTheMemoryDrawNothing) {
-  for (const int64_t depth : {1, 4, 8, 16, 24, 32}) {
-    SCOPED_TRACE(depth);
-    vxtest::opentextwindow(0, 20, 3);
-    vxtest::opengraphicwindow(1, depth, 64, 64);
-    t_Window& graphic = WindowTable[1];
-    t_Window& text = WindowTable[0];
-    graphic.Width = Max / 2;
-    text.Width = Max / 2;
-    const auto block = [&] {
-      return std::vector<uint8_t>(ToolkitMemory.begin() + graphic.MemoryStart,
-                                  ToolkitMemory.begin() + graphic.MemoryEnd + 1);
-    };
-    const std::vector<uint8_t> before = block();
-    vxtest::LogCapture capture;
-    g_Plot(1, 3, 3);
-    g_Line(1, 0, 0, 63, 63);
-    g_ClearScreen(1, 15, -1);
-    g_DrawVelmorandine(1, 0, 0, 63, 63, 8);
-    EXPECT_TRUE(g_GetScreen(1).Data.empty());
-    EXPECT_FALSE(t_WindowImage(1).has_value());
-    t_ScrollUp(0);
-    t_Print(0, "ab\r");
-    EXPECT_TRUE(block() == before);
-  }
+  for (const int64_t depth : {1, 4, 8, 16, 24, 32})
+    for (const int64_t width : {Max / 2, Min}) {
+      SCOPED_TRACE(std::to_string(depth) + " bits, width " + std::to_string(width));
+      vxtest::opentextwindow(0, 20, 3);
+      vxtest::opengraphicwindow(1, depth, 64, 64);
+      t_Window& graphic = WindowTable[1];
+      t_Window& text = WindowTable[0];
+      graphic.Width = width;
+      text.Width = width;
+      const auto block = [&] {
+        return std::vector<uint8_t>(ToolkitMemory.begin() + graphic.MemoryStart,
+                                    ToolkitMemory.begin() + graphic.MemoryEnd + 1);
+      };
+      const std::vector<uint8_t> before = block();
+      vxtest::LogCapture capture;
+      g_Plot(1, 3, 3);
+      g_Line(1, 0, 0, 63, 63);
+      g_ClearScreen(1, 15, -1);
+      g_DrawVelmorandine(1, 0, 0, 63, 63, 8);
+      EXPECT_TRUE(g_GetScreen(1).Data.empty());
+      EXPECT_FALSE(t_WindowImage(1).has_value());
+      t_ScrollUp(0);
+      t_Print(0, "ab\r");
+      EXPECT_TRUE(block() == before);
+    }
 }
