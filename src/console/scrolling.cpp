@@ -118,7 +118,11 @@ void t_ClearEndOfWindow(uint8_t window) {
   t_ClearEndOfLine(window);
   if (slot->TextVpos < slot->TextLastLine) {
     slot->TextHpos = slot->TextFirstColumn;
-    forcolumns(vpos + 1, slot->TextLastLine, [&](int64_t line) {
+    // Only the lines the picture has hold cells; a line above or below it
+    // would only report each of its cells (a cursor or area a program set
+    // far outside would otherwise clear up to 32 767 lines of 32 767 cells).
+    const int64_t picturelines = slot->Font.Height > 0 ? slot->Height / slot->Font.Height : 0;
+    forcolumns(std::max<int64_t>(satadd(vpos, 1), 1), std::min(slot->TextLastLine, picturelines), [&](int64_t line) {
       slot->TextVpos = line;
       t_ClearEndOfLine(window);
     });

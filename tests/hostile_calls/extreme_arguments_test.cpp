@@ -72,6 +72,15 @@ TEST(ExtremeArguments, TextColumnsRefuseWhatLiesBeyondTheLine) {
          t_CursorUp(0);
        },
        [] { EXPECT_EQ(WindowTable[0].TextVpos, Min + 1); }},
+      {"t_ClearEndOfWindow with an area to the largest Int line clears the picture's lines only",
+       [] {
+         WindowTable[0].TextLastLine = Max;
+         t_ClearEndOfWindow(0);
+       },
+       [] {
+         EXPECT_EQ(vxtest::occurrences(takelogcapture(), "illegal coordinates"), 0u);
+         EXPECT_EQ(std::pair(cursor(), WindowTable[0].TextVpos), std::pair(int64_t{1}, int64_t{1}));
+       }},
       {"t_TextHline over the last cells of Int draws three (none on the picture)",
        [] { t_TextHline(0, Max - 2, Max, 1, 'x'); },
        [] { EXPECT_EQ(vxtest::occurrences(takelogcapture(), "illegal coordinates"), 3u); }},
