@@ -68,7 +68,10 @@ void slowscroll(uint8_t window, t_Window& slot, Direction direction) {
   for (int64_t step = 0; step < count; ++step) {
     const int64_t y = direction == Direction::Up ? l1 + step : l2 - step;
     const int64_t from = direction == Direction::Up ? y + 1 : y - 1;
-    forcolumns(slot.TextFirstColumn, slot.TextLastColumn, [&](int64_t x) {
+    if (from < 1 || from > slot.TextHeight) continue;  // no cells to copy
+    // Columns outside 1..TextWidth have no cells either.
+    const int64_t first = std::max<int64_t>(slot.TextFirstColumn, 1);
+    forcolumns(first, std::min(slot.TextLastColumn, slot.TextWidth), [&](int64_t x) {
       const std::optional<TextCellAddress> cell = textcelladdress(slot, x, from);
       if (!cell) return;
       t_PrintSymbol(window, ToolkitMemory[static_cast<size_t>(cell->character)],
@@ -78,8 +81,12 @@ void slowscroll(uint8_t window, t_Window& slot, Direction direction) {
   slot.TextInverse = inverse;
 }
 
+// Only the columns the picture has hold cells; one left or right of it would
+// only be reported, and a cursor or area a program set far outside would
+// make that tens of thousands of reports a line.
 void clearline(uint8_t window, const t_Window& slot, int64_t line, int64_t fromcolumn) {
-  forcolumns(fromcolumn, slot.TextLastColumn,
+  const int64_t picturecolumns = slot.Font.Width > 0 ? slot.Width / slot.Font.Width : 0;
+  forcolumns(std::max<int64_t>(fromcolumn, 1), std::min(slot.TextLastColumn, picturecolumns),
              [&](int64_t x) { t_PrintSymbol(window, ' ', slot.TextColor, x, line); });
 }
 
@@ -122,7 +129,8 @@ void t_ClearEndOfWindow(uint8_t window) {
     // would only report each of its cells (a cursor or area a program set
     // far outside would otherwise clear up to 32 767 lines of 32 767 cells).
     const int64_t picturelines = slot->Font.Height > 0 ? slot->Height / slot->Font.Height : 0;
-    forcolumns(std::max<int64_t>(satadd(vpos, 1), 1), std::min(slot->TextLastLine, picturelines), [&](int64_t line) {
+    const int64_t first = std::max<int64_t>(satadd(vpos, 1), 1);
+    forcolumns(first, std::min(slot->TextLastLine, picturelines), [&](int64_t line) {
       slot->TextVpos = line;
       t_ClearEndOfLine(window);
     });
