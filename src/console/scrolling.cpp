@@ -40,13 +40,13 @@ void fastscroll(const t_Window& slot, Direction direction) {
   const int64_t glyphwidth = slot.Font.Width;
   const int64_t glyphheight = slot.Font.Height;
   // Lines l1 + 1..l2 move to l1 (up), or lines l1..l2 - 1 move to l1 + 1 (down).
-  const int64_t firstmoved = direction == Direction::Up ? l1 : l1 - 1;  // 0-based line
+  const int64_t firstmoved = direction == Direction::Up ? l1 : satsub(l1, 1);  // 0-based line
   const int64_t linestep = direction == Direction::Up ? -1 : 1;
 
   const int64_t textsource = satadd(slot.TextMemoryStart, satmul(columns, firstmoved));
   const int64_t textcount = satmul(columns, satsub(l2, l1));
-  boundedmove(textsource, satadd(textsource, linestep * columns), textcount, characterplane(slot));
-  boundedmove(satadd(textsource, half), satadd(satadd(textsource, half), linestep * columns), textcount,
+  boundedmove(textsource, satadd(textsource, satmul(linestep, columns)), textcount, characterplane(slot));
+  boundedmove(satadd(textsource, half), satadd(satadd(textsource, half), satmul(linestep, columns)), textcount,
               attributeplane(slot));
 
   const int64_t pixelsource = pixeladdress(slot, 0, satmul(glyphheight, firstmoved));

@@ -81,6 +81,16 @@ TEST(ExtremeArguments, TextColumnsRefuseWhatLiesBeyondTheLine) {
          EXPECT_EQ(vxtest::occurrences(takelogcapture(), "illegal coordinates"), 0u);
          EXPECT_EQ(std::pair(cursor(), WindowTable[0].TextVpos), std::pair(int64_t{1}, int64_t{1}));
        }},
+      {"t_ScrollDown of an area from the smallest Int line moves no cells",
+       [] {
+         t_Print(0, "kept");
+         WindowTable[0].TextFirstLine = Min;
+         t_ScrollDown(0);
+       },
+       [] {
+         EXPECT_EQ(vxtest::occurrences(takelogcapture(), "illegal coordinates"), 20u);  // the cleared line
+         EXPECT_EQ(vxtest::linetext(0, 1), "kept                ");
+       }},
       {"t_TextHline over the last cells of Int draws three (none on the picture)",
        [] { t_TextHline(0, Max - 2, Max, 1, 'x'); },
        [] { EXPECT_EQ(vxtest::occurrences(takelogcapture(), "illegal coordinates"), 3u); }},
