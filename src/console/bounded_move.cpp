@@ -10,16 +10,19 @@ namespace vx {
 void boundedmove(int64_t source, int64_t destination, int64_t count, AddressRange region) {
   region.first = std::max<int64_t>(region.first, 0);
   region.last = std::min<int64_t>(region.last, static_cast<int64_t>(ToolkitMemory.size()) - 1);
-  const int64_t head = std::max({int64_t{0}, region.first - source, region.first - destination});
-  source += head;
-  destination += head;
-  count -= head;
-  const int64_t tail =
-      std::max({int64_t{0}, source + count - 1 - region.last, destination + count - 1 - region.last});
-  count -= tail;
-  if (count < 1) return;
-  std::memmove(ToolkitMemory.data() + destination, ToolkitMemory.data() + source,
-               static_cast<size_t>(count));
+  // Worked out wider than Int, so that addresses computed from any fields
+  // cannot overflow here; what is left lies inside the region.
+  using Wide = __int128;
+  Wide from = source, to = destination, length = count;
+  const Wide head = std::max({Wide{0}, Wide{region.first} - from, Wide{region.first} - to});
+  from += head;
+  to += head;
+  length -= head;
+  const Wide tail = std::max({Wide{0}, from + length - 1 - region.last, to + length - 1 - region.last});
+  length -= tail;
+  if (length < 1) return;
+  std::memmove(ToolkitMemory.data() + static_cast<int64_t>(to), ToolkitMemory.data() + static_cast<int64_t>(from),
+               static_cast<size_t>(length));
 }
 
 }  // namespace vx

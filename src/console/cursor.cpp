@@ -3,6 +3,7 @@
 #include "console/console_window.h"
 #include "console/display_mode.h"
 #include "console/scrolling.h"
+#include "runtime/saturating.h"
 
 namespace vx {
 
@@ -31,7 +32,7 @@ void t_CursorEnd(uint8_t window) {
 void t_CursorLeft(uint8_t window) {
   t_Window* slot = textwindow("t_CursorLeft", window);
   if (!slot) return;
-  slot->TextHpos -= 1;
+  slot->TextHpos = satsub(slot->TextHpos, 1);
   if (slot->TextHpos < slot->TextFirstColumn) {
     slot->TextHpos = slot->TextLastColumn;
     t_CursorUp(window);
@@ -41,7 +42,7 @@ void t_CursorLeft(uint8_t window) {
 void t_CursorRight(uint8_t window) {
   t_Window* slot = textwindow("t_CursorRight", window);
   if (!slot) return;
-  slot->TextHpos += 1;
+  slot->TextHpos = satadd(slot->TextHpos, 1);
   if (slot->TextHpos > slot->TextLastColumn) t_Cr(window);
 }
 
@@ -49,20 +50,20 @@ void t_CursorRight(uint8_t window) {
 void t_CursorUp(uint8_t window) {
   t_Window* slot = textwindow("t_CursorUp", window);
   if (!slot) return;
-  slot->TextVpos -= 1;
+  slot->TextVpos = satsub(slot->TextVpos, 1);
   if (slot->TextVpos < slot->TextFirstLine) {
     t_ScrollDown(window);
-    slot->TextVpos += 1;
+    slot->TextVpos = satadd(slot->TextVpos, 1);
   }
 }
 
 void t_CursorDown(uint8_t window) {
   t_Window* slot = textwindow("t_CursorDown", window);
   if (!slot) return;
-  slot->TextVpos += 1;
+  slot->TextVpos = satadd(slot->TextVpos, 1);
   if (slot->TextVpos > slot->TextLastLine) {
     t_ScrollUp(window);
-    slot->TextVpos -= 1;
+    slot->TextVpos = satsub(slot->TextVpos, 1);
   }
 }
 
@@ -70,18 +71,20 @@ void t_Cr(uint8_t window) {
   t_Window* slot = textwindow("t_Cr", window);
   if (!slot) return;
   slot->TextHpos = slot->TextFirstColumn;
-  slot->TextVpos += 1;
+  slot->TextVpos = satadd(slot->TextVpos, 1);
   if (slot->TextVpos > slot->TextLastLine) {
     t_ScrollUp(window);
-    slot->TextVpos -= 1;
+    slot->TextVpos = satsub(slot->TextVpos, 1);
   }
 }
 
 void t_Htab(uint8_t window, int64_t column) {
   t_Window* slot = textwindow("t_Htab", window);
   if (!slot) return;
-  const int64_t absolute = column + slot->TextFirstColumn - 1;
-  if (column >= 1 && absolute <= slot->TextWidth) slot->TextHpos = absolute;
+  // Wide enough that no column and first column can overflow; a column that
+  // passes lies between Int's ends.
+  const __int128 absolute = static_cast<__int128>(column) + slot->TextFirstColumn - 1;
+  if (column >= 1 && absolute <= slot->TextWidth) slot->TextHpos = static_cast<int64_t>(absolute);
 }
 
 void t_FullArea(uint8_t window) {
@@ -102,14 +105,14 @@ void t_CursorDraw(uint8_t window) {
 void t_CursorOn(uint8_t window) {
   t_Window* slot = textwindow("t_CursorOn", window);
   if (!slot) return;
-  slot->TextCursorLevel += 1;
+  slot->TextCursorLevel = satadd(slot->TextCursorLevel, 1);
   if (slot->TextCursorLevel == 1) t_CursorDraw(window);
 }
 
 void t_CursorOff(uint8_t window) {
   t_Window* slot = textwindow("t_CursorOff", window);
   if (!slot) return;
-  slot->TextCursorLevel -= 1;
+  slot->TextCursorLevel = satsub(slot->TextCursorLevel, 1);
   if (slot->TextCursorLevel == 0) t_CursorDraw(window);
 }
 

@@ -6,17 +6,21 @@
 #include "console/display_mode.h"
 #include "console/print.h"
 #include "graphics/colors.h"
+#include "runtime/saturating.h"
 
 namespace vx {
 namespace {
 
 constexpr char Caller[] = "t_ApplyDisplayMode";
 
+// TextWidth − TextFirstColumn + 1, held inside Int whatever the fields hold.
+int64_t areacolumns(const t_Window& w) { return satadd(satsub(w.TextWidth, w.TextFirstColumn), 1); }
+
 // Tab to the next stop of a grid `grid` columns wide, or to the next line when
 // the stop lies beyond the area.
 void tabtogrid(uint8_t window, t_Window& w, int64_t grid) {
-  const int64_t stop = (w.TextHpos / grid) * grid + grid + 1;
-  if (w.TextWidth - w.TextFirstColumn + 1 < stop) {
+  const int64_t stop = satadd((w.TextHpos / grid) * grid, grid + 1);
+  if (areacolumns(w) < stop) {
     t_ClearEndOfLine(window);
     t_Cr(window);
   } else {
@@ -33,7 +37,7 @@ bool escapecommand(uint8_t window, t_Window& w, uint32_t character, DisplayedCha
   } else if (character == 'e') {
     t_CursorEnd(window);
   } else if (character == 'f') {
-    t_Htab(window, w.TextWidth - w.TextFirstColumn + 1);
+    t_Htab(window, areacolumns(w));
   } else if (character == 'i' || character == 'j' || character == 'k') {
     tabtogrid(window, w, character == 'i' ? 10 : character == 'j' ? 20 : 40);
   } else if (character >= 110 && character <= 127) {

@@ -38,9 +38,13 @@ bool cellinsideblock(const t_Window& window, const GlyphCell& cell) {
   const int64_t depth = window.BitDepth;
   const int64_t top = std::min<int64_t>(window.MemoryEnd,
                                         static_cast<int64_t>(ToolkitMemory.size()) - 1);
-  const int64_t lastpixel = pixeloffset(depth, window.Width, cell.left + cell.width - 1,
-                                        cell.top + cell.height - 1);
-  const int64_t lastbyte = window.MemoryStart + lastpixel + std::max<int64_t>(depth / 8, 1) - 1;
+  // Worked out wider than Int: a record a program made far larger than any
+  // picture must not wrap the offset back into the block.
+  using Wide = __int128;
+  const Wide x = cell.left + cell.width - 1, y = cell.top + cell.height - 1;
+  const Wide rowbytes = depth == 1 ? window.Width >> 3 : depth == 4 ? window.Width / 2 : Wide{window.Width} * (depth / 8);
+  const Wide lastpixel = depth == 1 ? y * rowbytes + x / 8 : depth == 4 ? y * rowbytes + x / 2 : y * rowbytes + x * (depth / 8);
+  const Wide lastbyte = window.MemoryStart + lastpixel + std::max<int64_t>(depth / 8, 1) - 1;
   return lastbyte <= top;
 }
 

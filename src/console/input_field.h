@@ -26,9 +26,13 @@ bool insertcodes(uint8_t window, t_Window& w, const std::u32string& codes);
 
 // Copy and paste with the general pasteboard. Paste queues one key event per
 // character of the pasteboard's first line, after the keys already queued; the
-// field takes them as typed keys (a pasted 8 moves left, 127 deletes).
+// field takes them as typed keys (a pasted 8 moves left, 127 deletes). No more
+// keys are queued than the field can hold characters (fieldcapacity).
 void copyfield(const t_Window& w);
-void queuepastedkeys();
+void queuepastedkeys(const t_Window& w);
+// The most characters the field can ever hold: InputMaxCharacters, and no
+// further than the column before the area's last.
+int64_t fieldcapacity(const t_Window& w);
 // ESC, the four upper-case hexadecimal digits of `character`, GS.
 std::u32string escapesequence(char32_t character);
 

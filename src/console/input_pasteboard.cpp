@@ -1,10 +1,12 @@
 #include "console/input_field.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "events/event_state.h"
 #include "host/host.h"
 #include "host/main_thread.h"
+#include "runtime/saturating.h"
 #include "runtime/tables.h"
 #include "runtime/text.h"
 #include "runtime/utf8.h"
@@ -62,8 +64,16 @@ void copyfield(const t_Window& w) {
   });
 }
 
-void queuepastedkeys() {
-  for (char32_t character : utf8toscalars(pasteboardline())) {
+int64_t fieldcapacity(const t_Window& w) {
+  return std::max<int64_t>(0, std::min(w.InputMaxCharacters, satsub(w.TextLastColumn, w.InputHpos)));
+}
+
+void queuepastedkeys(const t_Window& w) {
+  std::u32string line = utf8toscalars(pasteboardline());
+  // Every key beyond what the whole field can hold would be refused anyway;
+  // a pasted line of millions of characters queues no more than that.
+  line.resize(std::min(line.size(), static_cast<size_t>(fieldcapacity(w))));
+  for (char32_t character : line) {
     // A character beyond the 8-bit set goes as one key with its own code, not
     // as its escape sequence, whose ESC would end the input.
     t_Event key;

@@ -115,7 +115,7 @@ void applykey(uint8_t window, t_Window& w, int64_t code) {
       break;
     case InputReturnKey: w.InputFinished = true; break;
     case InputCopyKey: copyfield(w); break;
-    case InputPasteKey: queuepastedkeys(); break;
+    case InputPasteKey: queuepastedkeys(w); break;
     case InputCodeEntryKey: decimalcodeentry(window, w); break;
     default:
       if (code >= 32 && code != InputBackspaceKey) t_InputInsert(window, code);

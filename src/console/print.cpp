@@ -1,7 +1,9 @@
 #include "console/print.h"
 
+#include <algorithm>
 #include <span>
 
+#include "console/repeat_bound.h"
 #include "console/console_window.h"
 #include "console/control_codes.h"
 #include "console/display_mode_mapping.h"
@@ -11,6 +13,7 @@
 #include "console/output_pause.h"
 #include "graphics/colors.h"
 #include "runtime/log.h"
+#include "runtime/saturating.h"
 #include "runtime/utf8.h"
 
 namespace vx {
@@ -85,11 +88,13 @@ void t_PrintChar(uint8_t window, uint8_t code) {
 void t_PrintTab(uint8_t window, int64_t column, uint8_t fill) {
   const t_Window* w = consolewindow("t_PrintTab", window, ConsoleNeeds::TextMemory);
   if (!w) return;
-  for (int64_t n = column - w->TextHpos; n >= 1; --n) t_PrintChar(window, fill);
+  const int64_t count = std::min(satsub(column, w->TextHpos), MaxRepeatedCharacters);
+  for (int64_t n = 0; n < count; ++n) t_PrintChar(window, fill);
 }
 
 void t_PrintSpc(uint8_t window, int64_t count) {
   if (!consolewindow("t_PrintSpc", window, ConsoleNeeds::TextMemory)) return;
+  count = std::min(count, MaxRepeatedCharacters);
   for (int64_t n = 0; n < count; ++n) t_PrintChar(window, 32);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/conversions.h"
+#include "runtime/text.h"
 
 namespace vx {
 

@@ -13,6 +13,7 @@
 #include "console/display_mode.h"
 #include "console/print.h"
 #include "graphics/colors.h"
+#include "host/host.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
 #include "runtime/threads.h"
@@ -64,8 +65,15 @@ int64_t otherthreads() {
 [[noreturn]] void endforeignthread() {
   if (onprocessmainthread()) {
     // Ending the main thread ends the process once no other thread is left,
-    // with status 0; the background processes are not waited for.
-    while (otherthreads() > 0) sleepmilliseconds(10);
+    // with status 0; the background processes are not waited for. Meanwhile
+    // it goes on running what the others hand to it: a program thread that
+    // waits for the main thread (to bring a window to the front, say) could
+    // otherwise never end, and this thread would wait for it for ever.
+    const bool servesmainthread = hostinstalled() && host().isMainThread();
+    while (otherthreads() > 0) {
+      if (servesmainthread) host().runHandedOverWork();
+      sleepmilliseconds(servesmainthread ? 1 : 10);
+    }
     std::exit(0);
   }
   // Unwinds the thread's stack like the toolkit's own threads.

@@ -1,7 +1,9 @@
 #include "console/screen_text.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "console/repeat_bound.h"
 #include "console/console_window.h"
 #include "console/cursor.h"
 #include "console/print.h"
@@ -9,6 +11,7 @@
 #include "console/text_video_memory.h"
 #include "runtime/conversions.h"
 #include "runtime/memory.h"
+#include "runtime/saturating.h"
 #include "runtime/text.h"
 #include "runtime/utf8.h"
 
@@ -61,19 +64,24 @@ std::string trimmedlines(const std::string& screen) {
   return binarytostring(std::vector<uint8_t>(joined.begin(), joined.end()));
 }
 
+// Glyph `code` into cells first..last of line y, at most MaxRepeatedCharacters
+// of them from `first` on (every cell beyond the picture is reported).
+void drawglyphrun(uint8_t window, uint8_t code, uint8_t colour, int64_t first, int64_t last, int64_t y) {
+  forcolumns(first, last, [&](int64_t x) { t_PrintSymbol(window, code, colour, x, y); });
+}
+
 }  // namespace
 
 void t_TextHline(uint8_t window, int64_t x1, int64_t x2, int64_t y, uint8_t code) {
   const t_Window* w = consolewindow("t_TextHline", window, ConsoleNeeds::TextMemory);
   if (!w) return;
-  for (int64_t x = x1; x <= x2; ++x) t_PrintSymbol(window, code, w->TextColor, x, y);
+  drawglyphrun(window, code, w->TextColor, x1, x2, y);
 }
 
 void t_TextLine(uint8_t window) {
   const t_Window* w = consolewindow("t_TextLine", window, ConsoleNeeds::TextMemory);
   if (!w) return;
-  for (int64_t x = w->TextHpos; x <= w->TextLastColumn; ++x)
-    t_PrintSymbol(window, HorizontalLineGlyph, w->TextColor, x, w->TextVpos);
+  drawglyphrun(window, HorizontalLineGlyph, w->TextColor, w->TextHpos, w->TextLastColumn, w->TextVpos);
   t_Cr(window);
 }
 
@@ -82,7 +90,7 @@ void t_Header(uint8_t window, const std::string& left, const std::string& right)
   if (!w) return;
   const uint8_t colour = w->TextColor;
   const std::u32string line =
-      utf8toscalars(padbetween(left, right, w->TextLastColumn - w->TextFirstColumn + 1));
+      utf8toscalars(padbetween(left, right, satadd(satsub(w->TextLastColumn, w->TextFirstColumn), 1)));
   t_Print(window, line.size() < 2 ? std::string() : scalarstoutf8(line.substr(0, line.size() - 1)));
   if (!line.empty()) {
     // A character beyond the 8-bit set shows as it does when printed.
@@ -90,7 +98,7 @@ void t_Header(uint8_t window, const std::string& left, const std::string& right)
     const uint8_t code = last <= 255 ? static_cast<uint8_t>(last) : MissingGlyph;
     t_PrintSymbol(window, code, colour, w->TextHpos, w->TextVpos);
   }
-  if (w->TextLastLine - w->TextFirstLine + 1 < 2) {
+  if (satsub(w->TextLastLine, w->TextFirstLine) < 1) {
     t_Htab(window, 1);
   } else {
     t_Cr(window);
@@ -98,9 +106,14 @@ void t_Header(uint8_t window, const std::string& left, const std::string& right)
 }
 
 std::string t_GetScreen(uint8_t window, const std::string& lineEnd) {
-  const t_Window* w = consolewindow("t_GetScreen", window, ConsoleNeeds::TextMemory);
-  if (!w) return {};
-  const std::string screen = screencharacters(*w, lineEnd);
+  std::string screen;
+  {
+    // "Text kopieren" reads it on the main thread: the record whole.
+    const auto reading = readslotgeometry();
+    const t_Window* w = consolewindow("t_GetScreen", window, ConsoleNeeds::TextMemory);
+    if (!w) return {};
+    screen = screencharacters(*w, lineEnd);
+  }
   if (lineEnd.empty()) return screen;
   return trimmedlines(screen);
 }

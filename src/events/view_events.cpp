@@ -7,6 +7,7 @@
 #include "events/key_table.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
+#include "runtime/saturating.h"
 #include "runtime/threads.h"
 
 namespace vx {
@@ -101,15 +102,19 @@ void t_KeyEventHandler(int slot, const HostKeyEvent& host) {
 }
 
 void t_MouseEventHandler(int slot, const HostMouseEvent& host, double x, double y) {
-  const int64_t X = static_cast<int64_t>(x);
-  const int64_t Y = static_cast<int64_t>(y);
+  // A host position beyond Int (or not a number) must not make the click
+  // arithmetic overflow: it is held at Int's ends (not-a-number counts as 0).
+  const int64_t X = truncatedint(x);
+  const int64_t Y = truncatedint(y);
   std::string label;
   int64_t clickx = -3;
   int64_t clicky = -3;
+  auto reading = readslotgeometry();  // the record whole, not while it is re-made
   if (initialisedslot(slot)) {
     const t_Window& w = WindowTable[slot];
-    clickx = clickcoordinate(X - w.BorderWidth, w.Width);
-    clicky = clickcoordinate(w.BorderHeight + w.Height - Y, w.Height);
+    clickx = clickcoordinate(satsub(X, w.BorderWidth), w.Width);
+    clicky = clickcoordinate(satsub(satadd(w.BorderHeight, w.Height), Y), w.Height);
+    reading.unlock();
     t_Event event = baseevent(2, slot, host.modifierFlags);
     event.Index = static_cast<int64_t>(host.pressedButtons);
     event.WindowX = X;
@@ -120,9 +125,11 @@ void t_MouseEventHandler(int slot, const HostMouseEvent& host, double x, double 
     MouseEventQueue.append(std::move(event));
     label = "Graphic #" + std::to_string(slot);
   } else if (slot >= 8 || slot < 0) {
+    reading.unlock();
     log("t_MouseEventHandler: Unknown window, AbsX = " + std::to_string(X) +
         ", AbsY = " + std::to_string(Y));
   } else {
+    reading.unlock();
     log("t_MouseEventHandler: Window #" + std::to_string(slot) + " not initialized.");
   }
   log("t_MouseEventHandler: " + label + " window, X = " + std::to_string(clickx) +

@@ -41,8 +41,11 @@ PixelSurface pixelsurface(uint8_t slot) {
   }
   // A 1- or 4-bit row covers only whole bytes.
   const int64_t width = w.BitDepth == 1 ? w.Width / 8 * 8 : w.BitDepth == 4 ? w.Width / 2 * 2 : w.Width;
-  const int64_t rowbytes = pictureRowBytes(w.BitDepth, width);
   const int64_t memorysize = static_cast<int64_t>(ToolkitMemory.size());
+  // A row longer than the whole memory fits nowhere, and one of no pixels
+  // holds none (either byte count could overflow).
+  if (width <= 0 || width > memorysize) return {};
+  const int64_t rowbytes = pictureRowBytes(w.BitDepth, width);
   const int64_t start = w.MemoryStart;
   const int64_t end = std::min(w.MemoryEnd, memorysize - 1);
   if (width <= 0 || w.Height <= 0 || rowbytes <= 0 || start < 0 || end < start) return {};

@@ -6,7 +6,9 @@
 
 #include "graphics/colors.h"
 #include "graphics/graphic_window_check.h"
+#include "graphics/line_walk.h"
 #include "graphics/palette.h"
+#include "graphics/picture_lock.h"
 #include "graphics/pixel_formats.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
@@ -35,6 +37,11 @@ inline int64_t roundhalf(double v) { return static_cast<int64_t>(v + 0.5); }
 constexpr int64_t LineCoordinateLimit = int64_t{1} << 61;
 
 bool linecoordinateok(int64_t v) { return v > -LineCoordinateLimit && v < LineCoordinateLimit; }
+
+// Whether a line has so many more steps than the picture has rows and columns
+// that most of them must fall beside it: then only the steps that can reach
+// the picture are walked (line_walk.h), the same points in the same order.
+bool walkingfar(int64_t steps, const PixelSurface& s) { return steps > 4 * (s.width + s.height) + 64; }
 
 // One row of clear pixels at the window's depth, written into row 0.
 void fillfirstrow(const PixelSurface& s, int64_t colour) {
@@ -73,6 +80,7 @@ void fillfirstrow(const PixelSurface& s, int64_t colour) {
 
 void g_ClearScreen(uint8_t window, int64_t colour, int64_t rows) {
   if (!graphicwindowready("g_ClearScreen", window)) return;
+  const auto drawing = lockpicture(window);
   const t_Window& w = WindowTable[window];
   if (rows < 1 || rows > w.Height) rows = w.Height;
   const PixelSurface s = pixelsurface(window);
@@ -84,19 +92,24 @@ void g_ClearScreen(uint8_t window, int64_t colour, int64_t rows) {
 
 void g_Plot(uint8_t window, int64_t x, int64_t y) {
   if (!graphicwindowready("g_Plot", window)) return;
+  const auto drawing = lockpicture(window);
   t_Window& w = WindowTable[window];
   plotpoint(w, pixelsurface(window), plotcolorof(w), x, y);
 }
 
 void g_Line(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
   if (!graphicwindowready("g_Line", window)) return;
+  const auto drawing = lockpicture(window);
   t_Window& w = WindowTable[window];
   const PixelSurface s = pixelsurface(window);
   const PlotColor c = plotcolorof(w);
   if (linecoordinateok(x0) && linecoordinateok(y0) && linecoordinateok(x1) && linecoordinateok(y1)) {
     const int64_t steps = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
     if (steps >= 1) plotpoint(w, s, c, roundhalf(static_cast<double>(x0)), roundhalf(static_cast<double>(y0)));
-    if (steps >= 2) {
+    if (steps >= 2 && walkingfar(steps, s)) {
+      linemiddleonpicture(x0, y0, x1, y1, s.width, s.height,
+                          [&](int64_t x, int64_t y) { plotpoint(w, s, c, x, y); });
+    } else if (steps >= 2) {
       const double ix = static_cast<double>(x1 - x0) / static_cast<double>(steps);
       const double iy = static_cast<double>(y1 - y0) / static_cast<double>(steps);
       double x = static_cast<double>(x0) + ix;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "graphics/pixel_formats.h"
+#include "graphics/picture_lock.h"
 #include "graphics/pixel_surface.h"
 #include "graphics/primitives.h"
 #include "graphics/star_raster.h"
@@ -259,6 +260,7 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
                         int64_t segments) {
   const std::optional<StarSetup> setup = starsetup(window, x0, y0, x1, y1, segments);
   if (!setup) return;
+  const auto drawing = lockpicture(window);
   // 360 / N is exactly twice 180 / N, so period is exactly twice half; the
   // sector test relies on it.
   if (setup->period != 2 * setup->half) {
@@ -297,6 +299,7 @@ void g_DrawVelmorandineReference(uint8_t window, int64_t x0, int64_t y0, int64_t
                                  int64_t segments) {
   const std::optional<StarSetup> setup = starsetup(window, x0, y0, x1, y1, segments);
   if (!setup) return;
+  const auto drawing = lockpicture(window);
   const auto [rx, ry, cx, cy, rmax, step, period, half, centre] = *setup;
   int64_t lastx = -1;
   int64_t lasty = -1;

@@ -75,6 +75,11 @@ class Host {
   /// Whether the host has begun to quit; asynchronous work handed over from
   /// then on may never run, so a thread polling for it must stop waiting.
   virtual bool isShuttingDown() const { return false; }
+  /// On the main thread: runs the work other threads have handed over and
+  /// not yet seen run. For a main thread that must wait for other threads
+  /// without returning to its event loop (t_QuitProgram there), so that those
+  /// threads, waiting in runOnMainSync, can end.
+  virtual void runHandedOverWork() {}
   /// Names the calling thread for debuggers (by default with pthread_setname_np).
   virtual void setCurrentThreadName(const std::string& name);
 

@@ -128,7 +128,9 @@ std::string doubletostring(double value) {
 std::string doubletoformattedstring(int64_t padding, int64_t width, int64_t decimals,
                                     bool grouping, double value) {
   const std::string text = doubletostring(value);
-  if (firstscalar(text) >= 64) return text;
+  // The texts for infinity and not-a-number are no digits to format: they
+  // stay as they are, the negative infinity's "-inf" too.
+  if (firstscalar(text) >= 64 || std::isinf(value)) return text;
   std::string mantissa = text;
   int64_t exponent = 0;
   if (const size_t e = text.find('e'); e != std::string::npos) {

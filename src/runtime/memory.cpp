@@ -41,6 +41,11 @@ std::array<t_Window, 8>& WindowTable = *new std::array<t_Window, 8>;
 std::atomic<bool> MemoryStarted{false};
 std::atomic<bool> MemoryReady{false};
 
+std::shared_mutex& slotgeometrylock() {
+  static std::shared_mutex& lock = *new std::shared_mutex;
+  return lock;
+}
+
 std::optional<HostView> t_GetWindowView(uint8_t window) {
   return onmainthread([window] { return appdelegate.slotview(window); });
 }

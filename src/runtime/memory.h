@@ -5,7 +5,9 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <optional>
+#include <shared_mutex>
 #include <vector>
 
 #include "runtime/types.h"
@@ -38,6 +40,24 @@ extern std::atomic<bool> MemoryStarted;  ///< set when t_InitMemory begins
 /// Set when t_InitMemory is done; until then almost every call only writes
 /// its diagnostic line.
 extern std::atomic<bool> MemoryReady;
+
+/// The lock under which the geometry of the slots changes: depth, size,
+/// borders, font and text geometry, the addresses of their video blocks and
+/// Initialized. t_InitWindow holds it exclusively while it rewrites a record
+/// and slides the blocks of later windows; threads other than the one that
+/// makes windows (the refresh, views, copy and save commands, mouse clicks)
+/// read a slot's geometry under it, shared, testing Initialized there too:
+/// they see a record as it was before a re-making or after it, never
+/// halfway. Never held while handing work to the main thread.
+std::shared_mutex& slotgeometrylock();
+/// The geometry lock held shared, for a reader of a slot's record.
+inline std::shared_lock<std::shared_mutex> readslotgeometry() {
+  return std::shared_lock(slotgeometrylock());
+}
+/// The geometry lock held exclusively, for rewriting a slot's record.
+inline std::unique_lock<std::shared_mutex> rewriteslotgeometry() {
+  return std::unique_lock(slotgeometrylock());
+}
 
 /// Copies `count` bytes of video memory (a picture, or the characters of a
 /// text window's cells) out of the toolkit memory, for a view or the

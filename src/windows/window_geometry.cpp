@@ -7,6 +7,7 @@
 #include "runtime/app_delegate.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
+#include "runtime/saturating.h"
 
 namespace vx {
 namespace {
@@ -29,10 +30,10 @@ Geometry readgeometry(uint8_t window, HostWindow hostwindow) {
   Geometry g;
   g.slot = window < 8;
   g.fromrecord = g.slot && MemoryReady;
-  g.framex = static_cast<int64_t>(frame.x);
-  g.framey = static_cast<int64_t>(frame.y);
-  g.screenwidth = static_cast<int64_t>(screen.width);
-  g.screenheight = static_cast<int64_t>(screen.height);
+  g.framex = truncatedint(frame.x);
+  g.framey = truncatedint(frame.y);
+  g.screenwidth = truncatedint(screen.width);
+  g.screenheight = truncatedint(screen.height);
   if (g.fromrecord) {
     const t_Window& w = WindowTable[window];
     g.titleheight = w.TitleHeight;
@@ -42,14 +43,16 @@ Geometry readgeometry(uint8_t window, HostWindow hostwindow) {
     g.pictureheight = w.Height;
     // The outer size the picture asks for, unless the host gave the window
     // less (a screen too small for it): then the frame it really has.
-    g.ow = std::min(w.Width + 2 * w.BorderWidth, static_cast<int64_t>(frame.width));
-    g.oh = std::min(w.Height + 2 * w.BorderHeight + w.TitleHeight, static_cast<int64_t>(frame.height));
+    // Sums of fields a program may have set to anything saturate.
+    g.ow = std::min(satadd(w.Width, satmul(2, w.BorderWidth)), truncatedint(frame.width));
+    g.oh = std::min(satadd(satadd(w.Height, satmul(2, w.BorderHeight)), w.TitleHeight),
+                    truncatedint(frame.height));
   } else {
     g.titleheight = titlebarheight;
-    g.ow = static_cast<int64_t>(frame.width);
-    g.oh = static_cast<int64_t>(frame.height);
+    g.ow = truncatedint(frame.width);
+    g.oh = truncatedint(frame.height);
     g.picturewidth = g.ow;
-    g.pictureheight = g.oh - g.titleheight;
+    g.pictureheight = satsub(g.oh, g.titleheight);
   }
   return g;
 }
@@ -63,8 +66,8 @@ int64_t textcode(uint8_t window, const Geometry& g, int64_t code) {
       case PosTextFirstLine: return w.TextFirstLine;
       case PosTextLastColumn: return w.TextLastColumn;
       case PosTextLastLine: return w.TextLastLine;
-      case PosTextAreaColumns: return w.TextLastColumn - w.TextFirstColumn + 1;
-      case PosTextAreaLines: return w.TextLastLine - w.TextFirstLine + 1;
+      case PosTextAreaColumns: return satadd(satsub(w.TextLastColumn, w.TextFirstColumn), 1);
+      case PosTextAreaLines: return satadd(satsub(w.TextLastLine, w.TextFirstLine), 1);
       case PosTextColumns: return w.TextWidth;
       default: return w.TextHeight;
     }
@@ -72,8 +75,8 @@ int64_t textcode(uint8_t window, const Geometry& g, int64_t code) {
   if (g.slot) return 0;
   switch (code) {
     case PosTextFirstColumn: case PosTextFirstLine: return 0;
-    case PosTextLastColumn: return g.ow - 1;
-    case PosTextLastLine: return g.oh - 1;
+    case PosTextLastColumn: return satsub(g.ow, 1);
+    case PosTextLastLine: return satsub(g.oh, 1);
     case PosTextAreaColumns: case PosTextColumns: return g.ow;
     default: return g.oh;
   }
@@ -85,10 +88,10 @@ int64_t windowpos(uint8_t window, const Geometry& g, int64_t code) {
     case PosPictureWidth: return g.picturewidth;
     case PosPictureHeight: return g.pictureheight;
     case PosOuterWidth: return g.ow;
-    case PosOuterHeightWithoutTitle: return g.oh - g.titleheight;
+    case PosOuterHeightWithoutTitle: return satsub(g.oh, g.titleheight);
     case PosOuterHeight: return g.oh;
     case PosFrameX: return g.framex;
-    case PosTopDistance: return g.screenheight - g.framey - g.oh;
+    case PosTopDistance: return satsub(satsub(g.screenheight, g.framey), g.oh);
     case PosScreenWidth: return g.screenwidth;
     case PosScreenHeight: return g.screenheight;
     case PosTitleHeight: return g.titleheight;

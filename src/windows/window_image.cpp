@@ -45,16 +45,21 @@ bool withwindowpicture(uint8_t window, const std::function<void(const StoredPict
     return false;
   }
   t_Window& w = WindowTable[window];
-  if (!w.Initialized) {
-    log("t_WindowImage: Graphic window #" + std::to_string(window) + " not initialized.");
-    return false;
-  }
-  if (!w.Visible) return false;
   const int64_t start = hostmicroseconds();
-  const PixelSurface s = pixelsurface(window);
-  if (!isSupportedBitDepth(s.depth)) {
-    reportillegaldepth(w);
-    return false;
+  PixelSurface s;
+  {
+    // Views and copies read the record on the main thread, whole.
+    const auto reading = readslotgeometry();
+    if (!w.Initialized) {
+      log("t_WindowImage: Graphic window #" + std::to_string(window) + " not initialized.");
+      return false;
+    }
+    if (!w.Visible) return false;
+    s = pixelsurface(window);
+    if (!isSupportedBitDepth(s.depth)) {
+      reportillegaldepth(w);
+      return false;
+    }
   }
   if (s.data == nullptr) return false;  // the record no longer fits its block
   use(s.stored());

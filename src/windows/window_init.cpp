@@ -153,15 +153,20 @@ bool bindview(uint8_t window, const std::string& p, const t_Font& font) {
   t_Window& w = WindowTable[window];
   const auto view = t_GetWindowView(window);
   if (!view) {
+    const auto rewriting = rewriteslotgeometry();
     w.Initialized = false;
     w.Font = t_Font{};
     log(p + " could not be initialized, resource undefined.");
     return false;
   }
-  w.View = view;
-  w.Window = t_GetHostWindow(window);
-  w.Font = font;
-  w.Initialized = true;  // only now, with every field in place
+  const auto hostwindow = t_GetHostWindow(window);
+  {
+    const auto rewriting = rewriteslotgeometry();
+    w.View = view;
+    w.Window = hostwindow;
+    w.Font = font;
+    w.Initialized = true;  // only now, with every field in place
+  }
   t_ClearWindowMemory(window);
   t_WindowTitle(window, windowtitlefor(host().bundlePath(), w.TextMemoryStart >= 0));
   t_WindowSize(window, -1, -1, w.Width, w.Height);
@@ -190,7 +195,10 @@ void t_InitWindow(uint8_t window, int64_t bitdepth, bool autoupdate, int64_t wid
   if (firstwindow == NoWindow) firstwindow = window;
   startautoupdateprocess();
   t_Window& w = WindowTable[window];
-  if (w.Initialized) freevideoblocks(window, p);
+  if (w.Initialized) {
+    const auto rewriting = rewriteslotgeometry();
+    freevideoblocks(window, p);
+  }
   const int64_t available = HighMemory - ReservedLowMemory;
 
   PictureRequest r{width, height, bitdepth};
@@ -215,8 +223,11 @@ void t_InitWindow(uint8_t window, int64_t bitdepth, bool autoupdate, int64_t wid
     return;
   }
 
-  fillrecord(w, r, autoupdate, bw, bh, titlevisible);
-  carveblocks(w, p, r, t);
+  {
+    const auto rewriting = rewriteslotgeometry();
+    fillrecord(w, r, autoupdate, bw, bh, titlevisible);
+    carveblocks(w, p, r, t);
+  }
   bindview(window, p, font);
   log(p + " End.");
 }

@@ -60,8 +60,13 @@ bool refreshdue(const t_Window& w, int64_t nowms) {
 // show; remembers the picture as asked for when it does. A hidden window
 // shows nothing, and the host draws it anew when it is shown again.
 bool picturechanged(uint8_t n) {
-  if (!WindowTable[n].Visible) return false;
-  const uint64_t now = picturefingerprint(pixelsurface(n).stored());
+  PixelSurface s;
+  {
+    const auto reading = readslotgeometry();
+    if (!WindowTable[n].Initialized || !WindowTable[n].Visible) return false;
+    s = pixelsurface(n);
+  }
+  const uint64_t now = picturefingerprint(s.stored());
   if (requestedfingerprint[n] == now) return false;
   requestedfingerprint[n] = now;
   return true;
@@ -108,6 +113,7 @@ bool autoupdatepass(int64_t nowms) {
     t_Window& w = WindowTable[n];
     if (!refreshdue(w, nowms)) continue;
     const auto view = t_GetWindowView(n);
+    if (!view && host().isShuttingDown()) return served;
     if (!view) {
       log("t_WindowAutoUpdateProcess: Window #" + std::to_string(n) + " view is nil, resource undefined.");
       continue;
@@ -140,7 +146,9 @@ void t_WindowAutoUpdateProcess() {
   ++runningprocesses;
   AutoUpdateStarted = true;
   announcestart();
-  while (MemoryReady && AutoUpdateStarted) {
+  // A host that shuts down ends the process: it no longer shows views, and
+  // asking it for them would only answer none, pass after pass.
+  while (MemoryReady && AutoUpdateStarted && !host().isShuttingDown()) {
     // Sleep only when nothing was due, so a due window is never kept waiting.
     const int64_t now = hostmilliseconds();
     if (!autoupdatepass(now)) sleepmilliseconds(idlesleep(now));

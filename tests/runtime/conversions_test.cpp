@@ -74,7 +74,10 @@ TEST(DoubleToFormattedString, CutsDigitsAndHandlesExponents) {
       {32, 1, 2, true, 3072000.0 / 1024, "3.000,00"},
       {32, 6, 1, false, -2.5, "    -2,5"},  // the width counts "-2"
       {32, 1, 2, true, 1.5e20, "150.000.000.000.000.000.000,00"},
-      {32, 1, 2, false, std::nan(""), "nan"}};
+      {32, 1, 2, false, std::nan(""), "nan"},
+      // Infinity of either sign is no number to format: its text stays as it is.
+      {32, 8, 2, false, std::numeric_limits<double>::infinity(), "inf"},
+      {32, 8, 2, false, -std::numeric_limits<double>::infinity(), "-inf"}};
   for (const Case& c : cases)
     EXPECT_EQ(doubletoformattedstring(c.pad, c.width, c.digits, c.grouped, c.value), c.text) << c.value;
 }

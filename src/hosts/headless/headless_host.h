@@ -106,6 +106,7 @@ class HeadlessHost : public Host {
   bool runOnMainSync(std::function<void()> task) override;
   void runOnMainAsync(std::function<void()> task) override;
   bool isShuttingDown() const override { return shuttingdown(); }
+  void runHandedOverWork() override { runpendingtasks(); }
   Rect windowFrame(HostWindow window) override;
   void setWindowFrame(HostWindow window, Rect frame, bool display) override;
   std::string windowTitle(HostWindow window) override;

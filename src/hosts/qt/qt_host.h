@@ -55,6 +55,7 @@ class QtHost final : public Host {
   bool runOnMainSync(std::function<void()> task) override;
   void runOnMainAsync(std::function<void()> task) override;
   bool isShuttingDown() const override { return quitting(); }
+  void runHandedOverWork() override { bridge_.runqueued(); }
   Rect windowFrame(HostWindow window) override;
   void setWindowFrame(HostWindow window, Rect frame, bool display) override;
   std::string windowTitle(HostWindow window) override;
