@@ -11,5 +11,4 @@
 #include "codecs/graphic_rows.h"
 #include "codecs/lzw.h"
 #include "codecs/run_length.h"
-#include "codecs/save_failure.h"
 #include "codecs/packing.h"

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "console/input_field.h"
+#include "console/repeat_bound.h"
 #include "events/event_state.h"
 #include "graphic_window.h"
 #include "graphics/line_walk.h"

@@ -59,19 +59,19 @@ TEST(ExtremeArguments, TextColumnsRefuseWhatLiesBeyondTheLine) {
          WindowTable[0].TextHpos = Max - 3;
          t_Print(0, "\x1b" "k");
        },
-       [] { EXPECT_EQ(std::pair(cursor(), WindowTable[0].TextVpos), std::pair(int64_t{1}, int64_t{2})); }},
+       [] { EXPECT_EQ(std::pair(cursor(), int64_t{WindowTable[0].TextVpos}), std::pair(int64_t{1}, int64_t{2})); }},
       {"t_CursorRight from the largest Int column wraps to the next line",
        [] {
          WindowTable[0].TextHpos = Max;
          t_CursorRight(0);
        },
-       [] { EXPECT_EQ(std::pair(cursor(), WindowTable[0].TextVpos), std::pair(int64_t{1}, int64_t{2})); }},
+       [] { EXPECT_EQ(std::pair(cursor(), int64_t{WindowTable[0].TextVpos}), std::pair(int64_t{1}, int64_t{2})); }},
       {"t_CursorUp from the smallest Int line scrolls and stays one above it",
        [] {
          WindowTable[0].TextVpos = Min;
          t_CursorUp(0);
        },
-       [] { EXPECT_EQ(WindowTable[0].TextVpos, Min + 1); }},
+       [] { EXPECT_EQ(int64_t{WindowTable[0].TextVpos}, Min + 1); }},
       {"t_ClearEndOfWindow with an area to the largest Int line clears the picture's lines only",
        [] {
          WindowTable[0].TextLastLine = Max;
@@ -79,7 +79,7 @@ TEST(ExtremeArguments, TextColumnsRefuseWhatLiesBeyondTheLine) {
        },
        [] {
          EXPECT_EQ(vxtest::occurrences(takelogcapture(), "illegal coordinates"), 0u);
-         EXPECT_EQ(std::pair(cursor(), WindowTable[0].TextVpos), std::pair(int64_t{1}, int64_t{1}));
+         EXPECT_EQ(std::pair(cursor(), int64_t{WindowTable[0].TextVpos}), std::pair(int64_t{1}, int64_t{1}));
        }},
       {"t_ScrollDown of an area from the smallest Int line moves no cells",
        [] {

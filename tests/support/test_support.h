@@ -10,6 +10,7 @@
 #include "vxtools.h"
 #include "vxtools_headless.h"
 // The tests also drive the toolkit's internal hooks, those a host calls.
+#include "codecs/save_failure.h"
 #include "events/close_box.h"
 #include "events/key_table.h"
 #include "events/menu_availability.h"
