@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
+#include "events/view_events.h"
 #include "runtime/saturating.h"
 
 using namespace vx;
@@ -75,8 +76,13 @@ void changefield(vxfuzz::Input& in, uint8_t slot) {
   const int64_t value = in.anyint();
   int64_t* fields[] = {&w.Width, &w.Height, &w.BorderWidth, &w.BorderHeight, &w.TitleHeight,
                        &w.TextFirstColumn, &w.TextLastColumn, &w.TextFirstLine, &w.TextLastLine,
-                       &w.TextHpos, &w.TextVpos, &w.TextWidth, &w.TextHeight, &w.PositionX};
-  *fields[in.byte() % std::size(fields)] = value;
+                       &w.TextHpos, &w.TextWidth, &w.TextHeight, &w.PositionX};
+  // The cursor's line is shared with the views, so it is not a plain field.
+  const size_t which = in.byte() % (std::size(fields) + 1);
+  if (which == std::size(fields))
+    w.TextVpos = value;
+  else
+    *fields[which] = value;
   touched[slot] = true;
 }
 
