@@ -119,4 +119,6 @@ segments, draws the radial star pattern into a one-bit window and prints how
 long the drawing took. The picture can be copied to the clipboard or saved
 as a ".gr" graphic file, which vxview shows and vxtool converts. The program
 speaks German.]=])
+# The descriptions quote ".gr": written into CPack's configuration as they are.
+set(CPACK_VERBATIM_VARIABLES ON)
 include(CPack)

@@ -22,6 +22,8 @@ if [ "${1:-}" = "--deb" ]; then
     package=$(dpkg-deb -f "$deb" Package)
     depends[$package]=$(dpkg-deb -f "$deb" Depends)
     echo "$package: Depends: ${depends[$package]}"
+    # The description reads as written (a quoted word once came out as ";.gr;").
+    ! dpkg-deb -f "$deb" Description | grep -q ';' || fail "$package's description was garbled: a ';' the text has not"
     # Each package has its copyright and changelog, and no file of another.
     paths=$(dpkg-deb --fsys-tarfile "$deb" | tar -t)
     for doc in copyright changelog.gz; do
