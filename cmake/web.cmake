@@ -1,0 +1,36 @@
+# The build for the web browser host: the toolkit compiled to WebAssembly with
+# emscripten (`emcmake cmake …`, or scripts/web.sh). Programs run as in the
+# desktop host: main() on a thread of its own (the browser's own thread only
+# shows the page and must never wait), the user program on another, both
+# started from a pool made when the page loads, so no thread start waits for
+# a new worker.
+#
+# The fonts come from a native build (the font builder needs FreeType, which
+# runs on the build machine, not in the page): VX_PREBUILT_FONT_DIR names its
+# Resources folder; scripts/web.sh makes it.
+include_guard(GLOBAL)
+
+set(VX_BUILD_QT OFF CACHE BOOL "" FORCE)
+set(VX_BUILD_TOOLS OFF CACHE BOOL "" FORCE)
+set(VX_BUILD_BENCHMARKS OFF CACHE BOOL "" FORCE)
+set(VX_PREBUILT_FONT_DIR "" CACHE PATH
+    "The Resources folder of a native build, with the toolkit's fonts (scripts/web.sh makes it)")
+if(NOT EXISTS "${VX_PREBUILT_FONT_DIR}/MenloRegular 16x32.font")
+  message(FATAL_ERROR "The web build needs the fonts of a native build: "
+                      "-DVX_PREBUILT_FONT_DIR=<native build>/Resources (scripts/web.sh makes them)")
+endif()
+
+# Threads are WebAssembly threads on shared memory; exceptions are the
+# JavaScript-based ones (with threads, this emscripten does not catch the
+# native WebAssembly ones).
+add_compile_options(-pthread -fexceptions)
+add_link_options(-pthread -fexceptions
+  -sPROXY_TO_PTHREAD=1
+  -sPTHREAD_POOL_SIZE=6
+  -sALLOW_MEMORY_GROWTH=1
+  -sMAXIMUM_MEMORY=2GB
+  -sINITIAL_MEMORY=64MB
+  -sEXIT_RUNTIME=1)
+
+# Run the test programs with the build machine's node.
+set(CMAKE_CROSSCOMPILING_EMULATOR "${NODE_JS_EXECUTABLE};--no-experimental-fetch" CACHE STRING "" FORCE)
