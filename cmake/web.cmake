@@ -33,4 +33,5 @@ add_link_options(-pthread -fexceptions
   -sEXIT_RUNTIME=1)
 
 # Run the test programs with the build machine's node.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${NODE_JS_EXECUTABLE};--no-experimental-fetch" CACHE STRING "" FORCE)
+find_program(VX_NODE NAMES node nodejs REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR "${VX_NODE};--no-experimental-fetch" CACHE STRING "" FORCE)
