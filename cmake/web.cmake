@@ -23,7 +23,7 @@ endif()
 # Threads are WebAssembly threads on shared memory; exceptions are the
 # JavaScript-based ones (with threads, this emscripten does not catch the
 # native WebAssembly ones).
-add_compile_options(-pthread -fexceptions)
+add_compile_options(-pthread -fexceptions -msimd128)
 add_link_options(-pthread -fexceptions
   -sPROXY_TO_PTHREAD=1
   -sPTHREAD_POOL_SIZE=6

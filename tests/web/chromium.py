@@ -48,9 +48,10 @@ class Browser:
         if self.downloads:
             await self.send('Browser.setDownloadBehavior', behavior='allow', downloadPath=self.downloads,
                             eventsEnabled=True)
-        origin = re.match(r'https?://[^/]+', url).group(0)
-        await self.send('Browser.grantPermissions', origin=origin,
-                        permissions=['clipboardReadWrite', 'clipboardSanitizedWrite'])
+        origin = re.match(r'https?://[^/]+', url)
+        if origin:
+            await self.send('Browser.grantPermissions', origin=origin.group(0),
+                            permissions=['clipboardReadWrite', 'clipboardSanitizedWrite'])
         await self.send('Page.navigate', url=url)
 
     async def _read(self):

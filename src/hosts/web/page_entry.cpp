@@ -27,7 +27,11 @@ std::atomic<WebHost*> installed{nullptr};
 template <typename Work>
 void handover(Work work) {
   WebHost* host = installed.load();
-  if (host != nullptr) host->runOnMainAsync([host, work = std::move(work)] { work(*host); });
+  if (host != nullptr)
+    host->runOnMainAsync([host, work = std::move(work)] {
+      work(*host);
+      host->notework();
+    });
 }
 
 std::string text(const char* s) { return s ? std::string(s) : std::string(); }

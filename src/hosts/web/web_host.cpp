@@ -62,7 +62,7 @@ void WebHost::serveuntil(const std::function<bool()>& done) {
     const auto now = std::chrono::steady_clock::now();
     if (now >= next) {
       tick();
-      next = now + Tick;
+      next = now + (now - lastwork_ < ActiveSpell ? Tick : IdleTick);
       continue;
     }
     waitforwork(std::chrono::duration_cast<std::chrono::milliseconds>(next - now) + std::chrono::milliseconds(1));
@@ -196,7 +196,10 @@ void WebHost::pageproblemclosed(int64_t request) { answeredrequest_ = request; }
 void WebHost::setNeedsDisplay(HostView view) {
   const int slot = viewstate(view).slot;
   if (slot >= 0) stale_[static_cast<size_t>(slot)] = true;
+  notework();
 }
+
+void WebHost::notework() { lastwork_ = std::chrono::steady_clock::now(); }
 
 void WebHost::displayNow(HostView view) {
   const int slot = viewstate(view).slot;

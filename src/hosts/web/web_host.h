@@ -24,8 +24,13 @@ namespace vx::web {
 
 class WebHost final : public HeadlessHost {
  public:
-  // How often the page is brought up to date: windows, menus, changed pictures.
+  // How often the page is brought up to date (windows, menus, changed
+  // pictures): thirty times a second for a second after the last sign of
+  // work (handed-over work, a picture to redraw), four times a second while
+  // the program only waits, so that a page at a prompt costs next to nothing.
   static constexpr std::chrono::milliseconds Tick{33};
+  static constexpr std::chrono::milliseconds IdleTick{250};
+  static constexpr std::chrono::milliseconds ActiveSpell{1000};
 
   explicit WebHost(AboutText about);
 
@@ -37,6 +42,9 @@ class WebHost final : public HeadlessHost {
   bool quitrequested() const { return quitrequested_; }
   // Set when the program's thread has ended; the page says so once.
   void setprogramended() { programended_ = true; }
+
+  // A sign of work: the page is brought up to date often for a while.
+  void notework();
 
   // What the page hands over (on the main thread).
   void pageviewchanged(int slot, PictureRegion region);
@@ -67,6 +75,7 @@ class WebHost final : public HeadlessHost {
   std::string screentextatprompt() const;
   void showmessage(const std::string& title, const std::string& text, const std::string& details);
 
+  std::chrono::steady_clock::time_point lastwork_{};
   AboutText about_;
   std::atomic<bool> quitrequested_{false};
   std::atomic<bool> programended_{false};
