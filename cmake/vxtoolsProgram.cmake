@@ -133,9 +133,19 @@ function(_vxtools_add_web_program target title version icon)
     VXTOOLS_PROGRAM_NAME="${title}" VXTOOLS_PROGRAM_VERSION="${version}")
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${page_dir}" SUFFIX ".js")
 
-  file(GLOB fonts LIST_DIRECTORIES false "${VXTOOLS_FONT_DIR}/*.font" "${VXTOOLS_FONT_DIR}/LICENSE-DejaVu")
+  # A project that adds the toolkit's source tree sees its fonts' folder
+  # through the cache only.
+  set(font_dir "${VXTOOLS_FONT_DIR}")
+  if(NOT font_dir)
+    set(font_dir "${VX_PREBUILT_FONT_DIR}")
+  endif()
+  file(GLOB fonts LIST_DIRECTORIES false "${font_dir}/*.font" "${font_dir}/LICENSE-DejaVu")
   if(DEFINED VXTOOLS_FONT_FILES)
     set(fonts ${VXTOOLS_FONT_FILES})
+  endif()
+  if(NOT fonts)
+    message(FATAL_ERROR "vxtools_add_program(${target}): no fonts in \"${font_dir}\" "
+                        "(the web build needs -DVX_PREBUILT_FONT_DIR=<native build>/Resources)")
   endif()
   set(bundle "${CMAKE_CURRENT_BINARY_DIR}/${target}-bundle")
   _vxtools_bundle_resources(${target} "${bundle}" ${fonts} ${arg_RESOURCES})

@@ -22,15 +22,23 @@ endif()
 
 # Threads are WebAssembly threads on shared memory; exceptions are the
 # JavaScript-based ones (with threads, this emscripten does not catch the
-# native WebAssembly ones).
-add_compile_options(-pthread -fexceptions -msimd128)
-add_link_options(-pthread -fexceptions
+# native WebAssembly ones). Every object of a program must be compiled alike,
+# so the toolkit's library passes the options on to whatever links it
+# (vx_web_usage); the tree's own code, GoogleTest included, gets them here.
+set(VX_WEB_COMPILE_OPTIONS -pthread -fexceptions -msimd128)
+set(VX_WEB_LINK_OPTIONS -pthread -fexceptions
   -sPROXY_TO_PTHREAD=1
   -sPTHREAD_POOL_SIZE=6
   -sALLOW_MEMORY_GROWTH=1
   -sMAXIMUM_MEMORY=2GB
   -sINITIAL_MEMORY=64MB
   -sEXIT_RUNTIME=1)
+add_compile_options(${VX_WEB_COMPILE_OPTIONS})
+
+function(vx_web_usage target)
+  target_compile_options(${target} PUBLIC ${VX_WEB_COMPILE_OPTIONS})
+  target_link_options(${target} PUBLIC ${VX_WEB_LINK_OPTIONS})
+endfunction()
 
 # Run the test programs with the build machine's node.
 find_program(VX_NODE NAMES node nodejs REQUIRED)
