@@ -4,7 +4,9 @@ page loads with the keyboard in the text window, the user types a diameter
 of 512 and 36 segments, the star shows bit for bit as the native toolkit
 draws it, "Grafik kopieren" puts the same picture on the clipboard as PNG,
 "Grafik sichern …" downloads the bytes the desktop program writes, and
-answering 0 ends the program, which the page says.
+answering 0 ends the program, which the page says. The number of segments
+is pasted with Ctrl+V; a click in Malbrett's picture reaches the program at
+the picture point under the mouse, as on the desktop.
 
   web_page_session.py SITE VXTOOL WORKDIR
 
@@ -109,7 +111,13 @@ async def session(url, stars, savedgr, workdir):
         check(focused == '0', 'after loading, the keyboard is in the text window')
         await browser.type(f'{DIAMETER}\n')
         await browser.waitfor(count(1, '(1-360) ein:'), what='the prompt for the segments')
-        await browser.type(f'{SEGMENTS}\n')
+        # The number of segments comes from the clipboard, pasted with Ctrl+V.
+        await browser.evaluate(f"navigator.clipboard.writeText('{SEGMENTS}')")
+        await browser.send('Input.dispatchKeyEvent', type='keyDown', key='v', code='KeyV', modifiers=2,
+                           windowsVirtualKeyCode=86, commands=['paste'])
+        await browser.send('Input.dispatchKeyEvent', type='keyUp', key='v', code='KeyV', modifiers=2)
+        await browser.waitfor(count(1, f'(1-360) ein: {SEGMENTS}'), what='the pasted number at the prompt')
+        await browser.key('Enter', text='\r', code='Enter')
         await browser.waitfor(count(1, 'Benötigte Zeit'), what='the time of the drawing')
         await browser.waitfor(count(2, '(1-360) ein:'), what='the next prompt')
 
@@ -157,12 +165,42 @@ async def session(url, stars, savedgr, workdir):
     return failures
 
 
+async def click(url):
+    """A click 100 pixels right of and 60 below the top left of Malbrett's picture."""
+    browser = Browser(1600, 1000)
+    try:
+        await browser.open(url)
+        at = await browser.waitfor("(() => { const c = document.querySelector('canvas[data-slot=\"1\"]'); "
+                                   "if (!c || !c.width) return null; const r = c.getBoundingClientRect(); "
+                                   "return [r.x, r.y]; })()", what="Malbrett's picture")
+        await asyncio.sleep(0.5)  # the page asks for the picture once laid out
+        for kind in ('mousePressed', 'mouseReleased'):
+            await browser.send('Input.dispatchMouseEvent', type=kind, x=at[0] + 100, y=at[1] + 60,
+                               button='left', clickCount=1)
+        deadline = time.monotonic() + 30
+        while time.monotonic() < deadline:
+            lines = [line for line in browser.console() if 't_MouseEventHandler: Graphic #1 window' in line]
+            if lines:
+                return lines[0]
+            await asyncio.sleep(0.1)
+        return ''
+    finally:
+        await browser.close()
+
+
 def main():
     site, vxtool, workdir = sys.argv[1:4]
     os.makedirs(workdir, exist_ok=True)
     stars, savedgr = reference(vxtool, workdir)
     with SiteServer(site) as server:
         failures = asyncio.run(session(server.url + 'velmorandine/', stars, savedgr, workdir))
+        clicked = asyncio.run(click(server.url + 'malbrett/'))
+        # The toolkit reports the picture point as a program sees it, from the top left.
+        if 'X = 100, Y = 60' in clicked:
+            print(f'ok: a click reaches the program at the picture point under the mouse ({clicked})')
+        else:
+            print(f'FAILED: a click reaches the program at the picture point under the mouse ({clicked!r})')
+            failures.append('click')
     if failures:
         print(f'{len(failures)} check(s) failed')
         sys.exit(1)
