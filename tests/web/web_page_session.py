@@ -5,7 +5,8 @@ of 512 and 36 segments, the star shows bit for bit as the native toolkit
 draws it, "Grafik kopieren" puts the same picture on the clipboard as PNG,
 "Grafik sichern …" downloads the bytes the desktop program writes, and
 answering 0 ends the program, which the page says. The number of segments
-is pasted with Ctrl+V; a click in Malbrett's picture reaches the program at
+is pasted with Ctrl+V; a graphic of 8192 pixels opens fitted beside the
+text window, whose prompt stays in sight; a click in Malbrett's picture reaches the program at
 the picture point under the mouse, as on the desktop.
 
   web_page_session.py SITE VXTOOL WORKDIR
@@ -188,12 +189,40 @@ async def click(url):
         await browser.close()
 
 
+async def large(url):
+    """A graphic far larger than the page opens fitted beside the text window,
+    whose prompt stays in sight."""
+    browser = Browser(1920, 1200)
+    try:
+        await browser.open(url)
+        await browser.waitfor(count(1, '(32-8192) ein:'), what='the first prompt')
+        await browser.type('8192\n')
+        await browser.waitfor(count(1, '(1-360) ein:'), what='the prompt for the segments')
+        await browser.type('1\n')
+        await browser.waitfor(count(2, '(1-360) ein:'), what='the next prompt')
+        return await browser.waitfor("""(() => {
+          const box = (slot) => document.querySelector(`canvas[data-slot="${slot}"]`).closest('.window').getBoundingClientRect();
+          const t = box(0), g = box(1);
+          const apart = g.left >= t.right || g.right <= t.left || g.top >= t.bottom || g.bottom <= t.top;
+          const inside = g.right <= innerWidth && g.bottom <= innerHeight;
+          return apart && inside && g.width < 8192 && 'beside at ' + Math.round(g.left) + ', ' + Math.round(g.width) + ' wide';
+        })()""", what='the graphic window beside the text window')
+    finally:
+        await browser.close()
+
+
 def main():
     site, vxtool, workdir = sys.argv[1:4]
     os.makedirs(workdir, exist_ok=True)
     stars, savedgr = reference(vxtool, workdir)
     with SiteServer(site) as server:
         failures = asyncio.run(session(server.url + 'velmorandine/', stars, savedgr, workdir))
+        try:
+            placed = asyncio.run(large(server.url + 'velmorandine/'))
+            print(f'ok: a graphic of 8192 pixels opens fitted beside the text window ({placed})')
+        except TimeoutError as e:
+            print(f'FAILED: a graphic of 8192 pixels opens fitted beside the text window ({e})')
+            failures.append('large')
         clicked = asyncio.run(click(server.url + 'malbrett/'))
         # The toolkit reports the picture point as a program sees it, from the top left.
         if 'X = 100, Y = 60' in clicked:

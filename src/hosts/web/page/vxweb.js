@@ -337,14 +337,18 @@
   function placeWindow(w, d, textFrame) {
     const a = area();
     let [left, top, width, height] = d.frame;
+    let room = {left: 0, width: a.width};
     if (w.moved) { left = w.moved.left; top = w.moved.top; }
     else if (textFrame && d.slot !== undefined && d.slot !== 0 && overlaps([left, top, width, height], textFrame)) {
       const besideLeft = textFrame[0] + textFrame[2] + 8;
-      if (a.width - besideLeft >= 200) { left = besideLeft; top = Math.max(0, Math.min(top, textFrame[1])); }
+      if (a.width - besideLeft >= 200) {
+        room = {left: besideLeft, width: a.width - besideLeft};
+        left = besideLeft;
+      }
     }
-    width = Math.min(width, a.width);
+    width = Math.min(width, room.width);
     height = Math.min(height, a.height);
-    left = Math.max(0, Math.min(left, a.width - width));
+    left = Math.max(room.left, Math.min(left, room.left + room.width - width));
     top = Math.max(0, Math.min(top, a.height - height));
     Object.assign(w.element.style, {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
     return [left, top, width, height];
@@ -360,7 +364,10 @@
     if (screenText.textContent !== s.screenText) screenText.textContent = s.screenText;
     const seen = new Set();
     let textFrame = null;
-    s.windows.forEach((d, order) => {
+    // The text window is placed first, whatever its order: the others keep clear of it.
+    const placing = s.windows.map((d, order) => [d, order]);
+    placing.sort((x, y) => (x[0].slot === 0 ? 0 : 1) - (y[0].slot === 0 ? 0 : 1));
+    placing.forEach(([d, order]) => {
       seen.add(d.id);
       let w = windows.get(d.id);
       if (!w || (d.slot !== undefined) !== (w.slot !== undefined)) {
