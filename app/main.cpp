@@ -1,4 +1,5 @@
-// The desktop program: the star program on the desktop host.
+// The star program as an application: on the desktop host, or in a web page
+// when built with emscripten.
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,7 +8,7 @@
 
 int main(int argc, char** argv) {
   const vx::AboutText about{VXTOOLS_PROGRAM_NAME, VXTOOLS_PROGRAM_VERSION, vx::velmorandinetext::Notice};
-  const int code = vx::runQtApplication(argc, argv, vx::velmorandine, about);
+  const int code = vx::runApplication(argc, argv, vx::velmorandine, about);
   // The program thread may still be running (the user can quit at any
   // prompt); end the process without static destructors running under it.
   std::fflush(nullptr);

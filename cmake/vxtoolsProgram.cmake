@@ -1,5 +1,6 @@
 # vxtools_add_program: a desktop program on vxtools, built as an application
-# bundle with its menu entry and install rules.
+# bundle with its menu entry and install rules; configured with emscripten
+# (`emcmake cmake …`), the same program as a web page.
 #
 #   vxtools_add_program(NAME <target> SOURCES <file>...
 #                       [TITLE "<program name>"] [VERSION <version>]
@@ -111,6 +112,61 @@ function(_vxtools_install_icon target icon component)
           RENAME "${target}${extension}" COMPONENT ${component})
 endfunction()
 
+# The program as a web page (a build with emscripten): <site>/<target>/ holds
+# index.html, the page's script and style, its service worker, and the
+# program's <target>.js, .wasm and worker script; the fonts and RESOURCES are
+# built into the program's file system at /<TITLE>.app/Contents/Resources,
+# where the web host looks for them. VXTOOLS_WEB_SITE_DIR (default
+# <build>/site) is the folder of all pages.
+function(_vxtools_add_web_program target title version icon)
+  cmake_parse_arguments(PARSE_ARGV 4 arg "" "" "SOURCES;RESOURCES")
+  if(NOT TARGET vxtools::web)
+    message(FATAL_ERROR "vxtools_add_program(${target}): the web host is missing (vxtools::web)")
+  endif()
+  if(NOT VXTOOLS_WEB_SITE_DIR)
+    set(VXTOOLS_WEB_SITE_DIR "${CMAKE_BINARY_DIR}/site")
+  endif()
+  set(page_dir "${VXTOOLS_WEB_SITE_DIR}/${target}")
+  add_executable(${target} ${arg_SOURCES})
+  target_link_libraries(${target} PRIVATE vxtools::web)
+  target_compile_definitions(${target} PRIVATE
+    VXTOOLS_PROGRAM_NAME="${title}" VXTOOLS_PROGRAM_VERSION="${version}")
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${page_dir}" SUFFIX ".js")
+
+  # A project that adds the toolkit's source tree sees its fonts' folder
+  # through the cache only.
+  set(font_dir "${VXTOOLS_FONT_DIR}")
+  if(NOT font_dir)
+    set(font_dir "${VX_PREBUILT_FONT_DIR}")
+  endif()
+  file(GLOB fonts LIST_DIRECTORIES false "${font_dir}/*.font" "${font_dir}/LICENSE-DejaVu")
+  if(DEFINED VXTOOLS_FONT_FILES)
+    set(fonts ${VXTOOLS_FONT_FILES})
+  endif()
+  if(NOT fonts)
+    message(FATAL_ERROR "vxtools_add_program(${target}): no fonts in \"${font_dir}\" "
+                        "(the web build needs -DVX_PREBUILT_FONT_DIR=<native build>/Resources)")
+  endif()
+  set(bundle "${CMAKE_CURRENT_BINARY_DIR}/${target}-bundle")
+  _vxtools_bundle_resources(${target} "${bundle}" ${fonts} ${arg_RESOURCES})
+  target_link_options(${target} PRIVATE "SHELL:--embed-file \"${bundle}@/${title}.app/Contents/Resources\"")
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${fonts} ${arg_RESOURCES})
+
+  set(VXWEB_TITLE "${title}")
+  set(VXWEB_VERSION "${version}")
+  set(VXWEB_SCRIPT "${target}.js")
+  set(VXWEB_ICON_LINK "")
+  if(icon)
+    get_filename_component(extension "${icon}" LAST_EXT)
+    configure_file("${icon}" "${page_dir}/icon${extension}" COPYONLY)
+    set(VXWEB_ICON_LINK "<link rel=\"icon\" href=\"icon${extension}\">")
+  endif()
+  configure_file("${VXTOOLS_WEB_PAGE_DIR}/index.html.in" "${page_dir}/index.html" @ONLY)
+  foreach(file vxweb.js vxweb.css vxweb-isolation.js)
+    configure_file("${VXTOOLS_WEB_PAGE_DIR}/${file}" "${page_dir}/${file}" COPYONLY)
+  endforeach()
+endfunction()
+
 function(vxtools_add_program)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;TITLE;VERSION;ICON;DESKTOP_ENTRY;COMPONENT"
                         "SOURCES;RESOURCES")
@@ -133,11 +189,6 @@ function(vxtools_add_program)
   if(NOT arg_COMPONENT)
     set(arg_COMPONENT "${target}")
   endif()
-  if(NOT TARGET vxtools::desktop)
-    message(FATAL_ERROR "vxtools_add_program(${target}): the desktop host is missing; "
-                        "use find_package(vxtools REQUIRED COMPONENTS desktop)")
-  endif()
-
   set(sources)
   foreach(source ${arg_SOURCES})
     get_filename_component(path "${source}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
@@ -158,6 +209,16 @@ function(vxtools_add_program)
       _vxtools_program_require_file(${target} "${what}" "${arg_${option}}")
     endif()
   endforeach()
+
+  if(EMSCRIPTEN)
+    _vxtools_add_web_program(${target} "${arg_TITLE}" "${arg_VERSION}" "${arg_ICON}"
+                             SOURCES ${sources} RESOURCES ${resources})
+    return()
+  endif()
+  if(NOT TARGET vxtools::desktop)
+    message(FATAL_ERROR "vxtools_add_program(${target}): the desktop host is missing; "
+                        "use find_package(vxtools REQUIRED COMPONENTS desktop)")
+  endif()
 
   set(bundle_name "${arg_TITLE}.app")
   set(bundle_dir "${CMAKE_BINARY_DIR}/${bundle_name}")

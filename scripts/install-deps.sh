@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-apps x11-utils openbox imagemagick ncompress xclip
   desktop-file-utils shared-mime-info man-db groff-base mandoc dpkg-dev file lintian
   doxygen
+  emscripten chromium python3-websockets
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in a
-# normal build (with the reference, whose warnings are errors), once under
+# normal build (with the reference, whose warnings are errors), once as web
+# pages (WebAssembly, in node and headless Chromium), once under
 # AddressSanitizer + UndefinedBehaviorSanitizer, once under ThreadSanitizer;
 # runs every fuzz target for a bounded time; builds the example program
 # against the installed package, checks the install tree, and builds the
@@ -19,6 +20,11 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== The reference: every public name documented, no Doxygen warning"
 cmake --build build --target docs
+
+echo "== The web pages (emscripten): tests in node and in Chromium"
+# The fonts and the reference vxtool come from the build above.
+scripts/web.sh --build --native build
+ctest --test-dir build-web --output-on-failure
 
 echo "== Build and test under ASan + UBSan"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON -DVX_WERROR=ON \

@@ -1,8 +1,10 @@
 #pragma once
 /// \file
-/// The desktop host: runs a program as a desktop application on Qt 6 Widgets
-/// (library vxtools::desktop, `find_package(vxtools REQUIRED COMPONENTS desktop)`).
-/// This header needs no Qt headers.
+/// Running a program as an application with windows and menus: on the
+/// desktop with Qt 6 Widgets (library vxtools::desktop,
+/// `find_package(vxtools REQUIRED COMPONENTS desktop)`), or, built with
+/// emscripten, in a web page (library vxtools::web). This header needs no Qt
+/// headers.
 #include <functional>
 #include <string>
 
@@ -14,6 +16,13 @@ struct AboutText {
   std::string version;  ///< the program's version
   std::string notice;  ///< the one-line notice the program prints in its header
 };
+
+/// Runs `program` as an application in the host it was built for: the desktop
+/// host (as runQtApplication does), or the web host in a browser page, where
+/// the page shows the windows and menus, and the application ends when the
+/// user quits from its menu. Answers the exit code. A program that calls this
+/// builds for the desktop and for the web alike.
+int runApplication(int argc, char** argv, std::function<void()> program, AboutText about = {});
 
 /// Runs `program` as a desktop application and answers the exit code.
 ///

@@ -1,8 +1,6 @@
 #include "console/program_end.h"
 
 #include <pthread.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +14,7 @@
 #include "host/host.h"
 #include "runtime/log.h"
 #include "runtime/memory.h"
+#include "runtime/platform.h"
 #include "runtime/threads.h"
 #include "windows/window_refresh.h"
 
@@ -38,7 +37,6 @@ void leaveclosingmessage(uint8_t window) {
   sleepmilliseconds(100);
 }
 
-bool onprocessmainthread() { return syscall(SYS_gettid) == getpid(); }
 
 int64_t processthreads() {
   std::error_code failed;
@@ -63,7 +61,7 @@ int64_t otherthreads() {
 
 // Ends a thread the toolkit did not start, where nobody would catch ProgramQuit.
 [[noreturn]] void endforeignthread() {
-  if (onprocessmainthread()) {
+  if (onprocessinitialthread()) {
     // Ending the main thread ends the process once no other thread is left,
     // with status 0; the background processes are not waited for. Meanwhile
     // it goes on running what the others hand to it: a program thread that

@@ -1,9 +1,12 @@
 #include "runtime/conversions.h"
 
+#include "runtime/platform.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "runtime/platform.h"
 #include "runtime/tables.h"
 #include "runtime/text.h"
 #include "runtime/utf8.h"
@@ -88,10 +91,7 @@ std::string doubletostring(double value) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   // The shortest digits that read back to the same value, as d.ddde±x.
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-  const std::string scientific(buffer, result.ptr);
+  const std::string scientific = shortestscientific(value);
   const size_t e = scientific.find('e');
   std::string mantissa = scientific.substr(0, e);
   const int exponent = std::stoi(scientific.substr(e + 1));

@@ -53,8 +53,10 @@ int64_t readuint32be(const std::vector<uint8_t>& bytes, int64_t offset);
 template <>
 struct std::hash<vx::Text> {
   size_t operator()(const vx::Text& t) const noexcept {
-    size_t h = 1469598103934665603ULL;
+    // FNV-1a over 64 bits on every platform, folded to size_t where it is
+    // narrower (32 bits in WebAssembly).
+    uint64_t h = 1469598103934665603ULL;
     for (uint8_t b : t.Elements) h = (h ^ b) * 1099511628211ULL;
-    return h;
+    return static_cast<size_t>(h ^ (h >> 32));
   }
 };

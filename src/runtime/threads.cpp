@@ -8,6 +8,7 @@
 
 #include "host/host.h"
 #include "runtime/log.h"
+#include "runtime/platform.h"
 
 namespace vx {
 namespace {
@@ -67,7 +68,7 @@ bool createthread(ThreadStart* start, int64_t stacksize) {
   pthread_attr_t attributes;
   pthread_attr_init(&attributes);
   pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
-  if (stacksize > 0) pthread_attr_setstacksize(&attributes, static_cast<size_t>(stacksize));
+  if (stacksize > 0) pthread_attr_setstacksize(&attributes, static_cast<size_t>(platformstacksize(stacksize)));
   pthread_t thread;
   const int failed = pthread_create(&thread, &attributes, threadentry, start);
   pthread_attr_destroy(&attributes);
@@ -132,13 +133,11 @@ void setthreadname(const std::string& name) {
     while (end > 0 && (static_cast<uint8_t>(name[end]) & 0xC0) == 0x80) --end;
     cut.resize(end);
   }
-  pthread_setname_np(pthread_self(), cut.c_str());
+  setplatformthreadname(cut);
 }
 
 std::string currentthreadname() {
-  char buffer[32] = {};
-  pthread_getname_np(pthread_self(), buffer, sizeof buffer);
-  return buffer;
+  return platformthreadname();
 }
 
 }  // namespace vx

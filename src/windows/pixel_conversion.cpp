@@ -13,11 +13,14 @@
 namespace vx {
 namespace {
 
-// Packs an opaque colour in one of the two orders.
+// Packs an opaque colour in one of the orders.
 template <PixelOrder Order>
 inline uint32_t pack(uint32_t r, uint32_t g, uint32_t b) {
   if constexpr (Order == PixelOrder::NativeArgb32) {
     return 0xFF000000u | r << 16 | g << 8 | b;
+  } else if constexpr (Order == PixelOrder::RgbaBytes) {
+    if constexpr (std::endian::native == std::endian::little) return 0xFF000000u | b << 16 | g << 8 | r;
+    return r << 24 | g << 16 | b << 8 | 0xFFu;
   } else if constexpr (std::endian::native == std::endian::little) {
     return 0xFFu | r << 8 | g << 16 | b << 24;
   } else {
@@ -89,6 +92,8 @@ inline void convert24fourpixels(const uint8_t* in, uint8_t* out) {
                    0xFFu | (w1 >> 16) << 8 | (w2 & 0xFFu) << 24, 0xFFu | (w2 & 0xFFFFFF00u)};
   if constexpr (Order == PixelOrder::NativeArgb32)
     for (uint32_t& pixel : p) pixel = __builtin_bswap32(pixel);
+  if constexpr (Order == PixelOrder::RgbaBytes)
+    for (uint32_t& pixel : p) pixel = pixel >> 8 | 0xFF000000u;
   std::memcpy(out, p, sizeof p);
 }
 
@@ -139,9 +144,18 @@ int64_t convertpixelrow(const StoredPicture& s, int64_t y, int64_t x, int64_t co
   stored.resize(static_cast<size_t>(endbyte - firstbyte));
   readpicturebytes(s.row(y) + firstbyte, stored.size(), stored.data());
   const int64_t offset = first - firstbyte * 8 / s.depth;
-  const bool converted = order == PixelOrder::ArgbBytes
-                             ? convert<PixelOrder::ArgbBytes>(s.depth, stored.data(), offset, end - first, target)
-                             : convert<PixelOrder::NativeArgb32>(s.depth, stored.data(), offset, end - first, target);
+  bool converted = false;
+  switch (order) {
+    case PixelOrder::ArgbBytes:
+      converted = convert<PixelOrder::ArgbBytes>(s.depth, stored.data(), offset, end - first, target);
+      break;
+    case PixelOrder::NativeArgb32:
+      converted = convert<PixelOrder::NativeArgb32>(s.depth, stored.data(), offset, end - first, target);
+      break;
+    case PixelOrder::RgbaBytes:
+      converted = convert<PixelOrder::RgbaBytes>(s.depth, stored.data(), offset, end - first, target);
+      break;
+  }
   return converted ? end - first : 0;
 }
 

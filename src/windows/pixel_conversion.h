@@ -10,7 +10,8 @@ namespace vx {
 
 enum class PixelOrder {
   ArgbBytes,    // four bytes Alpha, Red, Green, Blue, as the window image holds them
-  NativeArgb32  // one 32-bit word 0xAARRGGBB in the machine's byte order
+  NativeArgb32,  // one 32-bit word 0xAARRGGBB in the machine's byte order
+  RgbaBytes      // four bytes Red, Green, Blue, Alpha, as a web page's canvas takes them
 };
 
 // Converts `count` pixels of row `y`, from column `x` on, into `out`, four

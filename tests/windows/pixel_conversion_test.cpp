@@ -65,14 +65,22 @@ TEST(PixelConversion, RunsStartAnywhereAndStopAtThePicturesEdges) {
   }
 }
 
-// The image order holds the bytes alpha, red, green, blue; rows outside the
-// picture, and pictures without data, write nothing.
-TEST(PixelConversion, TheImageOrderHoldsTheBytesAlphaRedGreenBlue) {
+// The image order holds the bytes alpha, red, green, blue, the canvas order
+// red, green, blue, alpha; rows outside the picture, and pictures without
+// data, write nothing.
+TEST(PixelConversion, TheByteOrdersHoldAlphaFirstOrLast) {
   vxtest::opengraphicwindow(2, 24, 32, 32);
+  vxtest::opengraphicwindow(0, 1, 32, 32);
+  vxtest::picture(0)[0] = 0x40;  // pixel 1 set (white), pixel 0 clear (black)
   for (int i = 0; i < 32 * 3; ++i) vxtest::picture(2)[i] = static_cast<uint8_t>(i + 1);
   std::vector<uint8_t> bytes(4 * 5);  // the four-pixel step and one more
   ASSERT_EQ(convertpixelrow(pixelsurface(2).stored(), 0, 1, 5, bytes.data(), PixelOrder::ArgbBytes), 5);
   EXPECT_EQ(bytes, (std::vector<uint8_t>{255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255, 13, 14, 15, 255, 16, 17, 18}));
+  ASSERT_EQ(convertpixelrow(pixelsurface(2).stored(), 0, 1, 5, bytes.data(), PixelOrder::RgbaBytes), 5);
+  EXPECT_EQ(bytes, (std::vector<uint8_t>{4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255, 13, 14, 15, 255, 16, 17, 18, 255}));
+  std::vector<uint8_t> twobits(8);
+  ASSERT_EQ(convertpixelrow(pixelsurface(0).stored(), 0, 0, 2, twobits.data(), PixelOrder::RgbaBytes), 2);
+  EXPECT_EQ(twobits, (std::vector<uint8_t>{0, 0, 0, 255, 255, 255, 255, 255}));
   EXPECT_EQ(convertpixelrow(pixelsurface(2).stored(), 32, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
   EXPECT_EQ(convertpixelrow(StoredPicture{}, 0, 0, 5, bytes.data(), PixelOrder::ArgbBytes), 0);
 }

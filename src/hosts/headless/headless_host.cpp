@@ -139,6 +139,11 @@ bool HeadlessHost::pumpuntil(const std::function<bool()>& done,
   }
 }
 
+bool HeadlessHost::waitforwork(std::chrono::milliseconds timeout) {
+  std::unique_lock lock(tasksmutex_);
+  return taskschanged_.wait_for(lock, timeout, [&] { return !tasks_.empty() || shuttingdown_; });
+}
+
 void HeadlessHost::displaypendingviews() {
   for (ViewState& v : views_)
     if (v.needsDisplay) drawview(v);

@@ -66,6 +66,9 @@ class HeadlessHost : public Host {
                  std::chrono::milliseconds timeout = std::chrono::seconds(30));
   /// Draws every view whose needs-display flag is set, as a display cycle would.
   void displaypendingviews();
+  /// Waits until work is handed over or `timeout` passes, running nothing;
+  /// answers whether work is waiting. Main thread only.
+  bool waitforwork(std::chrono::milliseconds timeout);
   /// From now on no hand-over runs; threads waiting for one are released.
   void shutdown();
   bool shuttingdown() const;  ///< whether shutdown was called
@@ -91,7 +94,12 @@ class HeadlessHost : public Host {
   ViewState viewstate(HostView view) const;  ///< what the host keeps of a view
   std::vector<Menu> menus() const;  ///< the menu bar as it is now
   std::optional<HostImage> pasteboardimage() const;  ///< the picture on the pasteboard, if any
-  Size screen() const { return screen_; }  ///< the screen's size, 1920 x 1200 points
+  Size screen() const { return screen_; }  ///< the screen's size, 1920 x 1200 points unless set
+  void setscreen(Size size) { screen_ = size; }  ///< another screen size (a web page's area)
+  int64_t windowcount() const { return static_cast<int64_t>(windows_.size()); }  ///< windows made
+  int64_t viewcount() const { return static_cast<int64_t>(views_.size()); }  ///< views made
+  /// The windows in the order they were made key, most recent first.
+  const std::vector<HostWindow>& keyorder() const { return keyorder_; }
   /// The bundle path the host answers ("/path/Name.app"); window titles and
   /// the resource directory follow from it.
   void setbundlepath(std::string path);

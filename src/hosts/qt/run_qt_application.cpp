@@ -43,6 +43,10 @@ void reportstartproblem(const std::string& problem) {
 
 }  // namespace
 
+int runApplication(int argc, char** argv, std::function<void()> program, AboutText about) {
+  return runQtApplication(argc, argv, std::move(program), std::function<void()>{}, std::move(about));
+}
+
 int runQtApplication(int argc, char** argv, std::function<void()> program) {
   return runQtApplication(argc, argv, std::move(program), std::function<void()>{});
 }

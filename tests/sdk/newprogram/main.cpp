@@ -24,7 +24,7 @@ void program() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int code = vx::runQtApplication(argc, argv, program,
+  const int code = vx::runApplication(argc, argv, program,
                                         {VXTOOLS_PROGRAM_NAME, VXTOOLS_PROGRAM_VERSION, "Ein neues Programm"});
   std::fflush(nullptr);
   std::_Exit(code);
