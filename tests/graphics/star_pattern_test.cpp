@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "graphic_window.h"
 
@@ -69,4 +71,56 @@ TEST(StarPattern, RefusesBadWindowsAndSegmentCounts) {
   const std::string log = vxtest::withoutrefreshlines(capture.take());
   EXPECT_EQ(log.rfind("g_Line: Graphic window #3 not initialized.\n", 0), 0u);
   EXPECT_GT(std::count(log.begin(), log.end(), '\n'), 1);
+}
+
+// Stars of 2^29 pixels on a 64 x 64 window: drawn line by line over the whole
+// star, each would take some 2^52 steps (2^24 lines of the sweep, which stops
+// growing its angle a little past 3 o'clock, each 2^28 steps long). Only the
+// lines that can reach the window are walked, each only where it crosses it.
+//  - The rim at 3 o'clock crosses the window at column 42, the centre's row
+//    at row 20: the lines to the rim pixels (42, 20 + m) run along row
+//    20 + m through the window, one line per row, so every pixel from the
+//    centre's row down and left of the rim changes, and the last one plotted
+//    is (42, 63). The XOR mode changes a pixel each time a line plots it:
+//    once, but twice in column 0, where the steps at x = -1 and x = 0 both
+//    land (g_Line rounds by adding a half and cutting toward zero).
+//  - A window 2^27 pixels below the centre, where the sweep never turns,
+//    stays as it was.
+TEST(StarPattern, AStarFarLargerThanItsWindowWalksOnlyTheLinesThatReachIt) {
+  constexpr int64_t Radius = int64_t{1} << 28;
+  struct Colouring {
+    int64_t depth, mode;
+  };
+  for (const Colouring& colouring : {Colouring{1, 0}, Colouring{8, 0}, Colouring{32, 7}}) {
+    vxtest::opengraphicwindow(1, colouring.depth, 64, 64);
+    t_Window& w = WindowTable[1];
+    g_ClearScreen(1, 0, -1);
+    t_Color(1, 12, 0);
+    w.DrawingMode = colouring.mode;
+    const std::vector<uint8_t> before(ToolkitMemory.begin() + w.MemoryStart, ToolkitMemory.begin() + w.MemoryEnd + 1);
+    auto changed = [&] {
+      std::set<std::pair<int64_t, int64_t>> points;
+      const int64_t bytes = std::max<int64_t>(colouring.depth / 8, 1);
+      for (int64_t y = 0; y < 64; ++y)
+        for (int64_t x = 0; x < 64; ++x) {
+          const size_t at = static_cast<size_t>(y * pictureRowBytes(colouring.depth, 64) + x * colouring.depth / 8);
+          const uint8_t mask = colouring.depth == 1 ? static_cast<uint8_t>(0x80 >> (x % 8)) : 0xFF;
+          bool differs = false;
+          for (int64_t b = 0; b < bytes; ++b)
+            differs |= ((vxtest::picture(1)[at + static_cast<size_t>(b)] ^ before[at + static_cast<size_t>(b)]) & mask) != 0;
+          if (differs) points.emplace(x, y);
+        }
+      return points;
+    };
+    g_DrawVelmorandine(1, 41 - 2 * Radius + 1, 20 - Radius, 41, 20 + Radius - 1, 36);
+    std::set<std::pair<int64_t, int64_t>> expected;
+    for (int64_t y = 20; y < 64; ++y)
+      for (int64_t x = colouring.mode == 7 ? 1 : 0; x <= 42; ++x) expected.emplace(x, y);
+    EXPECT_EQ(changed(), expected) << "depth " << colouring.depth;
+    EXPECT_EQ(std::pair(w.PositionX, w.PositionY), std::pair(int64_t{42}, int64_t{63}));
+
+    std::copy(before.begin(), before.end(), ToolkitMemory.begin() + w.MemoryStart);
+    g_DrawVelmorandine(1, 32 - Radius, 32 - (int64_t{1} << 27) - Radius, 31 + Radius, 31 - (int64_t{1} << 27) + Radius, 36);
+    EXPECT_TRUE(changed().empty()) << "depth " << colouring.depth;
+  }
 }
