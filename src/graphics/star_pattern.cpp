@@ -269,6 +269,15 @@ bool starfarlarger(const PixelSurface& s, const StarSetup& setup) {
   return setup.rmax > 2 * static_cast<double>(s.width + s.height);
 }
 
+// Whether the centre lies within the surface's width plus height of it. Then
+// the lines fan out over the surface from close by: most of them cross it,
+// and the one-bit runs, which walk the rim once, cost least.
+bool centrenear(const PixelSurface& s, const StarSetup& setup) {
+  const int64_t reach = s.width + s.height;
+  return setup.centre.x >= -reach && setup.centre.y >= -reach && setup.centre.x < s.width + reach &&
+         setup.centre.y < s.height + reach;
+}
+
 // The parts of the filled ranges whose lines can plot on the surface: the
 // surface widened by how far a plotted point may stray from its line.
 std::vector<IndexRange> reachingranges(const PixelSurface& s, const StarSetup& setup, const StarGeometry& g,
@@ -308,10 +317,12 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   const std::optional<PixelSurface> s = starsurface(window, x0, y0, x1, y1, segments);
   if (!s) return;
   Sweep sweep{angles, filledranges(angles, setup->half), {}};
-  const bool large = starfarlarger(*s, *setup);
-  sweep.walked = large ? reachingranges(*s, *setup, g, sweep) : sweep.filled;
+  const bool large = starfarlarger(*s, *setup), near = centrenear(*s, *setup);
+  // Every line from a centre on the surface plots there: none is left out.
+  const bool everyline = s->contains(setup->centre.x, setup->centre.y);
+  sweep.walked = large && !everyline ? reachingranges(*s, *setup, g, sweep) : sweep.filled;
   const PlotColor c = plotcolorof(w);
-  if (!large && starrunsallowed() && starrunsapply(*s, g)) {
+  if ((!large || near) && starrunsallowed() && starrunsapply(*s, g)) {
     const RunsResult runs = drawstarruns(*s, c, setup->centre, g, angles, sweep.filled);
     if (runs.done) {
       if (runs.hit) {
