@@ -134,6 +134,12 @@ promptinsight() {
   compare -metric AE "$out/prompt.png" "$out/shown.png" null: 2>/dev/null || return 1
   [ -z "$(inkrows "$small" "$((last - band + 1))" | awk -v from=$((last - band - 31)) '$1 >= from')" ]
 }
+# The keys go to the text window, and so does its output (Control + keypad
+# 9), whichever window the last drawing brought to the front meanwhile.
+xdotool windowactivate --sync "$text" 2>/dev/null || xdotool windowfocus --sync "$text"
+textactive() { [ "$(xdotool getactivewindow)" = "$text" ]; }
+eventually textactive
+xdotool key ctrl+KP_9
 type_into 12
 if ! eventually promptinsight; then
   echo "the text window's view did not follow the cursor to the new prompt; see $small" >&2
