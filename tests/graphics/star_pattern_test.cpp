@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "graphic_window.h"
+#include "support/allocation_meter.h"
 
 using namespace vx;
 
@@ -76,7 +77,8 @@ TEST(StarPattern, RefusesBadWindowsAndSegmentCounts) {
 // Stars of 2^29 pixels on a 64 x 64 window: drawn line by line over the whole
 // star, each would take some 2^52 steps (2^24 lines of the sweep, which stops
 // growing its angle a little past 3 o'clock, each 2^28 steps long). Only the
-// lines that can reach the window are walked, each only where it crosses it.
+// lines that can reach the window are walked, each only where it crosses it,
+// in memory that does not grow with the star (a few batches of rim pixels).
 //  - The rim at 3 o'clock crosses the window at column 42, the centre's row
 //    at row 20: the lines to the rim pixels (42, 20 + m) run along row
 //    20 + m through the window, one line per row, so every pixel from the
@@ -112,7 +114,9 @@ TEST(StarPattern, AStarFarLargerThanItsWindowWalksOnlyTheLinesThatReachIt) {
         }
       return points;
     };
+    vxtest::resetallocations();
     g_DrawVelmorandine(1, 41 - 2 * Radius + 1, 20 - Radius, 41, 20 + Radius - 1, 36);
+    EXPECT_LT(vxtest::peakallocation(), size_t{1} << 20);
     std::set<std::pair<int64_t, int64_t>> expected;
     for (int64_t y = 20; y < 64; ++y)
       for (int64_t x = colouring.mode == 7 ? 1 : 0; x <= 42; ++x) expected.emplace(x, y);
@@ -120,7 +124,9 @@ TEST(StarPattern, AStarFarLargerThanItsWindowWalksOnlyTheLinesThatReachIt) {
     EXPECT_EQ(std::pair(w.PositionX, w.PositionY), std::pair(int64_t{42}, int64_t{63}));
 
     std::copy(before.begin(), before.end(), ToolkitMemory.begin() + w.MemoryStart);
+    vxtest::resetallocations();
     g_DrawVelmorandine(1, 32 - Radius, 32 - (int64_t{1} << 27) - Radius, 31 + Radius, 31 - (int64_t{1} << 27) + Radius, 36);
+    EXPECT_LT(vxtest::peakallocation(), size_t{1} << 20);
     EXPECT_TRUE(changed().empty()) << "depth " << colouring.depth;
   }
 }
