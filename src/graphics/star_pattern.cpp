@@ -120,33 +120,64 @@ std::optional<StarSetup> starsetup(uint8_t window, int64_t x0, int64_t y0, int64
 }
 
 // The angle indexes a drawing walks: the filled ranges, or the parts of them
-// whose lines can reach the surface.
+// whose lines can reach the surface. Where plotting a pixel twice changes
+// nothing, a part whose lines all plot the same pixels on the surface may
+// stand for them by one of its lines (`merges`, the surface they plot on).
 struct Sweep {
   const AngleSequence& angles;
   std::vector<IndexRange> filled;
   std::vector<IndexRange> walked;
+  const PixelSurface* merges = nullptr;
+  RimPoint centre{0, 0};
 };
 
 // Every new rim pixel of the ranges (parts of the sweep's filled ranges), in
 // the sweep's order, handed to `draw` in batches. A rim pixel is new when it
-// differs from the one at the filled index before it, walked or not.
+// differs from the one at the filled index before it, walked or not. Parts
+// whose lines merge are halved until their rim pixels lie in a small box or
+// their lines cross the surface alike; then one line stands for them.
 template <typename Draw>
 void forbatches(const StarGeometry& g, const Sweep& sweep, const std::vector<IndexRange>& ranges, Draw draw) {
   RimWalk walk(g, sweep.angles);
   std::vector<RimPoint> batch;
+  auto add = [&](RimPoint p) {
+    batch.push_back(p);
+    if (batch.size() == LineBatch) {
+      draw(batch);
+      batch.clear();
+    }
+  };
   int64_t walkedto = -1;  // the last index walked
   RimPoint last{-1, -1};
-  for (const IndexRange& r : ranges) {
+  auto walkpart = [&](IndexRange r) {
     const int64_t before = previousfilled(sweep.filled, r.lo);
     if (before != walkedto) last = before >= 0 ? walk.at(before) : RimPoint{-1, -1};
     walkedto = r.hi - 1;
-    walk.walk(r, last, [&](RimPoint p) {
-      batch.push_back(p);
-      if (batch.size() == LineBatch) {
-        draw(batch);
-        batch.clear();
+    walk.walk(r, last, add);
+  };
+  constexpr double SmallBox = 8;
+  std::vector<IndexRange> pending;
+  for (const IndexRange& range : ranges) {
+    if (sweep.merges == nullptr) {
+      walkpart(range);
+      continue;
+    }
+    pending.assign(1, range);
+    while (!pending.empty()) {  // the left half first, to keep the sweep's order
+      const IndexRange r = pending.back();
+      pending.pop_back();
+      const PlaneBox box = rimbox(g, sweep.angles, r);
+      RimPoint one{0, 0};
+      if (r.hi - r.lo <= 2 || (box.right - box.left <= SmallBox && box.bottom - box.top <= SmallBox)) {
+        walkpart(r);
+      } else if (samecrossing(sweep.centre, box, sweep.merges->width, sweep.merges->height, one)) {
+        add(one);
+      } else {
+        const int64_t middle = r.lo + (r.hi - r.lo) / 2;
+        pending.push_back({middle, r.hi});
+        pending.push_back({r.lo, middle});
       }
-    });
+    }
   }
   draw(batch);
 }
@@ -269,15 +300,6 @@ bool starfarlarger(const PixelSurface& s, const StarSetup& setup) {
   return setup.rmax > 2 * static_cast<double>(s.width + s.height);
 }
 
-// Whether the centre lies within the surface's width plus height of it. Then
-// the lines fan out over the surface from close by: most of them cross it,
-// and the one-bit runs, which walk the rim once, cost least.
-bool centrenear(const PixelSurface& s, const StarSetup& setup) {
-  const int64_t reach = s.width + s.height;
-  return setup.centre.x >= -reach && setup.centre.y >= -reach && setup.centre.x < s.width + reach &&
-         setup.centre.y < s.height + reach;
-}
-
 // The parts of the filled ranges whose lines can plot on the surface: the
 // surface widened by how far a plotted point may stray from its line.
 std::vector<IndexRange> reachingranges(const PixelSurface& s, const StarSetup& setup, const StarGeometry& g,
@@ -317,12 +339,13 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   const std::optional<PixelSurface> s = starsurface(window, x0, y0, x1, y1, segments);
   if (!s) return;
   Sweep sweep{angles, filledranges(angles, setup->half), {}};
-  const bool large = starfarlarger(*s, *setup), near = centrenear(*s, *setup);
+  const bool large = starfarlarger(*s, *setup);
   // Every line from a centre on the surface plots there: none is left out.
   const bool everyline = s->contains(setup->centre.x, setup->centre.y);
   sweep.walked = large && !everyline ? reachingranges(*s, *setup, g, sweep) : sweep.filled;
+  sweep.centre = setup->centre;
   const PlotColor c = plotcolorof(w);
-  if ((!large || near) && starrunsallowed() && starrunsapply(*s, g)) {
+  if (!large && starrunsallowed() && starrunsapply(*s, g)) {
     const RunsResult runs = drawstarruns(*s, c, setup->centre, g, angles, sweep.filled);
     if (runs.done) {
       if (runs.hit) {
@@ -332,7 +355,11 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
       return;
     }
   }
-  if (orderfree(*s, c) && drawmarked(w, *s, c, *setup, g, sweep)) return;
+  if (orderfree(*s, c)) {
+    if (large) sweep.merges = &*s;
+    if (drawmarked(w, *s, c, *setup, g, sweep)) return;
+    sweep.merges = nullptr;
+  }
   drawinorder(w, *s, c, setup->centre, g, sweep);
 }
 

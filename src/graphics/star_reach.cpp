@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "graphics/line_walk.h"
 
 namespace vx {
 namespace {
@@ -20,7 +24,72 @@ struct Span {
   }
 };
 
+// Round by adding one half and cutting toward zero, as g_Line does.
+int64_t lineround(double v) { return static_cast<int64_t>(v + 0.5); }
+
+// A line's points along its major axis a, minor axis b: the centre's
+// coordinates and the surface's extents in that frame.
+struct Frame {
+  int64_t a, b;        // the centre
+  int64_t along, across;  // the surface's extent along a and along b
+};
+
+// Where the line from the centre to (a, b) (in the frame, |a - centre.a| >=
+// |b - centre.b| or more, a beyond the surface) crosses each line of the
+// surface across its major axis, as g_Line's running sum rounds it, cut to
+// one below or one past the surface: one entry per line the walk reaches
+// after its first point.
+void crossings(const Frame& f, int64_t a, int64_t b, std::vector<int64_t>& out) {
+  out.clear();
+  const int64_t steps = std::llabs(a - f.a);
+  const int64_t way = a > f.a ? 1 : -1;
+  const double inc = static_cast<double>(b - f.b) / static_cast<double>(steps);
+  // The first line the walk meets on the surface and the last, as step counts.
+  const int64_t first = way > 0 ? std::max<int64_t>(1, -f.a) : std::max<int64_t>(1, f.a - (f.along - 1));
+  const int64_t last = way > 0 ? f.along - 1 - f.a : f.a;
+  if (first > last) return;
+  double sum = runningsum(static_cast<double>(f.b) + inc, inc, first - 1);
+  for (int64_t k = first; k <= last; ++k, sum += inc) out.push_back(std::clamp<int64_t>(lineround(sum), -1, f.across));
+}
+
 }  // namespace
+
+bool samecrossing(RimPoint centre, const PlaneBox& box, int64_t width, int64_t height, RimPoint& one) {
+  const auto low = [](double v) { return static_cast<int64_t>(std::ceil(v)); };
+  const auto high = [](double v) { return static_cast<int64_t>(std::floor(v)); };
+  const int64_t x0 = low(box.left), x1 = high(box.right), y0 = low(box.top), y1 = high(box.bottom);
+  if (x0 > x1 || y0 > y1) return false;
+  const int64_t dx0 = x0 - centre.x, dx1 = x1 - centre.x, dy0 = y0 - centre.y, dy1 = y1 - centre.y;
+  const int64_t mostdy = std::max(std::llabs(dy0), std::llabs(dy1)), mostdx = std::max(std::llabs(dx0), std::llabs(dx1));
+  // g_Line runs along x when |dx| >= |dy|. The ends must lie beyond the
+  // surface along that axis, so that every point on it is a middle point.
+  bool alongx;
+  if ((dx0 > 0 && dx0 >= mostdy && x0 > width) || (dx1 < 0 && -dx1 >= mostdy && x1 < -1)) {
+    alongx = true;
+  } else if ((dy0 > 0 && dy0 > mostdx && y0 > height) || (dy1 < 0 && -dy1 > mostdx && y1 < -1)) {
+    alongx = false;
+  } else {
+    return false;
+  }
+  const Frame f = alongx ? Frame{centre.x, centre.y, width, height} : Frame{centre.y, centre.x, height, width};
+  // The slope (minor over major step, as g_Line divides) of each corner.
+  const RimPoint corners[4] = {{x0, y0}, {x1, y0}, {x0, y1}, {x1, y1}};
+  auto slope = [&](RimPoint p) {
+    const int64_t a = alongx ? p.x : p.y, b = alongx ? p.y : p.x;
+    return static_cast<double>(b - f.b) / static_cast<double>(std::llabs(a - f.a));
+  };
+  RimPoint least = corners[0], greatest = corners[0];
+  for (const RimPoint& p : corners) {
+    if (slope(p) < slope(least)) least = p;
+    if (slope(p) > slope(greatest)) greatest = p;
+  }
+  static thread_local std::vector<int64_t> lower, upper;
+  crossings(f, alongx ? least.x : least.y, alongx ? least.y : least.x, lower);
+  crossings(f, alongx ? greatest.x : greatest.y, alongx ? greatest.y : greatest.x, upper);
+  if (lower != upper) return false;
+  one = least;
+  return true;
+}
 
 PlaneBox rimbox(const StarGeometry& g, const AngleSequence& angles, IndexRange r) {
   const double a0 = angles[r.lo], a1 = angles[r.hi - 1];

@@ -32,6 +32,16 @@ bool fanmeets(RimPoint centre, const PlaneBox& rim, double from, const PlaneBox&
 // over the longest line, and the rounding to pixels.
 double linestray(const StarGeometry& g);
 
+// Whether every line from `centre` to an integer point of `box` plots the
+// same pixels on a width x height surface (the centre's own first point
+// aside, which every line plots): then drawing one of them, to `one`, draws
+// what all of them draw there. So it is when all those lines run along the
+// same axis the same way, end beyond the surface, and the two of them with
+// the least and the greatest slope cross every row or column of the surface
+// at the same place (or on the same side of it): each crossing moves with
+// the slope one way only.
+bool samecrossing(RimPoint centre, const PlaneBox& box, int64_t width, int64_t height, RimPoint& one);
+
 // The parts of `ranges`, in order, whose rim pixels' boxes `wanted` accepts,
 // found by halving ranges down to boxes a few pixels wide. Indexes left out
 // lie in boxes that `wanted` refused.

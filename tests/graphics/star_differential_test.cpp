@@ -273,4 +273,26 @@ TEST(StarDifferential, StarsFarLargerThanTheirWindowMatchTheLiteralSweep) {
       ++cases;
     }
   }
+  // Small windows anywhere over stars of a few hundred pixels, whose literal
+  // sweep is cheap: every edge of the window, every slope.
+  std::mt19937_64 random(20261207);
+  auto uniform = [&](int64_t lo, int64_t hi) { return std::uniform_int_distribution<int64_t>(lo, hi)(random); };
+  for (int n = 0; n < 120; ++n) {
+    const Colouring colouring = n % 3 == 0 ? Colouring{1, 0} : n % 3 == 1 ? Colouring{8, 0} : Colouring{32, 7};
+    const int64_t width = 8 * uniform(1, 5), height = uniform(8, 40);
+    vxtest::opengraphicwindow(1, colouring.depth, width, height);
+    t_Window& w = WindowTable[1];
+    std::vector<uint8_t> start(static_cast<size_t>(w.MemoryEnd - w.MemoryStart + 1));
+    for (uint8_t& b : start) b = static_cast<uint8_t>(random());
+    t_Color(1, uniform(1, 15), 0);
+    w.DrawingMode = colouring.mode;
+    const int64_t sw = uniform(256, 512), sh = uniform(0, 3) == 0 ? uniform(256, 512) : sw;
+    const int64_t left = uniform(-sw, width), top = uniform(-sh, height);
+    const int64_t r[4] = {left, top, left + sw - 1, top + sh - 1};
+    const int64_t segments = uniform(1, 360);
+    EXPECT_EQ(difference(drawfrom(g_DrawVelmorandineReference, start, 1, r, segments),
+                         drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+        << "depth " << colouring.depth << " " << width << "x" << height << " rectangle " << r[0] << "," << r[1]
+        << " " << r[2] << "," << r[3] << " segments " << segments;
+  }
 }
