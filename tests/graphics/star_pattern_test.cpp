@@ -32,6 +32,22 @@ bool drawnat(double degrees, double fraction) {
   return g_Scrn(1, x, y) == 0;
 }
 
+// Whether the pixel (x, y) of slot 1's width x depth picture differs from
+// the same pixel in `before`, a copy of the picture.
+bool changedpixel(const std::vector<uint8_t>& before, int64_t depth, int64_t width, int64_t x, int64_t y) {
+  const size_t at = static_cast<size_t>(y * pictureRowBytes(depth, width) + x * depth / 8);
+  const uint8_t mask = depth == 1 ? static_cast<uint8_t>(0x80 >> (x % 8)) : 0xFF;
+  bool differs = false;
+  for (size_t b = 0; b < static_cast<size_t>(std::max<int64_t>(depth / 8, 1)); ++b)
+    differs |= ((vxtest::picture(1)[at + b] ^ before[at + b]) & mask) != 0;
+  return differs;
+}
+
+std::vector<uint8_t> slotpicture(uint8_t slot) {
+  const t_Window& w = WindowTable[slot];
+  return {ToolkitMemory.begin() + w.MemoryStart, ToolkitMemory.begin() + w.MemoryEnd + 1};
+}
+
 }  // namespace
 
 // Of the 2 x N sectors of 180/N degrees from 3 o'clock, clockwise on the
@@ -99,19 +115,12 @@ TEST(StarPattern, AStarFarLargerThanItsWindowWalksOnlyTheLinesThatReachIt) {
     g_ClearScreen(1, 0, -1);
     t_Color(1, 12, 0);
     w.DrawingMode = colouring.mode;
-    const std::vector<uint8_t> before(ToolkitMemory.begin() + w.MemoryStart, ToolkitMemory.begin() + w.MemoryEnd + 1);
+    const std::vector<uint8_t> before = slotpicture(1);
     auto changed = [&] {
       std::set<std::pair<int64_t, int64_t>> points;
-      const int64_t bytes = std::max<int64_t>(colouring.depth / 8, 1);
       for (int64_t y = 0; y < 64; ++y)
-        for (int64_t x = 0; x < 64; ++x) {
-          const size_t at = static_cast<size_t>(y * pictureRowBytes(colouring.depth, 64) + x * colouring.depth / 8);
-          const uint8_t mask = colouring.depth == 1 ? static_cast<uint8_t>(0x80 >> (x % 8)) : 0xFF;
-          bool differs = false;
-          for (int64_t b = 0; b < bytes; ++b)
-            differs |= ((vxtest::picture(1)[at + static_cast<size_t>(b)] ^ before[at + static_cast<size_t>(b)]) & mask) != 0;
-          if (differs) points.emplace(x, y);
-        }
+        for (int64_t x = 0; x < 64; ++x)
+          if (changedpixel(before, colouring.depth, 64, x, y)) points.emplace(x, y);
       return points;
     };
     vxtest::resetallocations();
@@ -128,5 +137,35 @@ TEST(StarPattern, AStarFarLargerThanItsWindowWalksOnlyTheLinesThatReachIt) {
     g_DrawVelmorandine(1, 32 - Radius, 32 - (int64_t{1} << 27) - Radius, 31 + Radius, 31 - (int64_t{1} << 27) + Radius, 36);
     EXPECT_LT(vxtest::peakallocation(), size_t{1} << 20);
     EXPECT_TRUE(changed().empty()) << "depth " << colouring.depth;
+  }
+}
+
+// A star of 2^25 pixels centred on a 64 x 64 window: all of its 2^24 lines
+// cross the window, but lines that cross it alike are drawn once. Every
+// pixel more than a pixel and a half inside a filled sector is drawn, none
+// inside an empty one, at one and at eight bits.
+TEST(StarPattern, AStarFarLargerThanItsWindowCentredOnItDrawsTheSectorsNearItsCentre) {
+  constexpr int64_t Half = int64_t{1} << 24;
+  for (int64_t depth : {1, 8}) {
+    vxtest::opengraphicwindow(1, depth, 64, 64);
+    g_ClearScreen(1, 0, -1);
+    t_Color(1, 12, 0);
+    const std::vector<uint8_t> before = slotpicture(1);
+    vxtest::resetallocations();
+    g_DrawVelmorandine(1, 32 - Half, 32 - Half, 31 + Half, 31 + Half, 4);
+    EXPECT_LT(vxtest::peakallocation(), size_t{4} << 20);  // a batch of lines and the masks
+    int64_t checked = 0;
+    for (int64_t y = 0; y < 64; ++y)
+      for (int64_t x = 0; x < 64; ++x) {
+        const double r = std::hypot(x - 32.0, y - 32.0);
+        const double sector = std::atan2(y - 32.0, x - 32.0) / (Pi / 4);  // in sectors from 3 o'clock
+        const double k = std::floor(sector);
+        // Near an edge the pixel may go either way.
+        if (r < 2 || std::min(sector - k, k + 1 - sector) * (Pi / 4) * r < 1.5) continue;
+        const bool filled = static_cast<int64_t>(k + 8) % 2 == 0;
+        EXPECT_EQ(changedpixel(before, depth, 64, x, y), filled) << "depth " << depth << " at " << x << "," << y;
+        ++checked;
+      }
+    EXPECT_GT(checked, 3000);
   }
 }
