@@ -295,7 +295,9 @@ std::optional<PixelSurface> starsurface(uint8_t window, int64_t x0, int64_t y0, 
 
 // Whether the star is so much larger than the surface that most of its
 // lines miss it or cross it in a small part of their length: then only the
-// lines that can reach it are walked, each only where it can reach it.
+// lines that can reach it are walked, each only where it can reach it, and
+// where plotting is idempotent lines that cross it alike are drawn once. (The
+// one-bit runs, which walk the whole rim, are for the other stars.)
 bool starfarlarger(const PixelSurface& s, const StarSetup& setup) {
   return setup.rmax > 2 * static_cast<double>(s.width + s.height);
 }
