@@ -14,6 +14,7 @@
 #include "graphics/pixel_surface.h"
 #include "graphics/primitives.h"
 #include "graphics/star_raster.h"
+#include "graphics/star_reach.h"
 #include "graphics/star_runs.h"
 #include "graphics/star_sweep.h"
 #include "runtime/log.h"
@@ -39,15 +40,13 @@ constexpr size_t LineBatch = size_t{1} << 16;
 // second thread saves more than it costs.
 constexpr double ThreadedWork = 40000;
 
-// The filled angle indexes of one thread, and the rim pixel that the sweep
-// last drew a line to before them.
+// The filled angle indexes of one thread.
 struct Part {
   std::vector<IndexRange> ranges;
-  RimPoint last{-1, -1};
 };
 
 // Cuts the filled ranges into `count` parts of about equal numbers of angles.
-std::vector<Part> splitranges(const std::vector<IndexRange>& ranges, const RimWalk& walk, size_t count) {
+std::vector<Part> splitranges(const std::vector<IndexRange>& ranges, size_t count) {
   int64_t total = 0;
   for (const IndexRange& r : ranges) total += r.hi - r.lo;
   std::vector<Part> parts(count);
@@ -65,11 +64,6 @@ std::vector<Part> splitranges(const std::vector<IndexRange>& ranges, const RimWa
       done += hi - lo;
       lo = hi;
     }
-  }
-  int64_t previous = -1;  // the last filled index before the part
-  for (Part& part : parts) {
-    if (previous >= 0) part.last = walk.at(previous);
-    if (!part.ranges.empty()) previous = part.ranges.back().hi - 1;
   }
   return parts;
 }
@@ -125,30 +119,75 @@ std::optional<StarSetup> starsetup(uint8_t window, int64_t x0, int64_t y0, int64
   return g;
 }
 
-// Every rim pixel of the filled ranges, in the sweep's order, handed to `draw`
-// in batches.
+// The angle indexes a drawing walks: the filled ranges, or the parts of them
+// whose lines can reach the surface. Where plotting a pixel twice changes
+// nothing, a part whose lines all plot the same pixels on the surface may
+// stand for them by one of its lines (`merges`, the surface they plot on).
+struct Sweep {
+  const AngleSequence& angles;
+  std::vector<IndexRange> filled;
+  std::vector<IndexRange> walked;
+  const PixelSurface* merges = nullptr;
+  RimPoint centre{0, 0};
+};
+
+// Every new rim pixel of the ranges (parts of the sweep's filled ranges), in
+// the sweep's order, handed to `draw` in batches. A rim pixel is new when it
+// differs from the one at the filled index before it, walked or not. Parts
+// whose lines merge are halved until their rim pixels lie in a small box or
+// their lines cross the surface alike; then one line stands for them.
 template <typename Draw>
-void forbatches(const StarGeometry& g, const AngleSequence& angles, const std::vector<IndexRange>& ranges,
-                RimPoint last, Draw draw) {
-  RimWalk walk(g, angles);
+void forbatches(const StarGeometry& g, const Sweep& sweep, const std::vector<IndexRange>& ranges, Draw draw) {
+  RimWalk walk(g, sweep.angles);
   std::vector<RimPoint> batch;
-  for (const IndexRange& r : ranges)
-    walk.walk(r, last, [&](RimPoint p) {
-      batch.push_back(p);
-      if (batch.size() == LineBatch) {
-        draw(batch);
-        batch.clear();
+  auto add = [&](RimPoint p) {
+    batch.push_back(p);
+    if (batch.size() == LineBatch) {
+      draw(batch);
+      batch.clear();
+    }
+  };
+  int64_t walkedto = -1;  // the last index walked
+  RimPoint last{-1, -1};
+  auto walkpart = [&](IndexRange r) {
+    const int64_t before = previousfilled(sweep.filled, r.lo);
+    if (before != walkedto) last = before >= 0 ? walk.at(before) : RimPoint{-1, -1};
+    walkedto = r.hi - 1;
+    walk.walk(r, last, add);
+  };
+  constexpr double SmallBox = 8;
+  std::vector<IndexRange> pending;
+  for (const IndexRange& range : ranges) {
+    if (sweep.merges == nullptr) {
+      walkpart(range);
+      continue;
+    }
+    pending.assign(1, range);
+    while (!pending.empty()) {  // the left half first, to keep the sweep's order
+      const IndexRange r = pending.back();
+      pending.pop_back();
+      const PlaneBox box = rimbox(g, sweep.angles, r);
+      RimPoint one{0, 0};
+      if (r.hi - r.lo <= 2 || (box.right - box.left <= SmallBox && box.bottom - box.top <= SmallBox)) {
+        walkpart(r);
+      } else if (samecrossing(sweep.centre, box, sweep.merges->width, sweep.merges->height, one)) {
+        add(one);
+      } else {
+        const int64_t middle = r.lo + (r.hi - r.lo) / 2;
+        pending.push_back({middle, r.hi});
+        pending.push_back({r.lo, middle});
       }
-    });
+    }
+  }
   draw(batch);
 }
 
 // Every plot in the sweep's order, on the calling thread.
 void drawinorder(t_Window& w, const PixelSurface& s, const PlotColor& c, RimPoint centre,
-                 const StarGeometry& g, const AngleSequence& angles, const std::vector<IndexRange>& ranges) {
+                 const StarGeometry& g, const Sweep& sweep) {
   int64_t lastx = 0, lasty = 0;
   bool hit = false;
-  forbatches(g, angles, ranges, {-1, -1}, [&](const std::vector<RimPoint>& batch) {
+  forbatches(g, sweep, sweep.walked, [&](const std::vector<RimPoint>& batch) {
     hit |= drawordered(s, c, centre, batch.data(), batch.size(), lastx, lasty);
   });
   if (hit) {
@@ -157,10 +196,10 @@ void drawinorder(t_Window& w, const PixelSurface& s, const PlotColor& c, RimPoin
   }
 }
 
-void drawpart(const Part& part, const StarGeometry& g, const AngleSequence& angles, RimPoint centre,
+void drawpart(const Part& part, const StarGeometry& g, const Sweep& sweep, RimPoint centre,
               const PixelSurface& s, bool marks, PartResult& result) {
   if (marks) result.mask.clear();
-  forbatches(g, angles, part.ranges, part.last, [&](const std::vector<RimPoint>& batch) {
+  forbatches(g, sweep, part.ranges, [&](const std::vector<RimPoint>& batch) {
     if (marks) marklines(result.mask, centre, batch.data(), batch.size());
     for (size_t i = batch.size(); i-- > 0;)
       if (lastpoint(centre, batch[i], s, result.last)) {
@@ -175,7 +214,9 @@ void drawpart(const Part& part, const StarGeometry& g, const AngleSequence& angl
 // colour. Answers false, having drawn nothing, when there is no memory for
 // the masks.
 bool drawmarked(t_Window& w, const PixelSurface& s, const PlotColor& c, const StarSetup& setup,
-                const StarGeometry& g, const AngleSequence& angles, const std::vector<IndexRange>& ranges) {
+                const StarGeometry& g, const Sweep& sweep) {
+  const AngleSequence& angles = sweep.angles;
+  const std::vector<IndexRange>& ranges = sweep.walked;
   // Modes 8 and above leave 24- and 32-bit pixels as they are; only the
   // position moves.
   const bool marks = !((s.depth == 24 || s.depth == 32) && (c.mode < 0 || c.mode > 7));
@@ -184,7 +225,7 @@ bool drawmarked(t_Window& w, const PixelSurface& s, const PlotColor& c, const St
   const double work =
       setup.rmax * setup.rmax * static_cast<double>(filled) / static_cast<double>(std::max<int64_t>(angles.size(), 1));
   const size_t threads = work >= ThreadedWork && std::thread::hardware_concurrency() > 1 ? 2 : 1;
-  const std::vector<Part> parts = splitranges(ranges, RimWalk(g, angles), threads);
+  const std::vector<Part> parts = splitranges(ranges, threads);
   std::vector<PartResult> results(threads);
   std::vector<const TouchMask*> masks;
   for (PartResult& r : results) {
@@ -207,20 +248,20 @@ bool drawmarked(t_Window& w, const PixelSurface& s, const PlotColor& c, const St
     marked.emplace(2);
     try {
       helper = std::thread([&] {
-        drawpart(parts[1], g, angles, setup.centre, s, marks, results[1]);
+        drawpart(parts[1], g, sweep, setup.centre, s, marks, results[1]);
         marked->arrive_and_wait();
         writerows(1, 2);
       });
     } catch (const std::system_error&) {
     }
   }
-  drawpart(parts[0], g, angles, setup.centre, s, marks, results[0]);
+  drawpart(parts[0], g, sweep, setup.centre, s, marks, results[0]);
   if (helper.joinable()) {
     marked->arrive_and_wait();
     writerows(0, 2);
     helper.join();
   } else {
-    for (size_t t = 1; t < threads; ++t) drawpart(parts[t], g, angles, setup.centre, s, marks, results[t]);
+    for (size_t t = 1; t < threads; ++t) drawpart(parts[t], g, sweep, setup.centre, s, marks, results[t]);
     writerows(0, 1);
   }
   for (size_t t = threads; t-- > 0;)
@@ -252,6 +293,26 @@ std::optional<PixelSurface> starsurface(uint8_t window, int64_t x0, int64_t y0, 
   return s;
 }
 
+// Whether the star is so much larger than the surface that most of its
+// lines miss it or cross it in a small part of their length: then only the
+// lines that can reach it are walked, each only where it can reach it, and
+// where plotting is idempotent lines that cross it alike are drawn once. (The
+// one-bit runs, which walk the whole rim, are for the other stars.)
+bool starfarlarger(const PixelSurface& s, const StarSetup& setup) {
+  return setup.rmax > 2 * static_cast<double>(s.width + s.height);
+}
+
+// The parts of the filled ranges whose lines can plot on the surface: the
+// surface widened by how far a plotted point may stray from its line.
+std::vector<IndexRange> reachingranges(const PixelSurface& s, const StarSetup& setup, const StarGeometry& g,
+                                       const Sweep& sweep) {
+  const double stray = linestray(g);
+  const PlaneBox surface{-stray, -stray, static_cast<double>(s.width - 1) + stray,
+                         static_cast<double>(s.height - 1) + stray};
+  return wantedranges(g, sweep.angles, sweep.filled,
+                      [&](const PlaneBox& rim) { return fanmeets(setup.centre, rim, 0, surface); });
+}
+
 }  // namespace
 
 // The sweep without visiting every angle (see star_sweep.h), and the lines
@@ -279,10 +340,15 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   }
   const std::optional<PixelSurface> s = starsurface(window, x0, y0, x1, y1, segments);
   if (!s) return;
-  const std::vector<IndexRange> ranges = filledranges(angles, setup->half);
+  Sweep sweep{angles, filledranges(angles, setup->half), {}};
+  const bool large = starfarlarger(*s, *setup);
+  // Every line from a centre on the surface plots there: none is left out.
+  const bool everyline = s->contains(setup->centre.x, setup->centre.y);
+  sweep.walked = large && !everyline ? reachingranges(*s, *setup, g, sweep) : sweep.filled;
+  sweep.centre = setup->centre;
   const PlotColor c = plotcolorof(w);
-  if (starrunsallowed() && starrunsapply(*s, g)) {
-    const RunsResult runs = drawstarruns(*s, c, setup->centre, g, angles, ranges);
+  if (!large && starrunsallowed() && starrunsapply(*s, g)) {
+    const RunsResult runs = drawstarruns(*s, c, setup->centre, g, angles, sweep.filled);
     if (runs.done) {
       if (runs.hit) {
         w.PositionX = runs.last.x;
@@ -291,8 +357,12 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
       return;
     }
   }
-  if (orderfree(*s, c) && drawmarked(w, *s, c, *setup, g, angles, ranges)) return;
-  drawinorder(w, *s, c, setup->centre, g, angles, ranges);
+  if (orderfree(*s, c)) {
+    if (large) sweep.merges = &*s;
+    if (drawmarked(w, *s, c, *setup, g, sweep)) return;
+    sweep.merges = nullptr;
+  }
+  drawinorder(w, *s, c, setup->centre, g, sweep);
 }
 
 void g_DrawVelmorandineReference(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1,

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/line_walk.h"
 #include "graphics/pixel_formats.h"
 #include "graphics/pixel_surface.h"
 #include "graphics/star_sweep.h"
@@ -54,15 +55,21 @@ bool traceline(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width, in
         double x = static_cast<double>(x0) + ix;
         for (int64_t k = 1, y = y0 + sy; k < steps; ++k, y += sy, x += ix) plot(lineround(x), y);
       }
-    } else {
+    } else if (x0 >= 0 && y0 >= 0 && x0 < width && y0 < height) {
+      // From a start on the surface, each rounded coordinate moves one way
+      // only: once past the surface's edge in that direction it never comes
+      // back, and the walk ends there.
       double x = static_cast<double>(x0) + ix;
       double y = static_cast<double>(y0) + iy;
-      at(lineround(x), lineround(y));
-      for (int64_t k = 0; k < steps - 2; ++k) {
-        x += ix;
-        y += iy;
-        at(lineround(x), lineround(y));
+      for (int64_t k = 1; k < steps; ++k, x += ix, y += iy) {
+        const int64_t px = lineround(x), py = lineround(y);
+        if ((ix < 0 && px < 0) || (ix > 0 && px >= width) || (iy < 0 && py < 0) || (iy > 0 && py >= height)) break;
+        at(px, py);
       }
+    } else {
+      // Only the steps that can reach the surface are walked: a line of a
+      // star far larger than its window crosses it in a few of them.
+      linemiddleonpicture(x0, y0, x1, y1, width, height, [&](int64_t x, int64_t y) { at(x, y); });
     }
   }
   at(x1, y1);

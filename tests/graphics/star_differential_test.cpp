@@ -4,6 +4,7 @@
 // same call drawn line by line where the literal sweep would take too long.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -233,5 +234,65 @@ TEST(StarRuns, SizesAndLargeStarsMatchTheLineDrawing) {
     for (int64_t segments : {1, 36, 360})
       EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
           << "rectangle at " << left << "," << top << " segments " << segments;
+  }
+}
+
+// Stars far larger than their window, which walk only the lines that can
+// reach it, each only where it can: through the window from the centre, from
+// halfway out, across the rim at several angles, from a centre off the window
+// and from one off to the side; on one bit, on eight and on 32 bits in the
+// XOR mode, whose lines are applied one by one in order.
+TEST(StarDifferential, StarsFarLargerThanTheirWindowMatchTheLiteralSweep) {
+  const int64_t big = FullSizes ? 2048 : 1024;
+  const int64_t half = big / 2;
+  struct Place {
+    int64_t left, top;
+  };
+  const Place places[] = {{-half + 40, -half + 30},  {-half / 2, -half + 20},   {-big + 60, -half + 10},
+                          {-half - 200, -big + 50},  {-70, -40},               {-half + 8, -big + 40},
+                          {100 - half, 150 - half}};
+  struct Colouring {
+    int64_t depth, mode;
+  };
+  int cases = 0;
+  for (const Colouring& colouring : {Colouring{1, 0}, Colouring{8, 0}, Colouring{32, 7}}) {
+    vxtest::opengraphicwindow(1, colouring.depth, 96, 80);
+    t_Window& w = WindowTable[1];
+    std::mt19937_64 random(static_cast<uint64_t>(colouring.depth));
+    std::vector<uint8_t> start(static_cast<size_t>(w.MemoryEnd - w.MemoryStart + 1));
+    for (uint8_t& b : start) b = static_cast<uint8_t>(random());
+    t_Color(1, 5, 12);
+    w.DrawingMode = colouring.mode;
+    for (const Place& place : places) {
+      const int64_t r[4] = {place.left, place.top, place.left + big - 1, place.top + big - 1};
+      const int64_t segments = std::array<int64_t, 4>{36, 1, 7, 360}[static_cast<size_t>(cases) % 4];
+      EXPECT_EQ(difference(drawfrom(g_DrawVelmorandineReference, start, 1, r, segments),
+                           drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+          << "depth " << colouring.depth << " rectangle at " << place.left << "," << place.top << " segments "
+          << segments;
+      ++cases;
+    }
+  }
+  // Small windows anywhere over stars of a few hundred pixels, whose literal
+  // sweep is cheap: every edge of the window, every slope.
+  std::mt19937_64 random(20261207);
+  auto uniform = [&](int64_t lo, int64_t hi) { return std::uniform_int_distribution<int64_t>(lo, hi)(random); };
+  for (int n = 0; n < 120; ++n) {
+    const Colouring colouring = n % 3 == 0 ? Colouring{1, 0} : n % 3 == 1 ? Colouring{8, 0} : Colouring{32, 7};
+    const int64_t width = 8 * uniform(1, 5), height = uniform(8, 40);
+    vxtest::opengraphicwindow(1, colouring.depth, width, height);
+    t_Window& w = WindowTable[1];
+    std::vector<uint8_t> start(static_cast<size_t>(w.MemoryEnd - w.MemoryStart + 1));
+    for (uint8_t& b : start) b = static_cast<uint8_t>(random());
+    t_Color(1, uniform(1, 15), 0);
+    w.DrawingMode = colouring.mode;
+    const int64_t sw = uniform(256, 512), sh = uniform(0, 3) == 0 ? uniform(256, 512) : sw;
+    const int64_t left = uniform(-sw, width), top = uniform(-sh, height);
+    const int64_t r[4] = {left, top, left + sw - 1, top + sh - 1};
+    const int64_t segments = uniform(1, 360);
+    EXPECT_EQ(difference(drawfrom(g_DrawVelmorandineReference, start, 1, r, segments),
+                         drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+        << "depth " << colouring.depth << " " << width << "x" << height << " rectangle " << r[0] << "," << r[1]
+        << " " << r[2] << "," << r[3] << " segments " << segments;
   }
 }
