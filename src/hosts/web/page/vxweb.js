@@ -239,6 +239,20 @@
     }
   }
 
+  // Keys typed while nothing in the page has the keyboard (after a click on
+  // the page's background, say) go to the key window, as on a desktop.
+  document.addEventListener('keydown', (event) => {
+    if (event.target !== document.body || document.querySelector('.dialogback')) return;
+    const w = keyWindow();
+    if (w && w.canvas) keyDown(w, event);
+    else if (menuKeys(event)) event.preventDefault();
+  });
+  document.addEventListener('keyup', (event) => {
+    if (event.target !== document.body || document.querySelector('.dialogback')) return;
+    const w = keyWindow();
+    if (w && w.canvas) keyUp(w, event);
+  });
+
   document.addEventListener('mousedown', (event) => {
     if (openMenu && !openMenu.element.contains(event.target) && !menubar.contains(event.target)) closeMenu();
   });
