@@ -32,7 +32,11 @@ set(VX_WEB_LINK_OPTIONS -pthread -fexceptions
   -sALLOW_MEMORY_GROWTH=1
   -sMAXIMUM_MEMORY=2GB
   -sINITIAL_MEMORY=64MB
-  -sEXIT_RUNTIME=1)
+  -sEXIT_RUNTIME=1
+  # The page's script reads the program's memory only to copy pictures out,
+  # through views renewed when the memory grows; the slower access to
+  # growable shared memory that emscripten warns of does not matter there.
+  -Wno-pthreads-mem-growth)
 add_compile_options(${VX_WEB_COMPILE_OPTIONS})
 
 function(vx_web_usage target)

@@ -17,9 +17,10 @@ inline uint64_t mix(uint64_t h, uint64_t word) {
 // instruction, each lane takes sixteen bytes a step: both halves of the
 // product, so that every bit of either factor reaches the result. WebAssembly
 // has no such instruction (the product would be a library call per block);
-// there eight lanes take four bytes a step through a 32-bit product, rotated
-// so that the high bits reach the low ones, which the compiler turns into
-// vector instructions that take 32 bytes a step.
+// there each of eight lanes is a polynomial in its 32-bit words (the lane
+// times an odd constant plus the next word), which the compiler turns into
+// vector instructions that take 32 bytes a step. A changed word changes its
+// lane: the change times a power of an odd number is never 0 modulo 2^32.
 #if defined(__SIZEOF_INT128__) && !defined(__wasm__)
 constexpr size_t LaneBytes = 16;
 constexpr uint64_t Key = 0xE7037ED1A0B428DBull;
@@ -78,8 +79,7 @@ __attribute__((no_sanitize("thread"))) inline uint64_t loadword(const uint8_t* p
 #if defined(__SIZEOF_INT128__) && !defined(__wasm__)
       lane[l] ^= foldedproduct(lane[l] ^ loadword(p), Key ^ loadword(p + 8));
 #else
-      const uint32_t product = (lane[l] ^ loadword32(p)) * Multiplier32;
-      lane[l] ^= product << 15 | product >> 17;
+      lane[l] = lane[l] * Multiplier32 + loadword32(p);
 #endif
     }
   uint64_t h = seed;

@@ -16,7 +16,8 @@ import websockets
 
 
 class Browser:
-    def __init__(self, width=1280, height=900, downloads=None):
+    def __init__(self, width=1280, height=900, downloads=None, clipboard=True):
+        self.clipboard = clipboard
         self.profile = tempfile.mkdtemp(prefix='vxweb-chromium-')
         self.downloads = downloads
         binary = shutil.which('chromium') or '/usr/bin/chromium'
@@ -49,7 +50,7 @@ class Browser:
             await self.send('Browser.setDownloadBehavior', behavior='allow', downloadPath=self.downloads,
                             eventsEnabled=True)
         origin = re.match(r'https?://[^/]+', url)
-        if origin:
+        if origin and self.clipboard:
             await self.send('Browser.grantPermissions', origin=origin.group(0),
                             permissions=['clipboardReadWrite', 'clipboardSanitizedWrite'])
         await self.send('Page.navigate', url=url)

@@ -6,7 +6,8 @@ draws it, "Grafik kopieren" puts the same picture on the clipboard as PNG,
 "Grafik sichern …" downloads the bytes the desktop program writes, and
 answering 0 ends the program, which the page says. The number of segments
 is pasted with Ctrl+V; a graphic of 8192 pixels opens fitted beside the
-text window, whose prompt stays in sight; a click in Malbrett's picture reaches the program at
+text window, whose prompt stays in sight; a refused clipboard is told and
+the picture offered as a PNG download; a click in Malbrett's picture reaches the program at
 the picture point under the mouse, as on the desktop.
 
   web_page_session.py SITE VXTOOL WORKDIR
@@ -211,6 +212,26 @@ async def large(url):
         await browser.close()
 
 
+async def refused(url):
+    """Without the clipboard's permission "Grafik kopieren" tells the user and
+    offers the picture as a PNG download instead."""
+    browser = Browser(1920, 1200, clipboard=False)
+    try:
+        await browser.open(url)
+        await browser.waitfor(count(1, '(32-8192) ein:'), what='the first prompt')
+        await browser.type('64\n')
+        await browser.waitfor(count(1, '(1-360) ein:'), what='the prompt for the segments')
+        await browser.type('3\n')
+        await browser.waitfor(count(2, '(1-360) ein:'), what='the next prompt')
+        await browser.send('Browser.setPermission', permission={'name': 'clipboard-write'}, setting='denied')
+        await choose(browser, 'Bearbeiten', 'Grafik kopieren')
+        return await browser.waitfor("(() => { const d = document.querySelector('.dialog'); "
+                                     "return d && [...d.querySelectorAll('button')].some(b => b.textContent === 'Als PNG laden') "
+                                     "&& d.textContent; })()", what='the message of the refused clipboard')
+    finally:
+        await browser.close()
+
+
 def main():
     site, vxtool, workdir = sys.argv[1:4]
     os.makedirs(workdir, exist_ok=True)
@@ -223,6 +244,12 @@ def main():
         except TimeoutError as e:
             print(f'FAILED: a graphic of 8192 pixels opens fitted beside the text window ({e})')
             failures.append('large')
+        try:
+            said = asyncio.run(refused(server.url + 'velmorandine/'))
+            print(f'ok: a refused clipboard is told and the picture offered as PNG ({said})')
+        except TimeoutError as e:
+            print(f'FAILED: a refused clipboard is told and the picture offered as PNG ({e})')
+            failures.append('refused')
         clicked = asyncio.run(click(server.url + 'malbrett/'))
         # The toolkit reports the picture point as a program sees it, from the top left.
         if 'X = 100, Y = 60' in clicked:

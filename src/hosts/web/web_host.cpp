@@ -185,11 +185,19 @@ void WebHost::pagepasted(int slot, const std::string& text) {
 }
 
 void WebHost::pagesaveanswered(int64_t request, std::optional<std::string> name) {
-  savename_ = std::move(name);
-  answeredrequest_ = request;
+  answers_[request] = std::move(name);
 }
 
-void WebHost::pageproblemclosed(int64_t request) { answeredrequest_ = request; }
+void WebHost::pageproblemclosed(int64_t request) { answers_[request] = std::nullopt; }
+
+std::optional<std::optional<std::string>> WebHost::awaitanswer(int64_t request) {
+  serveuntil([&] { return answers_.count(request) > 0 || quitrequested(); });
+  const auto found = answers_.find(request);
+  if (found == answers_.end()) return std::nullopt;
+  std::optional<std::string> answer = std::move(found->second);
+  answers_.erase(found);
+  return answer;
+}
 
 // ---- Host interface -----------------------------------------------------------
 
@@ -240,12 +248,11 @@ std::vector<std::string> WebHost::runOpenPanel(const OpenPanelRequest&) { return
 
 std::optional<std::string> WebHost::runSavePanel(const SavePanelRequest& request) {
   const int64_t id = nextrequest_++;
-  answeredrequest_.reset();
   vxweb_page_savedialog(static_cast<int>(id), request.proposedName.c_str(), request.title.c_str(),
                         request.message.c_str());
-  serveuntil([&] { return answeredrequest_ == id || quitrequested(); });
-  if (answeredrequest_ != id || !savename_ || savename_->empty()) return std::nullopt;
-  std::string name = lastcomponent(*savename_);
+  const std::optional<std::optional<std::string>> answer = awaitanswer(id);
+  if (!answer || !*answer || (*answer)->empty()) return std::nullopt;
+  std::string name = lastcomponent(**answer);
   // As in the desktop's panel, a name without an extension gets the first
   // type offered.
   if (!request.fileTypes.empty() && name.find('.') == std::string::npos) name += "." + request.fileTypes.front();
@@ -263,9 +270,8 @@ void WebHost::showProblem(const UserProblem& problem) {
 
 void WebHost::showmessage(const std::string& title, const std::string& text, const std::string& details) {
   const int64_t id = nextrequest_++;
-  answeredrequest_.reset();
   vxweb_page_message(static_cast<int>(id), title.c_str(), text.c_str(), details.c_str());
-  serveuntil([&] { return answeredrequest_ == id || quitrequested(); });
+  awaitanswer(id);
 }
 
 void WebHost::beep() {

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -74,6 +75,9 @@ class WebHost final : public HeadlessHost {
   void offerdownload();
   std::string screentextatprompt() const;
   void showmessage(const std::string& title, const std::string& text, const std::string& details);
+  // Serves the page until the dialog `request` is answered (or the
+  // application quits); the answer, none when it quit first.
+  std::optional<std::optional<std::string>> awaitanswer(int64_t request);
 
   std::chrono::steady_clock::time_point lastwork_{};
   AboutText about_;
@@ -86,9 +90,10 @@ class WebHost final : public HeadlessHost {
   std::array<std::optional<PictureRegion>, 8> regions_{};
   std::array<bool, 8> stale_{};
   // The page's answers to what waits for the user.
+  // (Kept by request, since a dialog may open while another waits: a program
+  // thread's save panel while a message is up.)
   int64_t nextrequest_ = 1;
-  std::optional<int64_t> answeredrequest_;
-  std::optional<std::string> savename_;
+  std::map<int64_t, std::optional<std::string>> answers_;
   // A saved file waiting to be downloaded: it is offered once its size held
   // still for a tick, so that a program writing it on its own thread is done.
   struct Download {

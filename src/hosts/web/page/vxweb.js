@@ -239,6 +239,20 @@
     }
   }
 
+  // Keys typed while nothing in the page has the keyboard (after a click on
+  // the page's background, say) go to the key window, as on a desktop.
+  document.addEventListener('keydown', (event) => {
+    if (event.target !== document.body || document.querySelector('.dialogback')) return;
+    const w = keyWindow();
+    if (w && w.canvas) keyDown(w, event);
+    else if (menuKeys(event)) event.preventDefault();
+  });
+  document.addEventListener('keyup', (event) => {
+    if (event.target !== document.body || document.querySelector('.dialogback')) return;
+    const w = keyWindow();
+    if (w && w.canvas) keyUp(w, event);
+  });
+
   document.addEventListener('mousedown', (event) => {
     if (openMenu && !openMenu.element.contains(event.target) && !menubar.contains(event.target)) closeMenu();
   });
@@ -384,7 +398,15 @@
       if (w.text) { if (w.text.textContent !== d.text) w.text.textContent = d.text || ''; return; }
       w.background = d.background;
       w.viewport.style.background = d.background;
+      w.element.style.background = d.background;  // the border around the picture
       const [vx, vy, vw, vh] = d.view;
+      // The view where the toolkit put it in its window, while the window has
+      // room for it; in a window made smaller than its frame it fills the window.
+      const inner = [placed[2] - 2, placed[3] - 2 - (d.titled ? TitleBar : 0)];
+      const fits = vx + vw <= inner[0] && vy + vh <= inner[1];
+      Object.assign(w.viewport.style, fits
+        ? {flex: 'none', marginLeft: vx + 'px', marginTop: vy + 'px', width: vw + 'px', height: vh + 'px'}
+        : {flex: '1', marginLeft: '0', marginTop: '0', width: '', height: ''});
       const changed = w.picture === undefined || w.picture.width !== vw || w.picture.height !== vh;
       w.picture = {width: vw, height: vh, bottom: d.viewBottom, left: vx, top: vy, content: d.frame[3] - (d.titled ? TitleBar : 0)};
       // A picture larger than its window opens fitted; the user may go to 1:1.
