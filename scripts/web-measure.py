@@ -11,8 +11,8 @@ one run (after `scripts/web.sh --build`):
   ten drawings in one program (the code warm);
 - the star program's page: load to its first prompt (first and warm loads);
 - the size of what a browser fetches, compressed (gzip -9) as a server sends it;
-- the browser's CPU while the page waits at the prompt (every process of it,
-  over 20 s), in percent of one core."""
+- the CPU while the page waits at the prompt, over 20 s, in percent of one
+  core: the tab's own process, and the whole browser."""
 import argparse
 import asyncio
 import gzip
@@ -75,8 +75,9 @@ async def page_loads(url, rounds):
 
 
 def cputicks(pid):
-    """CPU ticks of a process and all its descendants."""
-    total = 0
+    """CPU ticks of a process and all its descendants: all of them, and those
+    of the page's own process (the renderer, which runs the page and its
+    workers), separately."""
     children = {}
     for entry in os.listdir('/proc'):
         if not entry.isdigit():
@@ -86,16 +87,20 @@ def cputicks(pid):
         except OSError:
             continue
         children.setdefault(int(fields[1]), []).append(int(entry))
+    total = tab = 0
     stack = [pid]
     while stack:
         p = stack.pop()
         try:
             fields = open(f'/proc/{p}/stat').read().rsplit(')', 1)[1].split()
-            total += int(fields[11]) + int(fields[12])
+            ticks = int(fields[11]) + int(fields[12])
+            total += ticks
+            if '--type=renderer' in open(f'/proc/{p}/cmdline').read():
+                tab += ticks
         except OSError:
             pass
         stack.extend(children.get(p, []))
-    return total
+    return total, tab
 
 
 async def idle(url, seconds=20):
@@ -107,8 +112,8 @@ async def idle(url, seconds=20):
         hz = os.sysconf('SC_CLK_TCK')
         before, start = cputicks(browser.process.pid), time.monotonic()
         await asyncio.sleep(seconds)
-        used = (cputicks(browser.process.pid) - before) / hz
-        return 100 * used / (time.monotonic() - start)
+        after, elapsed = cputicks(browser.process.pid), time.monotonic() - start
+        return [100 * (a - b) / hz / elapsed for a, b in zip(after, before)]
     finally:
         await browser.close()
 
@@ -153,7 +158,8 @@ def main():
             total[0] += raw
             total[1] += packed
         print(f'| all | {total[0]} | {total[1]} |')
-        print(f'\n# idle at the prompt: {asyncio.run(idle(server.url)):.1f} % of one core (the whole browser)')
+        whole, tab = asyncio.run(idle(server.url))
+        print(f'\n# idle at the prompt, in % of one core: the tab {tab:.1f}, the whole browser {whole:.1f}')
 
 
 if __name__ == '__main__':
