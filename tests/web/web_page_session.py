@@ -2,7 +2,8 @@
 """The star program's web page in headless Chromium, as a user meets it: the
 page loads with the keyboard in the text window, the user types a diameter
 of 512 and 36 segments, the star shows bit for bit as the native toolkit
-draws it, "Grafik kopieren" puts the same picture on the clipboard as PNG,
+draws it, "Grafik kopieren" puts the same picture on the clipboard as PNG and "Text
+kopieren" the text with LF,
 "Grafik sichern …" downloads the bytes the desktop program writes, and
 answering 0 ends the program, which the page says. The number of segments
 is pasted with Ctrl+V; a graphic of 8192 pixels opens fitted beside the
@@ -141,6 +142,19 @@ async def session(url, stars, savedgr, workdir):
             return await createImageBitmap(await item.getType('image/png'));
           return null; })().then(b => b ? %s(b) : null)""" % BITS, what='a PNG on the clipboard')
         check(copied == stars, '"Grafik kopieren" puts the native star on the clipboard as PNG')
+
+        # "Text kopieren" from the text window: its lines with LF, as the desktop gives them.
+        await choose(browser, 'Fenster', 'Fenster 0 zeigen')
+        await choose(browser, 'Bearbeiten', 'Text kopieren')
+        try:
+            text = await browser.waitfor("navigator.clipboard.readText().then(t => t.includes('Benötigte Zeit') && t)",
+                                         what='the text on the clipboard', timeout=20)
+        except TimeoutError:
+            text = await browser.evaluate("navigator.clipboard.readText().catch(e => String(e))")
+        good = '\r' not in text and '\nBitte geben Sie die Anzahl' in text
+        check(good, '"Text kopieren" puts the text window\'s lines on the clipboard with LF'
+              + ('' if good else f' (the clipboard ends: {text[-200:]!r})'))
+        await choose(browser, 'Fenster', 'Fenster 1 zeigen')
 
         await choose(browser, 'Ablage', 'Grafik sichern …')
         proposed = await browser.waitfor("(() => { const i = document.querySelector('.dialog input'); "

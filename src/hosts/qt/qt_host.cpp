@@ -14,7 +14,7 @@
 #include "events/menu_availability.h"
 #include "host/bundle.h"
 #include "host/slot_view.h"
-#include "hosts/qt/clipboard_text.h"
+#include "hosts/clipboard_text.h"
 #include "hosts/qt/compact_image.h"
 #include "hosts/qt/file_panels.h"
 #include "hosts/qt/slot_view_widget.h"

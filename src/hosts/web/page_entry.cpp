@@ -85,6 +85,12 @@ EMSCRIPTEN_KEEPALIVE void vxweb_menu(int menu, int item) {
   handover([menu, item](WebHost& host) { host.pagemenuchosen(menu, item); });
 }
 
+// A menu is opening: the page gets the items' states as they are now, not as
+// they were at the last tick.
+EMSCRIPTEN_KEEPALIVE void vxweb_menuopened() {
+  handover([](WebHost& host) { host.pagemenuopened(); });
+}
+
 EMSCRIPTEN_KEEPALIVE void vxweb_close(int window) {
   handover([window](WebHost& host) { host.pagewindowclosed(static_cast<HostWindow>(window)); });
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "hosts/clipboard_text.h"
+
 namespace vx::web {
 
 namespace {
@@ -69,7 +71,7 @@ std::string windowjson(const HeadlessHost& host, HostWindow window) {
       out += ",\"slot\":" + std::to_string(view.slot) + ",\"view\":" + topdown(view.frame, content) +
              ",\"viewBottom\":" + number(view.frame.y);
     } else if (view.textView) {
-      out += ",\"text\":" + jsonstring(view.text);
+      out += ",\"text\":" + jsonstring(withlinefeeds(view.text));
     }
   }
   return out + "}";

@@ -6,6 +6,7 @@
 #include "events/event_state.h"
 #include "events/menu_availability.h"
 #include "host/slot_view.h"
+#include "hosts/clipboard_text.h"
 #include "hosts/view_input.h"
 #include "hosts/web/page_bridge.h"
 #include "hosts/web/page_scene.h"
@@ -218,7 +219,7 @@ void WebHost::displayNow(HostView view) {
 
 void WebHost::pasteboardSetString(const std::string& text) {
   HeadlessHost::pasteboardSetString(text);
-  vxweb_page_copytext(text.c_str());
+  vxweb_page_copytext(withlinefeeds(text).c_str());
 }
 
 void WebHost::pasteboardSetImage(const HostImage& image) {

@@ -50,6 +50,7 @@ class WebHost final : public HeadlessHost {
   // What the page hands over (on the main thread).
   void pageviewchanged(int slot, PictureRegion region);
   void pagemenuchosen(int menu, int item);
+  void pagemenuopened() { sendscene(); }
   void pagewindowclosed(HostWindow window);
   void pagewindowactivated(HostWindow window);
   void pagepasted(int slot, const std::string& text);

@@ -114,12 +114,19 @@
       t.setAttribute('role', 'menuitem');
       t.addEventListener('mousedown', (event) => {
         event.preventDefault();
-        if (openMenu && openMenu.index === index) closeMenu(); else showMenu(index);
+        if (openMenu && openMenu.index === index) closeMenu(); else openMenuFresh(index);
       });
       t.addEventListener('mouseenter', () => { if (openMenu && openMenu.index !== index) showMenu(index); });
       menubar.append(t);
     });
     if (reopen !== null && reopen < menus.length) showMenu(reopen);
+  }
+
+  // Opens a menu and asks the host for the items' states as they are now; the
+  // menu is shown again if they changed.
+  function openMenuFresh(index, active = -1) {
+    showMenu(index, active);
+    Module._vxweb_menuopened();
   }
 
   function showMenu(index, active = -1) {
@@ -223,7 +230,7 @@
         index = menus.findIndex((m) => m.title.toLowerCase().startsWith(event.key.toLowerCase()));
         if (index < 0) return false;
       }
-      showMenu(index);
+      openMenuFresh(index);
       moveActive(1);
       return true;
     }

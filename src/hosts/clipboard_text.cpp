@@ -1,6 +1,6 @@
-#include "hosts/qt/clipboard_text.h"
+#include "hosts/clipboard_text.h"
 
-namespace vx::qt {
+namespace vx {
 
 std::string withlinefeeds(const std::string& text) {
   std::string out;
@@ -16,4 +16,4 @@ std::string withlinefeeds(const std::string& text) {
   return out;
 }
 
-}  // namespace vx::qt
+}  // namespace vx
