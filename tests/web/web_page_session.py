@@ -204,17 +204,22 @@ async def click(url):
         await browser.close()
 
 
+async def drawstar(browser, url, diameter, segments):
+    """Opens the star program's page and answers its two prompts, typing."""
+    await browser.open(url)
+    await browser.waitfor(count(1, '(32-8192) ein:'), what='the first prompt')
+    await browser.type(f'{diameter}\n')
+    await browser.waitfor(count(1, '(1-360) ein:'), what='the prompt for the segments')
+    await browser.type(f'{segments}\n')
+    await browser.waitfor(count(2, '(1-360) ein:'), what='the next prompt')
+
+
 async def large(url):
     """A graphic far larger than the page opens fitted beside the text window,
     whose prompt stays in sight."""
     browser = Browser(1920, 1200)
     try:
-        await browser.open(url)
-        await browser.waitfor(count(1, '(32-8192) ein:'), what='the first prompt')
-        await browser.type('8192\n')
-        await browser.waitfor(count(1, '(1-360) ein:'), what='the prompt for the segments')
-        await browser.type('1\n')
-        await browser.waitfor(count(2, '(1-360) ein:'), what='the next prompt')
+        await drawstar(browser, url, 8192, 1)
         return await browser.waitfor("""(() => {
           const box = (slot) => document.querySelector(`canvas[data-slot="${slot}"]`).closest('.window').getBoundingClientRect();
           const t = box(0), g = box(1);
@@ -231,12 +236,7 @@ async def refused(url):
     offers the picture as a PNG download instead."""
     browser = Browser(1920, 1200, clipboard=False)
     try:
-        await browser.open(url)
-        await browser.waitfor(count(1, '(32-8192) ein:'), what='the first prompt')
-        await browser.type('64\n')
-        await browser.waitfor(count(1, '(1-360) ein:'), what='the prompt for the segments')
-        await browser.type('3\n')
-        await browser.waitfor(count(2, '(1-360) ein:'), what='the next prompt')
+        await drawstar(browser, url, 64, 3)
         await browser.send('Browser.setPermission', permission={'name': 'clipboard-write'}, setting='denied')
         await choose(browser, 'Bearbeiten', 'Grafik kopieren')
         return await browser.waitfor("(() => { const d = document.querySelector('.dialog'); "
