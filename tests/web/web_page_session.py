@@ -79,7 +79,9 @@ def count(text, needle):
 
 
 async def choose(browser, menu, item):
-    """Opens a menu of the page's menu bar and chooses an item, with the mouse."""
+    """Opens a menu of the page's menu bar and chooses an item, with the mouse. The item is taken
+    once the menu shows it enabled: an opening menu is drawn from the last known states and redrawn
+    when the host answers with the states as they are now."""
     at = await browser.evaluate(f"""(() => {{
       const t = [...document.querySelectorAll('#menubar .menutitle')].find(e => e.textContent === {menu!r});
       const r = t.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }})()""")
@@ -87,7 +89,7 @@ async def choose(browser, menu, item):
     await browser.send('Input.dispatchMouseEvent', type='mouseReleased', x=at[0], y=at[1], button='left', clickCount=1)
     at = await browser.waitfor(f"""(() => {{
       const e = [...document.querySelectorAll('.menu .menuitem')].find(e => e.firstChild.textContent === {item!r});
-      if (!e) return null; const r = e.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }})()""",
+      if (!e || e.classList.contains('disabled')) return null; const r = e.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }})()""",
                                what=f'the item {item}')
     await browser.send('Input.dispatchMouseEvent', type='mouseMoved', x=at[0], y=at[1])
     await browser.send('Input.dispatchMouseEvent', type='mousePressed', x=at[0], y=at[1], button='left', clickCount=1)
@@ -145,6 +147,9 @@ async def session(url, stars, savedgr, workdir):
 
         # "Text kopieren" from the text window: its lines with LF, as the desktop gives them.
         await choose(browser, 'Fenster', 'Fenster 0 zeigen')
+        await browser.waitfor("(() => { const c = document.querySelector('canvas[data-slot=\"0\"]'); "
+                              "return c && c.closest('.window').classList.contains('key'); })()",
+                              what='the text window in front')
         await choose(browser, 'Bearbeiten', 'Text kopieren')
         try:
             text = await browser.waitfor("navigator.clipboard.readText().then(t => t.includes('Benötigte Zeit') && t)",
@@ -152,8 +157,10 @@ async def session(url, stars, savedgr, workdir):
         except TimeoutError:
             text = await browser.evaluate("navigator.clipboard.readText().catch(e => String(e))")
         good = '\r' not in text and '\nBitte geben Sie die Anzahl' in text
+        seen = '' if good else await browser.evaluate(
+            "[...document.querySelectorAll('.dialog, #status')].map(e => e.textContent).join(' | ')")
         check(good, '"Text kopieren" puts the text window\'s lines on the clipboard with LF'
-              + ('' if good else f' (the clipboard ends: {text[-200:]!r})'))
+              + ('' if good else f' (the clipboard ends: {text[-200:]!r}; the page shows: {seen!r})'))
         await choose(browser, 'Fenster', 'Fenster 1 zeigen')
 
         await choose(browser, 'Ablage', 'Grafik sichern …')
