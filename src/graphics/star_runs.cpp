@@ -115,21 +115,29 @@ void addgaps(RimPoint centre, RimPoint a, RimPoint b, int64_t first, int64_t las
   }
 }
 
-// Sets (or clears) pixels a..b of a one-bit row.
-void fillbits(uint8_t* row, int64_t a, int64_t b, bool set) {
+// Sets (or clears) pixels a..b of a one-bit row, the leftmost pixel in a
+// byte's top bit. Most runs of a star with many segments are a byte or two
+// wide, so those take no call.
+template <bool Set>
+inline void fillbits(uint8_t* row, int64_t a, int64_t b) {
   const int64_t first = a >> 3, last = b >> 3;
   const auto head = static_cast<uint8_t>(0xFF >> (a & 7));
   const auto tail = static_cast<uint8_t>(0xFF << (7 - (b & 7)));
-  auto apply = [&](uint8_t& byte, uint8_t bits) {
-    byte = set ? static_cast<uint8_t>(byte | bits) : static_cast<uint8_t>(byte & ~bits);
+  const auto apply = [](uint8_t& byte, uint8_t bits) {
+    byte = Set ? static_cast<uint8_t>(byte | bits) : static_cast<uint8_t>(byte & ~bits);
   };
   if (first == last) {
     apply(row[first], head & tail);
     return;
   }
   apply(row[first], head);
-  if (last - first > 1) std::memset(row + first + 1, set ? 0xFF : 0x00, static_cast<size_t>(last - first - 1));
+  for (int64_t i = first + 1; i < last && i < first + 4; ++i) row[i] = Set ? 0xFF : 0x00;
+  if (last - first > 4) std::memset(row + first + 4, Set ? 0xFF : 0x00, static_cast<size_t>(last - first - 4));
   apply(row[last], tail);
+}
+
+inline void fillbits(uint8_t* row, int64_t a, int64_t b, bool set) {
+  if (set) fillbits<true>(row, a, b); else fillbits<false>(row, a, b);
 }
 
 // Whether the segment from `from` to `to` passes within `margin` of the
@@ -189,67 +197,124 @@ struct Span {
 
 // g_Line(from, to), point by point in its order and unclipped, handed out a
 // band of rows at a time. The rows of its points only move away from the
-// centre row, in one direction.
+// centre row, in one direction. The points between the two ends come from
+// one of two tight loops: a steep line has one point per row (the row moves
+// by one, x is the running sum), a flat one a run of points per row, of
+// which only the two ends matter to a row's span.
 class LineWalker {
  public:
   LineWalker() = default;
   LineWalker(RimPoint from, RimPoint to) : from_(from), to_(to) {
-    steps_ = std::max(std::llabs(to.x - from.x), std::llabs(to.y - from.y));
+    const int64_t dx = to.x - from.x, dy = to.y - from.y;
+    steps_ = std::max(std::llabs(dx), std::llabs(dy));
+    steep_ = std::llabs(dy) > std::llabs(dx);  // g_Line steps x when |dx| >= |dy|
     if (steps_ >= 2) {
-      ix_ = static_cast<double>(to.x - from.x) / static_cast<double>(steps_);
-      iy_ = static_cast<double>(to.y - from.y) / static_cast<double>(steps_);
+      ix_ = static_cast<double>(dx) / static_cast<double>(steps_);
+      iy_ = static_cast<double>(dy) / static_cast<double>(steps_);
+      sum_ = steep_ ? static_cast<double>(from.x) + ix_ : static_cast<double>(from.y) + iy_;
     }
+    stepx_ = dx > 0 ? 1 : -1;
     k_ = steps_ >= 1 ? 0 : steps_;  // a line of no length plots its end only
-    way_ = to.y > from.y ? 1 : to.y < from.y ? -1 : 0;
-    settle();
+    way_ = dy > 0 ? 1 : dy < 0 ? -1 : 0;
   }
 
-  // Hands add(x, y) the points in rows top..bottom, passing over those before
-  // the band in `direction` (+1 downwards) and stopping at the first after it.
+  // Hands add(x, y) the points in rows top..bottom (at least the two ends of
+  // the line's points in each row), passing over those before the band in
+  // `direction` (+1 downwards) and stopping at the first after it.
   template <class Add>
   void walkrows(int64_t top, int64_t bottom, int direction, Add&& add) {
-    while (k_ <= steps_) {
-      if (y_ >= top && y_ <= bottom) {
-        add(x_, y_);
+    const auto inband = [&](int64_t y) { return y >= top && y <= bottom; };
+    // Points before the band are passed over only by a line that goes the
+    // pass's way; one going the other way waits for the other pass.
+    const auto waits = [&](int64_t y) { return (direction > 0 ? y >= top : y <= bottom) || way_ != direction; };
+    if (k_ == 0) {
+      if (!inband(from_.y)) {
+        if (waits(from_.y)) return;
       } else {
-        // Points before the band are passed over only by a line that goes
-        // the pass's way; one going the other way waits for the other pass.
-        const bool before = direction > 0 ? y_ < top : y_ > bottom;
-        if (!before || way_ != direction) return;
+        add(from_.x, from_.y);
       }
-      ++k_;
-      if (k_ >= 2 && k_ < steps_) {
-        sx_ += ix_;
-        sy_ += iy_;
+      k_ = 1;
+    }
+    if (k_ < steps_) {
+      if (steep_ ? !steeprows(top, bottom, direction, add) : !flatrows(top, bottom, direction, add)) return;
+    }
+    if (k_ == steps_) {
+      if (!inband(to_.y)) {
+        if (waits(to_.y)) return;
+      } else {
+        add(to_.x, to_.y);
       }
-      settle();
+      k_ = steps_ + 1;
     }
   }
 
  private:
-  // The point of index k_: the start, the running sums, or the end.
-  void settle() {
-    if (k_ == 0) {
-      x_ = from_.x;
-      y_ = from_.y;
-    } else if (k_ < steps_) {
-      if (k_ == 1) {
-        sx_ = static_cast<double>(from_.x) + ix_;
-        sy_ = static_cast<double>(from_.y) + iy_;
-      }
-      x_ = lineround(sx_);
-      y_ = lineround(sy_);
-    } else {
-      x_ = to_.x;
-      y_ = to_.y;
+  // The points between the ends of a steep line in the band; answers whether
+  // they are all done.
+  template <class Add>
+  bool steeprows(int64_t top, int64_t bottom, int direction, Add& add) {
+    const auto inband = [&](int64_t y) { return y >= top && y <= bottom; };
+    int64_t k = k_, y = major(from_.y, way_ * k);
+    if (direction > 0 ? y > bottom : y < top) return false;
+    if (way_ != direction && !inband(y)) return false;
+    // Rows before the band (a line of the pass's way) are passed over.
+    double sum = sum_;
+    for (; k < steps_ && !inband(y); y = major(from_.y, way_ * ++k)) sum += ix_;
+    for (; k < steps_ && inband(y); y = major(from_.y, way_ * ++k)) {
+      add(lineround(sum), y);
+      sum += ix_;
     }
+    k_ = k;
+    sum_ = sum;
+    return k == steps_;
+  }
+
+  // The points between the ends of a flat line in the band: per row, its
+  // first and its last point.
+  template <class Add>
+  bool flatrows(int64_t top, int64_t bottom, int direction, Add& add) {
+    int64_t k = k_;
+    double sum = sum_;
+    int64_t y = lineround(sum);
+    while (k < steps_) {
+      if (!(y >= top && y <= bottom)) {
+        if (direction > 0 ? y > bottom : y < top) break;
+        if (way_ != direction) break;
+        ++k;
+        sum += iy_;
+        y = lineround(sum);
+        continue;
+      }
+      const int64_t row = y, first = major(from_.x, stepx_ * k);
+      int64_t lastx = first;
+      do {
+        lastx = major(from_.x, stepx_ * k);
+        ++k;
+        sum += iy_;
+        y = lineround(sum);
+      } while (k < steps_ && y == row);
+      add(first, row);
+      add(lastx, row);
+    }
+    k_ = k;
+    sum_ = sum;
+    return k == steps_;
+  }
+
+  // The major coordinate of point k, start + offset: g_Line rounds even these
+  // whole-numbered sums (adding one half, cutting toward zero), which moves a
+  // negative one up by one.
+  static int64_t major(int64_t start, int64_t offset) {
+    const int64_t n = start + offset;
+    return n < 0 ? n + 1 : n;
   }
 
   RimPoint from_{0, 0}, to_{0, 0};
-  int64_t steps_ = 0, k_ = 1;
+  int64_t steps_ = 0, k_ = 1, stepx_ = 1;
+  bool steep_ = false;
   int way_ = 0;  // +1 down, -1 up, 0 along the centre row
-  double ix_ = 0, iy_ = 0, sx_ = 0, sy_ = 0;
-  int64_t x_ = 0, y_ = 0;
+  double ix_ = 0, iy_ = 0;
+  double sum_ = 0;  // the running sum of the minor coordinate at point k_
 };
 
 // A sector's share of a list of row pieces sorted by row, read from the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace vx {
 namespace {
@@ -102,6 +103,15 @@ double AngleSequence::operator[](int64_t n) const {
   return r.start + static_cast<double>(n - r.first) * r.inc;
 }
 
+double AngleSequence::at(int64_t n, size_t& run) const {
+  if (run >= runs_.size() || n < runs_[run].first || n >= runs_[run].first + runs_[run].count) {
+    auto it = std::upper_bound(runs_.begin(), runs_.end(), n, [](int64_t i, const Run& r) { return i < r.first; });
+    run = static_cast<size_t>(it - runs_.begin()) - 1;
+  }
+  const Run& r = runs_[run];
+  return r.start + static_cast<double>(n - r.first) * r.inc;
+}
+
 int64_t AngleSequence::guess(double theta) const {
   if (size_ == 0) return 0;
   auto it = std::upper_bound(runs_.begin(), runs_.end(), theta,
@@ -152,13 +162,13 @@ RimWalk::RimWalk(const StarGeometry& g, const AngleSequence& angles) : g_(g), an
 }
 
 RimPoint RimWalk::at(int64_t n) const {
-  const double a = angles_[n];
+  const double a = angles_.at(n, run_);
   return {static_cast<int64_t>(g_.cx + g_.rx * std::cos(a) + 0.5),
           static_cast<int64_t>(g_.cy + g_.ry * std::sin(a) + 0.5)};
 }
 
 double RimWalk::value(Axis axis, int64_t n) const {
-  const double a = angles_[n];
+  const double a = angles_.at(n, run_);
   return axis == Axis::X ? g_.cx + g_.rx * std::cos(a) + 0.5 : g_.cy + g_.ry * std::sin(a) + 0.5;
 }
 
@@ -196,7 +206,16 @@ void RimWalk::addzones(IndexRange r) {
   pieces(Axis::X, {Pi}, -1);
   pieces(Axis::Y, {HalfPi, ThreeHalvesPi}, +1);
 
-  std::sort(zones_.begin(), zones_.end(), [](const Zone& a, const Zone& b) { return a.lo < b.lo; });
+  // The zones come as a few lists each in order (one per monotonic piece):
+  // merged list by list rather than sorted.
+  const auto bylo = [](const Zone& a, const Zone& b) { return a.lo < b.lo; };
+  for (size_t sorted = 1, end = 1; sorted < zones_.size(); sorted = end) {
+    end = sorted + 1;
+    while (end < zones_.size() && zones_[end - 1].lo <= zones_[end].lo) ++end;
+    const auto middle = zones_.begin() + static_cast<ptrdiff_t>(sorted);
+    if (zones_[sorted - 1].lo > zones_[sorted].lo)
+      std::inplace_merge(zones_.begin(), middle, zones_.begin() + static_cast<ptrdiff_t>(end), bylo);
+  }
   size_t out = 0;
   for (const Zone& z : zones_) {
     if (out > 0 && z.lo <= zones_[out - 1].hi + 1) {

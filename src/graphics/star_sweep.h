@@ -21,6 +21,7 @@
 //   integer (by more than the rounding error of the expression) the
 //   coordinate cannot change, so only the few angles where the value may
 //   cross an integer are evaluated, with the very expression of the sweep.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,6 +39,9 @@ class AngleSequence {
   bool stalls() const { return stalls_; }
   // a_n for 0 <= n < size(), bit for bit the running sum.
   double operator[](int64_t n) const;
+  // The same, for a caller that reads nearby indexes one after another:
+  // `run` remembers where the last one was found.
+  double at(int64_t n, size_t& run) const;
   // An index near the first angle >= theta: a starting point for searches.
   int64_t guess(double theta) const;
   // The first index whose angle satisfies `reached`, a predicate that is false
@@ -105,6 +109,7 @@ class RimWalk {
   const AngleSequence& angles_;
   double epsx_, epsy_;  // bounds of the rounding error of the two values
   std::vector<Zone> zones_;
+  mutable size_t run_ = 0;  // where the last angle was found in the sequence
 };
 
 template <class Reached>
