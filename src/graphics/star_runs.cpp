@@ -8,6 +8,10 @@
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 #include "graphics/star_raster.h"
 
@@ -15,6 +19,10 @@ namespace vx {
 namespace {
 
 std::atomic<bool> runsallowed{true};
+// From this many rows on, a second thread walks half the sectors' rims and
+// fills the rows above the centre: below that the thread's start costs more
+// than it saves.
+std::atomic<int64_t> splitrows{DefaultSplitRows};
 
 // Below this every coordinate of the star, and so every running sum of its
 // lines (at most 2^25 steps, each rounded by less than 2^-53 of 2^24),
@@ -189,6 +197,7 @@ class NearLines {
 // Rows per band of the fill.
 constexpr int64_t BandRows = 32;
 
+
 // The leftmost and rightmost pixel a sector has in one row so far.
 struct Span {
   int64_t lo = std::numeric_limits<int64_t>::max();
@@ -217,6 +226,11 @@ class LineWalker {
     k_ = steps_ >= 1 ? 0 : steps_;  // a line of no length plots its end only
     way_ = dy > 0 ? 1 : dy < 0 ? -1 : 0;
   }
+
+  // Whether the line has points for the pass in `direction` beyond the
+  // centre row: lines going down (or along the centre row) belong to the
+  // downward pass, lines going up to the upward one.
+  bool goes(int direction) const { return direction > 0 ? way_ >= 0 : way_ < 0; }
 
   // Hands add(x, y) the points in rows top..bottom (at least the two ends of
   // the line's points in each row), passing over those before the band in
@@ -351,11 +365,74 @@ struct SectorParts {
     rim.turn(rimpieces, middle);
     gaps.turn(gappieces, middle);
   }
+  // Its pieces moved behind `rimpieces` rim and `gappieces` gap pieces.
+  void shift(size_t rimpieces, size_t gappieces) {
+    rim.begin += rimpieces;
+    rim.end += rimpieces;
+    gaps.begin += gappieces;
+    gaps.end += gappieces;
+  }
 };
+// The shares of a drawing that a helper thread may take, each done by the
+// thread that claims it first.
+class SharedWork {
+ public:
+  enum Share { Later, Upward };
+  enum Who { Nobody, Drawer, Helper };
+
+  bool claim(Share share, Who who) {
+    Who expected = Nobody;
+    return owner_[share].compare_exchange_strong(expected, who);
+  }
+  void finish(Share share) {
+    done_[share].store(true);
+    done_[share].notify_all();
+  }
+  void awaitdone(Share share) const { done_[share].wait(false); }
+  void setready() {
+    ready_.store(true);
+    ready_.notify_all();
+  }
+  void awaitready() const { ready_.wait(false); }
+
+  // On leaving the drawing, also by an exception: claims what is left, lets
+  // the helper go on, and waits for what it has taken.
+  class Settle {
+   public:
+    explicit Settle(SharedWork& work) : work_(work) {}
+    Settle(const Settle&) = delete;
+    Settle& operator=(const Settle&) = delete;
+    ~Settle() {
+      work_.setready();
+      for (Share share : {Later, Upward})
+        if (!work_.claim(share, Drawer) && work_.owner_[share].load() == Helper) work_.awaitdone(share);
+    }
+
+   private:
+    SharedWork& work_;
+  };
+
+ private:
+  std::atomic<Who> owner_[2] = {Nobody, Nobody};
+  std::atomic<bool> done_[2] = {false, false};
+  std::atomic<bool> ready_{false};
+};
+
+// Starts a thread for a share of the work; one that cannot be started
+// leaves the share to the caller.
+template <class Work>
+std::thread starthelper(Work&& work) {
+  try {
+    return std::thread(std::forward<Work>(work));
+  } catch (const std::system_error&) {
+    return {};
+  }
+}
 }  // namespace
 
 void allowstarruns(bool allowed) { runsallowed.store(allowed, std::memory_order_relaxed); }
 bool starrunsallowed() { return runsallowed.load(std::memory_order_relaxed); }
+void setstarsplitrows(int64_t rows) { splitrows.store(rows, std::memory_order_relaxed); }
 
 bool starrunsapply(const PixelSurface& s, const StarGeometry& g) {
   if (s.data == nullptr || s.depth != 1 || s.width <= 0 || s.height <= 0) return false;
@@ -373,65 +450,80 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   // that come near the surface are kept, to be traced at the end.
   const RimPoint finalend = walk.at(ranges.back().hi - 1);
   const bool finalinside = s.contains(finalend.x, finalend.y);
-  NearLines near;
 
   // Rows the star can reach: the rim lies within a pixel of the ellipse.
   const auto rowfirst = std::max<int64_t>(0, static_cast<int64_t>(g.cy - g.ry) - 2);
   const auto rowlast = std::min<int64_t>(s.height - 1, static_cast<int64_t>(g.cy + g.ry) + 2);
   if (rowfirst > rowlast) return result;
 
-  // Each sector's edge lines, rim pixels (as row pieces) and gaps.
+  // Each sector's edge lines, rim pixels (as row pieces) and gaps, gathered
+  // for a share of the sectors.
   std::vector<SectorParts> sectors(ranges.size());
-  std::vector<RowPiece> rim, gaps, scratch;
-  std::vector<std::pair<RimPoint, RimPoint>> diagonals;
-  bool anylength = false;  // some line goes beyond the centre
+  struct Gathered {
+    std::vector<RowPiece> rim, gaps;
+    NearLines near;
+    bool anylength = false;  // some line goes beyond the centre
+  };
   const int64_t chunk = std::max<int64_t>(angles.size() / 32, 64);
-  constexpr RimPoint none{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
-  for (size_t k = 0; k < ranges.size(); ++k) {
-    SectorParts& sector = sectors[k];
-    RimPoint last = none, first = none;
-    diagonals.clear();
-    sector.rim.begin = rim.size();
-    const auto onrim = [&](RimPoint p) {
-      if (first == none) {
-        first = p;
-      } else if (std::llabs(p.x - last.x) == 1 && std::llabs(p.y - last.y) == 1) {
-        diagonals.emplace_back(last, p);
-      }
-      if (!finalinside && segmentnear(centre, p, s.width, s.height, 2)) near.add(p);
-      if (p.y < rowfirst || p.y > rowlast) return;
-      if (rim.size() > sector.rim.begin && rim.back().y == p.y) {
-        rim.back().lo = std::min(rim.back().lo, static_cast<int32_t>(p.x));
-        rim.back().hi = std::max(rim.back().hi, static_cast<int32_t>(p.x));
-      } else {
-        rim.push_back(rowpiece(p.y, p.x, p.x));
-      }
-    };
-    // The rim walk works out where the rim pixel may change over the whole
-    // range it is given: in pieces, so that its list stays short.
-    for (int64_t lo = ranges[k].lo; lo < ranges[k].hi; lo += chunk)
-      walk.walk({lo, std::min(ranges[k].hi, lo + chunk)}, last, onrim);
-    sector.rim.end = rim.size();
-    sector.edges[0] = LineWalker(centre, first);
-    if (last != first) sector.edges[1] = LineWalker(centre, last);
-    anylength |= first != centre || last != centre;
-    sector.gaps.begin = gaps.size();
-    for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, gaps);
-    sector.gaps.end = gaps.size();
-    sortbyrow(rim, sector.rim.begin, scratch);
-    sortbyrow(gaps, sector.gaps.begin, scratch);
-  }
+  auto gather = [&](size_t from, size_t to, Gathered& out) {
+    RimWalk walk(g, angles);
+    std::vector<RowPiece>& rim = out.rim;
+    std::vector<RowPiece> scratch;
+    std::vector<std::pair<RimPoint, RimPoint>> diagonals;
+    constexpr RimPoint none{std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::min()};
+    for (size_t k = from; k < to; ++k) {
+      SectorParts& sector = sectors[k];
+      RimPoint last = none, first = none;
+      diagonals.clear();
+      sector.rim.begin = rim.size();
+      const auto onrim = [&](RimPoint p) {
+        if (first == none) {
+          first = p;
+        } else if (std::llabs(p.x - last.x) == 1 && std::llabs(p.y - last.y) == 1) {
+          diagonals.emplace_back(last, p);
+        }
+        if (!finalinside && segmentnear(centre, p, s.width, s.height, 2)) out.near.add(p);
+        if (p.y < rowfirst || p.y > rowlast) return;
+        if (rim.size() > sector.rim.begin && rim.back().y == p.y) {
+          rim.back().lo = std::min(rim.back().lo, static_cast<int32_t>(p.x));
+          rim.back().hi = std::max(rim.back().hi, static_cast<int32_t>(p.x));
+        } else {
+          rim.push_back(rowpiece(p.y, p.x, p.x));
+        }
+      };
+      // The rim walk works out where the rim pixel may change over the whole
+      // range it is given: in pieces, so that its list stays short.
+      for (int64_t lo = ranges[k].lo; lo < ranges[k].hi; lo += chunk)
+        walk.walk({lo, std::min(ranges[k].hi, lo + chunk)}, last, onrim);
+      sector.rim.end = rim.size();
+      sector.edges[0] = LineWalker(centre, first);
+      if (last != first) sector.edges[1] = LineWalker(centre, last);
+      out.anylength |= first != centre || last != centre;
+      sector.gaps.begin = out.gaps.size();
+      for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, out.gaps);
+      sector.gaps.end = out.gaps.size();
+      sortbyrow(rim, sector.rim.begin, scratch);
+      sortbyrow(out.gaps, sector.gaps.begin, scratch);
+    }
+  };
+  Gathered early, later;  // the later sectors' lists go behind the early ones
+  const std::vector<RowPiece>& rim = early.rim;
+  const std::vector<RowPiece>& gaps = early.gaps;
 
   // The picture is filled a band of rows at a time, every sector's runs in
   // the band before the next: a band stays in the cache while the sectors
-  // pass over it. Lines leave the centre row upwards or downwards and never
-  // turn back, so the rows below the centre go down from it in bands, then
-  // the rows above it up from it.
+  // pass over it.
   const bool set = c.textcolor >= 144;  // drawing colour indexes 9..15 set the bit
   const int64_t right = s.width - 1;
-  std::array<Span, BandRows> spans;
-  std::vector<RowPiece> rowgaps;
-  auto band = [&](int64_t top, int64_t bottom, int direction) {
+  // What one pass needs of its own.
+  struct Scratch {
+    std::array<Span, BandRows> spans;
+    std::vector<RowPiece> rowgaps;
+  };
+  // `centreband`: the band of the centre row, where every line has its first point.
+  auto band = [&](int64_t top, int64_t bottom, int direction, bool centreband, Scratch& scratch) {
+    auto& spans = scratch.spans;
+    auto& rowgaps = scratch.rowgaps;
     for (SectorParts& sector : sectors) {
       bool any = false;
       auto add = [&](int64_t x, int64_t y) {
@@ -440,7 +532,8 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
         span.hi = std::max(span.hi, x);
         any = true;
       };
-      for (LineWalker& edge : sector.edges) edge.walkrows(top, bottom, direction, add);
+      for (LineWalker& edge : sector.edges)
+        if (centreband || edge.goes(direction)) edge.walkrows(top, bottom, direction, add);
       sector.rim.each(rim, top, bottom, direction, [&](const RowPiece& piece) {
         add(piece.lo, piece.y);
         add(piece.hi, piece.y);
@@ -459,6 +552,10 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
           b = std::min(b, right);
           if (a <= b) fillbits(row, a, b, set);
         };
+        if (sector.gaps.begin == sector.gaps.end) {
+          fill(lo, hi);
+          continue;
+        }
         // The row's gaps, from left to right (the upward pass reads them
         // backwards).
         rowgaps.clear();
@@ -472,11 +569,61 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       }
     }
   };
+  // Lines leave the centre row upwards or downwards and never turn back, so
+  // the rows below the centre go down from it in bands, then the rows above
+  // it up from it. Once the centre row's band is done, the two passes share
+  // nothing but the picture, and each writes rows of its own: a large star
+  // gives the upward pass to a second thread.
   const int64_t middle = std::clamp(centre.y, rowfirst, rowlast + 1);
-  for (int64_t top = middle; top <= rowlast; top += BandRows) band(top, std::min(rowlast, top + BandRows - 1), +1);
+  Scratch downward, upward;
+  auto uppass = [&] {
+    for (int64_t bottom = middle - 1; bottom >= rowfirst; bottom -= BandRows)
+      band(std::max(rowfirst, bottom - BandRows + 1), bottom, -1, false, upward);
+  };
+
+  // A large star with more than one sector shares the work with one helper
+  // thread: the rim walk of the later half of the sectors and, once the
+  // lists are joined and the centre row's band is done, the rows above the
+  // centre. Whichever thread claims a share first does it, so a helper the
+  // system is slow to run (on a busy machine) costs no more than its start.
+  const size_t half = sectors.size() / 2;
+  const auto shares = std::make_shared<SharedWork>();
+  bool helped = false;
+  if (half > 0 && rowlast - rowfirst + 1 >= splitrows.load(std::memory_order_relaxed) &&
+      std::thread::hardware_concurrency() > 1) {
+    std::thread helper = starthelper([shares, &gather, &uppass, &later, half, count = sectors.size()] {
+      if (shares->claim(SharedWork::Later, SharedWork::Helper)) {
+        gather(half, count, later);
+        shares->finish(SharedWork::Later);
+      }
+      shares->awaitready();
+      if (shares->claim(SharedWork::Upward, SharedWork::Helper)) {
+        uppass();
+        shares->finish(SharedWork::Upward);
+      }
+    });
+    helped = helper.joinable();
+    if (helped) helper.detach();  // it touches nothing here once both shares are settled
+  }
+  // Whatever happens here, the helper is done with this drawing's data
+  // before it goes away.
+  const SharedWork::Settle settle(*shares);
+  gather(0, helped ? half : sectors.size(), early);
+  if (helped) {
+    if (shares->claim(SharedWork::Later, SharedWork::Drawer)) gather(half, sectors.size(), later);
+    else shares->awaitdone(SharedWork::Later);
+    for (size_t k = half; k < sectors.size(); ++k) sectors[k].shift(early.rim.size(), early.gaps.size());
+    early.rim.insert(early.rim.end(), later.rim.begin(), later.rim.end());
+    early.gaps.insert(early.gaps.end(), later.gaps.begin(), later.gaps.end());
+  }
+  const bool anylength = early.anylength || later.anylength;
+  int64_t top = middle;
+  if (top <= rowlast) band(top, std::min(rowlast, top + BandRows - 1), +1, true, downward);
   for (SectorParts& sector : sectors) sector.turn(rim, gaps, middle);
-  for (int64_t bottom = middle - 1; bottom >= rowfirst; bottom -= BandRows)
-    band(std::max(rowfirst, bottom - BandRows + 1), bottom, -1);
+  shares->setready();
+  for (top += BandRows; top <= rowlast; top += BandRows) band(top, std::min(rowlast, top + BandRows - 1), +1, false, downward);
+  if (!helped || shares->claim(SharedWork::Upward, SharedWork::Drawer)) uppass();
+  else shares->awaitdone(SharedWork::Upward);
 
   // Every line of some length plots g_Line's rounding of the centre first,
   // which is the centre itself unless a coordinate is negative. The runs
@@ -490,14 +637,17 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
     result.last = finalend;
     return result;
   }
-  const int found = near.latest([&](RimPoint end) {
+  const auto traced = [&](RimPoint end) {
     bool any = false;
     traceline(centre.x, centre.y, end.x, end.y, s.width, s.height, [&](int64_t x, int64_t y) {
       result.last = {x, y};
       any = true;
     });
     return any;
-  });
+  };
+  // The later sectors' lines come last in the sweep.
+  int found = later.near.latest(traced);
+  if (found == 0) found = early.near.latest(traced);
   result.hit = found == 1;
   result.done = found >= 0;
   return result;

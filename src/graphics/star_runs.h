@@ -45,4 +45,10 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
 void allowstarruns(bool allowed);
 bool starrunsallowed();
 
+// For the tests: from how many rows on a drawing by runs shares its work
+// with a second thread (DefaultSplitRows unless told otherwise), so that the
+// shared drawing can be compared on small stars too.
+constexpr int64_t DefaultSplitRows = 2048;
+void setstarsplitrows(int64_t rows);
+
 }  // namespace vx

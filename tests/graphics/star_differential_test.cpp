@@ -215,26 +215,32 @@ TEST(StarRuns, EverySegmentCountMatchesTheLiteralSweep) {
 // far larger than their window seen through it from several places, drawn
 // by runs and line by line.
 TEST(StarRuns, SizesAndLargeStarsMatchTheLineDrawing) {
-  const int64_t limit = FullSizes ? 8192 : 1200;
-  for (int64_t d : {32, 33, 47, 128, 129, 250, 257, 511, 1000, 1024, 2047, 4096, 4099, 8192}) {
-    if (d > limit) continue;
-    const std::vector<uint8_t> start = clearedstarwindow(d);
-    const int64_t r[4] = {0, 0, d - 1, d - 1};
-    for (int64_t segments : {1, 7, 36, 360})
-      EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
-          << "D " << d << " segments " << segments;
+  // Once as drawn, once with every star shared between two threads (half the
+  // sectors' rims each, the rows above and below the centre apart).
+  for (const int64_t split : {DefaultSplitRows, int64_t{16}}) {
+    setstarsplitrows(split);
+    const int64_t limit = FullSizes ? 8192 : 1200;
+    for (int64_t d : {32, 33, 47, 128, 129, 250, 257, 511, 1000, 1024, 2047, 4096, 4099, 8192}) {
+      if (d > limit || (split != DefaultSplitRows && d > 1024)) continue;
+      const std::vector<uint8_t> start = clearedstarwindow(d);
+      const int64_t r[4] = {0, 0, d - 1, d - 1};
+      for (int64_t segments : {1, 2, 7, 36, 360})
+        EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+            << "D " << d << " segments " << segments << " split from " << split << " rows";
+    }
+    // A 96 x 80 window over a star of 4096 (or 1024) pixels: its centre, its
+    // rim, a point between, and the centre off the window to the upper left.
+    const int64_t big = FullSizes ? 4096 : 1024;
+    const std::vector<uint8_t> start = clearedstarwindow(96);
+    for (const auto& [left, top] : {std::pair<int64_t, int64_t>{-big / 2 + 40, -big / 2 + 30}, {-big + 60, -big / 2},
+                                    {-big / 3, -big / 4}, {-big / 2 - 70, -big / 2 - 3}, {5, -big / 2 + 40}}) {
+      const int64_t r[4] = {left, top, left + big - 1, top + big - 1};
+      for (int64_t segments : {1, 36, 360})
+        EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+            << "rectangle at " << left << "," << top << " segments " << segments << " split from " << split << " rows";
+    }
   }
-  // A 96 x 80 window over a star of 4096 (or 1024) pixels: its centre, its
-  // rim, a point between, and the centre off the window to the upper left.
-  const int64_t big = FullSizes ? 4096 : 1024;
-  const std::vector<uint8_t> start = clearedstarwindow(96);
-  for (const auto& [left, top] : {std::pair<int64_t, int64_t>{-big / 2 + 40, -big / 2 + 30}, {-big + 60, -big / 2},
-                                  {-big / 3, -big / 4}, {-big / 2 - 70, -big / 2 - 3}, {5, -big / 2 + 40}}) {
-    const int64_t r[4] = {left, top, left + big - 1, top + big - 1};
-    for (int64_t segments : {1, 36, 360})
-      EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
-          << "rectangle at " << left << "," << top << " segments " << segments;
-  }
+  setstarsplitrows(DefaultSplitRows);
 }
 
 // Stars far larger than their window, which walk only the lines that can
