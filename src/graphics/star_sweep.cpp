@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace vx {
 namespace {
@@ -103,21 +104,27 @@ double AngleSequence::operator[](int64_t n) const {
   return r.start + static_cast<double>(n - r.first) * r.inc;
 }
 
-double AngleSequence::at(int64_t n, size_t& run) const {
-  if (run >= runs_.size() || n < runs_[run].first || n >= runs_[run].first + runs_[run].count) {
-    auto it = std::upper_bound(runs_.begin(), runs_.end(), n, [](int64_t i, const Run& r) { return i < r.first; });
-    run = static_cast<size_t>(it - runs_.begin()) - 1;
-  }
-  const Run& r = runs_[run];
-  return r.start + static_cast<double>(n - r.first) * r.inc;
+void AngleSequence::findrun(int64_t n, size_t& run) const {
+  auto it = std::upper_bound(runs_.begin(), runs_.end(), n, [](int64_t i, const Run& r) { return i < r.first; });
+  run = static_cast<size_t>(it - runs_.begin()) - 1;
 }
 
 int64_t AngleSequence::guess(double theta) const {
+  size_t run = runs_.size();
+  return guess(theta, run);
+}
+
+int64_t AngleSequence::guess(double theta, size_t& run) const {
   if (size_ == 0) return 0;
-  auto it = std::upper_bound(runs_.begin(), runs_.end(), theta,
-                             [](double t, const Run& r) { return t < r.start; });
-  if (it == runs_.begin()) return 0;
-  const Run& r = *(it - 1);
+  const bool within = run < runs_.size() && runs_[run].start <= theta &&
+                      (run + 1 == runs_.size() || theta < runs_[run + 1].start);
+  if (!within) {
+    auto it = std::upper_bound(runs_.begin(), runs_.end(), theta,
+                               [](double t, const Run& r) { return t < r.start; });
+    if (it == runs_.begin()) return 0;
+    run = static_cast<size_t>(it - runs_.begin()) - 1;
+  }
+  const Run& r = runs_[run];
   const int64_t j = r.inc > 0 ? std::min(stepsto(r.start, r.inc, theta), r.count) : 0;
   return std::min(r.first + j, size_ - 1);
 }
@@ -151,6 +158,18 @@ constexpr double TwoPi = 6.283185307179586;
 // Below this many angles a range is simply evaluated angle by angle.
 constexpr int64_t ShortRange = 8;
 
+// Sorts a list made of a few runs each already in order, by merging them.
+template <class T, class Less>
+void mergeruns(std::vector<T>& list, Less less) {
+  for (size_t sorted = 1, end = 1; sorted < list.size(); sorted = end) {
+    end = sorted + 1;
+    while (end < list.size() && !less(list[end], list[end - 1])) ++end;
+    if (less(list[sorted], list[sorted - 1]))
+      std::inplace_merge(list.begin(), list.begin() + static_cast<ptrdiff_t>(sorted),
+                         list.begin() + static_cast<ptrdiff_t>(end), less);
+  }
+}
+
 }  // namespace
 
 RimWalk::RimWalk(const StarGeometry& g, const AngleSequence& angles) : g_(g), angles_(angles) {
@@ -176,8 +195,51 @@ int64_t RimWalk::firstat(double extreme) const {
   return angles_.first(extreme, [&](double a) { return a >= extreme; });
 }
 
+// Where the value is steep enough at its crossing of b, the angles on either
+// side of theta lie so far from it that the sweep's rounding cannot put
+// their values on the wrong side of b: the coordinate then changes at the
+// first index past theta, to the whole number the value moves into, without
+// evaluating anything. Answers false, having added nothing, when that is not
+// certain (near a turn, or an angle too close to theta); the crossing is then
+// searched by evaluating. `c` is the cosine (sine) of theta for x (y).
+bool RimWalk::addchange(Axis axis, int64_t lo, int64_t hi, int direction, double b, double theta, double c) {
+  const double radius = axis == Axis::X ? g_.rx : g_.ry;
+  const double eps = axis == Axis::X ? epsx_ : epsy_;
+  // The value moves at radius x |sin| (|cos|) per unit of angle near theta,
+  // bent by at most radius x d^2 / 2 at a distance d. Theta itself is off by
+  // less than radius x 2^-48 in value (the rounding of c, the arc function).
+  const double slope = radius * std::sqrt(std::max(0.0, 1 - c * c));
+  if (!(slope > 0)) return false;
+  const double needed = 4 * eps + radius * 0x1p-47;
+  const auto clear = [&](double a) {
+    const double d = std::fabs(a - theta);
+    return slope * d - radius * d * d / 2 > needed;
+  };
+  // g: the first index of the piece whose angle lies past theta; a its angle,
+  // before the angle of the index before it.
+  constexpr double far = std::numeric_limits<double>::infinity();
+  int64_t g = std::clamp(angles_.guess(theta, run_), lo, hi);
+  double a = g < hi ? angles_.at(g, run_) : far, before = g > lo ? angles_.at(g - 1, run_) : -far;
+  while (g > lo && before > theta) {
+    --g;
+    a = before;
+    before = g > lo ? angles_.at(g - 1, run_) : -far;
+  }
+  while (g < hi && a <= theta) {
+    ++g;
+    before = a;
+    a = g < hi ? angles_.at(g, run_) : far;
+  }
+  if (g == lo) return clear(a);        // crossed before the piece: its first index is evaluated
+  if (g == hi) return clear(before);   // crossed after it
+  if (!clear(before) || !clear(a)) return false;
+  changes_.push_back({g, static_cast<int64_t>(b + 0.5 * direction), axis == Axis::Y});
+  return true;
+}
+
 void RimWalk::addzones(IndexRange r) {
   zones_.clear();
+  changes_.clear();
   if (r.hi - r.lo <= ShortRange) {
     zones_.push_back({r.lo, r.hi - 1});
     return;
@@ -206,16 +268,10 @@ void RimWalk::addzones(IndexRange r) {
   pieces(Axis::X, {Pi}, -1);
   pieces(Axis::Y, {HalfPi, ThreeHalvesPi}, +1);
 
-  // The zones come as a few lists each in order (one per monotonic piece):
-  // merged list by list rather than sorted.
-  const auto bylo = [](const Zone& a, const Zone& b) { return a.lo < b.lo; };
-  for (size_t sorted = 1, end = 1; sorted < zones_.size(); sorted = end) {
-    end = sorted + 1;
-    while (end < zones_.size() && zones_[end - 1].lo <= zones_[end].lo) ++end;
-    const auto middle = zones_.begin() + static_cast<ptrdiff_t>(sorted);
-    if (zones_[sorted - 1].lo > zones_[sorted].lo)
-      std::inplace_merge(zones_.begin(), middle, zones_.begin() + static_cast<ptrdiff_t>(end), bylo);
-  }
+  // The zones and the changes come as a few lists each in order (one per
+  // monotonic piece): merged list by list rather than sorted.
+  mergeruns(zones_, [](const Zone& a, const Zone& b) { return a.lo < b.lo; });
+  mergeruns(changes_, [](const Change& a, const Change& b) { return a.n < b.n; });
   size_t out = 0;
   for (const Zone& z : zones_) {
     if (out > 0 && z.lo <= zones_[out - 1].hi + 1) {
@@ -253,6 +309,7 @@ void RimWalk::addpiece(Axis axis, int64_t lo, int64_t hi, int direction, int qua
     } else {
       theta = quarter == 0 ? std::asin(c) : quarter == 1 ? Pi - std::asin(c) : TwoPi + std::asin(c);
     }
+    if (addchange(axis, lo, hi, direction, b, theta, c)) continue;
     const int64_t guess = std::clamp(angles_.guess(theta), lo, hi - 1);
     auto before = [&](int64_t n) {
       const double v = value(axis, n);

@@ -41,9 +41,15 @@ class AngleSequence {
   double operator[](int64_t n) const;
   // The same, for a caller that reads nearby indexes one after another:
   // `run` remembers where the last one was found.
-  double at(int64_t n, size_t& run) const;
+  double at(int64_t n, size_t& run) const {
+    if (run >= runs_.size() || n < runs_[run].first || n >= runs_[run].first + runs_[run].count) findrun(n, run);
+    const Run& r = runs_[run];
+    return r.start + static_cast<double>(n - r.first) * r.inc;
+  }
   // An index near the first angle >= theta: a starting point for searches.
   int64_t guess(double theta) const;
+  // The same, `run` remembering the arithmetic run theta was last found in.
+  int64_t guess(double theta, size_t& run) const;
   // The first index whose angle satisfies `reached`, a predicate that is false
   // and then true along the sweep; size() when none does.
   template <class Reached>
@@ -56,6 +62,8 @@ class AngleSequence {
     double start;   // its first angle
     double inc;     // the exact increment within the run
   };
+  void findrun(int64_t n, size_t& run) const;
+
   std::vector<Run> runs_;
   int64_t size_ = 0;
   bool stalls_ = false;
@@ -99,6 +107,12 @@ class RimWalk {
   struct Zone {
     int64_t lo, hi;  // inclusive
   };
+  // A rim coordinate that certainly changes at angle index n, to `to`.
+  struct Change {
+    int64_t n;
+    int64_t to;
+    bool y;
+  };
   enum class Axis { X, Y };
   double value(Axis axis, int64_t n) const;
   void addpiece(Axis axis, int64_t lo, int64_t hi, int direction, int quarter);
@@ -108,8 +122,11 @@ class RimWalk {
   StarGeometry g_;
   const AngleSequence& angles_;
   double epsx_, epsy_;  // bounds of the rounding error of the two values
-  std::vector<Zone> zones_;
-  mutable size_t run_ = 0;  // where the last angle was found in the sequence
+  bool addchange(Axis axis, int64_t lo, int64_t hi, int direction, double b, double theta, double c);
+
+  std::vector<Zone> zones_;      // indexes evaluated with the sweep's expression
+  std::vector<Change> changes_;  // changes certain without evaluating
+  mutable size_t run_ = 0;       // where the last angle was found in the sequence
 };
 
 template <class Reached>
@@ -146,13 +163,30 @@ int64_t AngleSequence::first(double near, Reached reached) const {
 template <class Out>
 void RimWalk::walk(IndexRange r, RimPoint& last, Out&& out) {
   addzones(r);
-  for (const Zone& z : zones_)
-    for (int64_t n = z.lo; n <= z.hi; ++n) {
-      const RimPoint p = at(n);
-      if (p == last) continue;
-      out(p);
-      last = p;
+  // The zones and the changes in index order; the range's first index is
+  // always evaluated, so the rim pixel is known from there on. A zone's
+  // evaluation stands for any change inside it.
+  RimPoint p = last;
+  const auto emit = [&] {
+    if (p == last) return;
+    out(p);
+    last = p;
+  };
+  size_t zone = 0, change = 0;
+  while (zone < zones_.size() || change < changes_.size()) {
+    if (change == changes_.size() || (zone < zones_.size() && zones_[zone].lo <= changes_[change].n)) {
+      const Zone& z = zones_[zone++];
+      for (int64_t n = z.lo; n <= z.hi; ++n) {
+        p = at(n);
+        emit();
+      }
+      while (change < changes_.size() && changes_[change].n <= z.hi) ++change;
+      continue;
     }
+    const int64_t n = changes_[change].n;
+    for (; change < changes_.size() && changes_[change].n == n; ++change) (changes_[change].y ? p.y : p.x) = changes_[change].to;
+    emit();
+  }
 }
 
 }  // namespace vx

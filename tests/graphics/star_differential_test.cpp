@@ -4,10 +4,13 @@
 // same call drawn line by line where the literal sweep would take too long.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "graphic_window.h"
 #include "graphics/star_raster.h"
@@ -117,6 +120,38 @@ TEST(StarSweep, AnglesAndSectorsMatchTheRunningSum) {
   const double last = stuck[stuck.size() - 1];
   EXPECT_EQ(stuck[stuck.size() - 2] + 1e-17, last);
   EXPECT_EQ(last + 1e-17, last);
+}
+
+// The rim walk hands out the rim pixels the sweep visits, each change once
+// and in order: on circles and ellipses, centred on a pixel or between
+// pixels, near the origin (negative coordinates too) and far from it, walked
+// in pieces of several lengths.
+TEST(StarSweep, RimWalkGivesTheSweepsRimPixelsInOrder) {
+  const StarGeometry shapes[] = {{100, 100, 99.5, 99.5}, {64.5, 40, 63, 30.5},   {-20, 7.5, 150, 150},
+                                 {0, 0, 16.5, 16.5},     {3, 250.5, 40, 255},    {1e6 + 0.5, 3e5, 211, 97}};
+  for (const StarGeometry& g : shapes) {
+    const double rmax = std::max(g.rx, g.ry);
+    const AngleSequence angles(0.5 / (rmax * rmax), 6.283185307179586);
+    std::vector<RimPoint> swept;
+    for (int64_t n = 0; n < angles.size(); ++n) {
+      const double a = angles[n];
+      const RimPoint p{static_cast<int64_t>(g.cx + g.rx * std::cos(a) + 0.5),
+                       static_cast<int64_t>(g.cy + g.ry * std::sin(a) + 0.5)};
+      if (swept.empty() || swept.back() != p) swept.push_back(p);
+    }
+    for (const int64_t piece : {int64_t{5}, int64_t{977}, angles.size()}) {
+      RimWalk walk(g, angles);
+      std::vector<RimPoint> walked;
+      RimPoint last{std::numeric_limits<int64_t>::min(), 0};
+      for (int64_t lo = 0; lo < angles.size(); lo += piece)
+        walk.walk({lo, std::min(angles.size(), lo + piece)}, last, [&](RimPoint p) { walked.push_back(p); });
+      const auto [mine, theirs] = std::mismatch(walked.begin(), walked.end(), swept.begin(), swept.end());
+      EXPECT_TRUE(mine == walked.end() && theirs == swept.end())
+          << "centre " << g.cx << "," << g.cy << " radii " << g.rx << "," << g.ry << " in pieces of " << piece
+          << ": " << walked.size() << " rim pixels against " << swept.size() << ", the first difference after "
+          << (mine - walked.begin());
+    }
+  }
 }
 
 TEST(StarDifferential, RandomCasesMatchTheLiteralSweep) {
