@@ -127,7 +127,7 @@ void addgaps(RimPoint centre, RimPoint a, RimPoint b, int64_t first, int64_t las
 // byte's top bit. Most runs of a star with many segments are a byte or two
 // wide, so those take no call.
 template <bool Set>
-inline void fillbits(uint8_t* row, int64_t a, int64_t b) {
+[[gnu::always_inline]] inline void fillbits(uint8_t* row, int64_t a, int64_t b) {
   const int64_t first = a >> 3, last = b >> 3;
   const auto head = static_cast<uint8_t>(0xFF >> (a & 7));
   const auto tail = static_cast<uint8_t>(0xFF << (7 - (b & 7)));
@@ -144,8 +144,15 @@ inline void fillbits(uint8_t* row, int64_t a, int64_t b) {
   apply(row[last], tail);
 }
 
-inline void fillbits(uint8_t* row, int64_t a, int64_t b, bool set) {
+[[gnu::always_inline]] inline void fillbits(uint8_t* row, int64_t a, int64_t b, bool set) {
   if (set) fillbits<true>(row, a, b); else fillbits<false>(row, a, b);
+}
+
+// The same for the part of a..b within 0..right.
+[[gnu::always_inline]] inline void fillclipped(uint8_t* row, int64_t a, int64_t b, int64_t right, bool set) {
+  a = std::max<int64_t>(a, 0);
+  b = std::min(b, right);
+  if (a <= b) fillbits(row, a, b, set);
 }
 
 // Whether the segment from `from` to `to` passes within `margin` of the
@@ -547,11 +554,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
         const int64_t hi = span.hi;
         span = Span{};
         uint8_t* row = s.row(y);
-        auto fill = [&](int64_t a, int64_t b) {
-          a = std::max<int64_t>(a, 0);
-          b = std::min(b, right);
-          if (a <= b) fillbits(row, a, b, set);
-        };
+        const auto fill = [&](int64_t a, int64_t b) { fillclipped(row, a, b, right, set); };
         if (sector.gaps.begin == sector.gaps.end) {
           fill(lo, hi);
           continue;
