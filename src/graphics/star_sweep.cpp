@@ -59,7 +59,7 @@ AngleSequence::AngleSequence(double step, double end) {
   bool settled = false;
   while (a < end) {
     if (!settled) {
-      runs_.push_back({n, 1, a, 0.0});
+      runs_.push_back({n, 1, a, 0.0, 0.0});
       ++n;
       const double b = a + step;
       if (b == a) {
@@ -72,7 +72,7 @@ AngleSequence::AngleSequence(double step, double end) {
     }
     const double inc = (a + step) - a;  // exact: both are multiples of a's ulp
     if (inc == 0) {
-      runs_.push_back({n, 1, a, 0.0});
+      runs_.push_back({n, 1, a, 0.0, 0.0});
       ++n;
       stalls_ = true;
       break;
@@ -85,11 +85,11 @@ AngleSequence::AngleSequence(double step, double end) {
     const int64_t below = firstof(k, stepsto(a, inc, end),
                                   [&](int64_t j) { return a + static_cast<double>(j) * inc >= end; });
     if (below <= k) {
-      runs_.push_back({n, below, a, inc});
+      runs_.push_back({n, below, a, inc, 1 / inc});
       n += below;
       break;
     }
-    runs_.push_back({n, k + 1, a, inc});
+    runs_.push_back({n, k + 1, a, inc, 1 / inc});
     n += k + 1;
     a = (a + static_cast<double>(k) * inc) + step;
     settled = false;
@@ -125,7 +125,9 @@ int64_t AngleSequence::guess(double theta, size_t& run) const {
     run = static_cast<size_t>(it - runs_.begin()) - 1;
   }
   const Run& r = runs_[run];
-  const int64_t j = r.inc > 0 ? std::min(stepsto(r.start, r.inc, theta), r.count) : 0;
+  // Multiplying by the reciprocal instead of dividing: a guess need not be exact.
+  const double steps = std::ceil((theta - r.start) * r.perinc);
+  const int64_t j = steps > 0 ? std::min(steps < 9.0e15 ? static_cast<int64_t>(steps) : r.count, r.count) : 0;
   return std::min(r.first + j, size_ - 1);
 }
 

@@ -61,6 +61,7 @@ class AngleSequence {
     int64_t count;
     double start;   // its first angle
     double inc;     // the exact increment within the run
+    double perinc;  // 1 / inc (0 for a run of one angle), for guesses
   };
   void findrun(int64_t n, size_t& run) const;
 
