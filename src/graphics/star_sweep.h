@@ -123,6 +123,7 @@ class RimWalk {
   StarGeometry g_;
   const AngleSequence& angles_;
   double epsx_, epsy_;  // bounds of the rounding error of the two values
+  void addcrossing(Axis axis, int64_t lo, int64_t hi, int direction, double b, double theta, double c);
   bool addchange(Axis axis, int64_t lo, int64_t hi, int direction, double b, double theta, double c);
 
   std::vector<Zone> zones_;      // indexes evaluated with the sweep's expression
