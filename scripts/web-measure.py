@@ -134,6 +134,9 @@ def main():
     parser.add_argument('--vxtool', default=VXTOOL, help='the native vxtool (default: web.sh\'s own)')
     args = parser.parse_args()
     VXTOOL = args.vxtool
+    if not os.access(VXTOOL, os.X_OK):
+        sys.exit(f'web-measure.py: no native vxtool at {VXTOOL}: build the pages with scripts/web.sh --build, '
+                 'which builds it too, or name one with --vxtool')
     with SiteServer(SITE) as server:
         print(f'# star: first drawing (best of {args.rounds} fresh runs) and best of {REPEAT} in one run, '
               'interleaved')
