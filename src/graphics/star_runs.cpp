@@ -402,17 +402,21 @@ class SharedWork {
   }
   void awaitready() const { ready_.wait(false); }
 
-  // On leaving the drawing, also by an exception: claims what is left, lets
-  // the helper go on, and waits for what it has taken.
+  // On leaving the drawing, also by an exception: claims what is left
+  // before letting the helper go on (after an exception the lists may be
+  // half made, and no share may start on them), then waits for what the
+  // helper has taken.
   class Settle {
    public:
     explicit Settle(SharedWork& work) : work_(work) {}
     Settle(const Settle&) = delete;
     Settle& operator=(const Settle&) = delete;
     ~Settle() {
+      work_.claim(Later, Drawer);
+      work_.claim(Upward, Drawer);
       work_.setready();
       for (Share share : {Later, Upward})
-        if (!work_.claim(share, Drawer) && work_.owner_[share].load() == Helper) work_.awaitdone(share);
+        if (work_.owner_[share].load() == Helper) work_.awaitdone(share);
     }
 
    private:
