@@ -64,8 +64,9 @@ text_cpu=$(idlecpu)
 
 answer "$diameter"
 eventually grep -q "t_InitWindow: GraphicWindow #1 End." "$log"
-# Control + keypad 8 routes the text window's printing to standard output
-# as well, where the printed time of the drawing can be read.
+# Control + keypad 8 routes the text window's printing to standard output,
+# where the printed time of the drawing can be read; Control + keypad 9
+# routes it back once the time is there.
 xdotool windowfocus --sync "$text"
 xdotool key ctrl+KP_8
 answer 36
@@ -74,7 +75,10 @@ eventually graphicwindow
 graphic=$(graphicwindow)
 sleep 1
 drawn_memory=$(memory)
+eventually grep -q "Benötigte Zeit" "$log"
 drawn_time=$(grep -o "Benötigte Zeit = *[0-9]* ms" "$log" | head -n1 | sed "s/.*= *//" || true)
+xdotool windowfocus --sync "$text"
+xdotool key ctrl+KP_9
 graphic_cpu=$(idlecpu)
 
 xdotool windowfocus --sync "$graphic"
