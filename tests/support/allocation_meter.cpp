@@ -51,6 +51,19 @@ size_t peakallocation() { return static_cast<size_t>(peak.load() - baseline.load
 
 void* operator new(size_t size) { return allocate(size); }
 void* operator new[](size_t size) { return allocate(size); }
+// The standard library asks for some buffers without exceptions (a merge's
+// temporary buffer): they must come from here too, or their sized delete
+// would hand this file memory it did not give.
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return allocate(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { release(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { release(p); }
 void operator delete(void* p) noexcept { release(p); }
 void operator delete[](void* p) noexcept { release(p); }
 void operator delete(void* p, size_t) noexcept { release(p); }
