@@ -31,7 +31,7 @@ eventually() {
 # lose its display at once; the display is then made anew (at most three
 # times), keeping each failed attempt's logs.
 start_display() {
-  local display=$1 attempt
+  local display=$1 attempt log
   for attempt in 1 2 3; do
     exec 3>"$display"
     # Only the abstract socket, no socket file: sessions run side by side, and
