@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "graphics/picture_lock.h"
 #include "graphics/pixel_surface.h"
 #include "graphics/primitives.h"
+#include "graphics/star_helper.h"
 #include "graphics/star_raster.h"
 #include "graphics/star_reach.h"
 #include "graphics/star_runs.h"
@@ -246,14 +246,11 @@ bool drawmarked(t_Window& w, const PixelSurface& s, const PlotColor& c, const St
   std::thread helper;
   if (threads == 2) {
     marked.emplace(2);
-    try {
-      helper = std::thread([&] {
-        drawpart(parts[1], g, sweep, setup.centre, s, marks, results[1]);
-        marked->arrive_and_wait();
-        writerows(1, 2);
-      });
-    } catch (const std::system_error&) {
-    }
+    helper = starthelper([&] {
+      drawpart(parts[1], g, sweep, setup.centre, s, marks, results[1]);
+      marked->arrive_and_wait();
+      writerows(1, 2);
+    });
   }
   drawpart(parts[0], g, sweep, setup.centre, s, marks, results[0]);
   if (helper.joinable()) {
