@@ -259,18 +259,13 @@ def main():
     stars, savedgr = reference(vxtool, workdir)
     with SiteServer(site) as server:
         failures = asyncio.run(session(server.url + 'velmorandine/', stars, savedgr, workdir))
-        try:
-            placed = asyncio.run(large(server.url + 'velmorandine/'))
-            print(f'ok: a graphic of 8192 pixels opens fitted beside the text window ({placed})')
-        except TimeoutError as e:
-            print(f'FAILED: a graphic of 8192 pixels opens fitted beside the text window ({e})')
-            failures.append('large')
-        try:
-            said = asyncio.run(refused(server.url + 'velmorandine/'))
-            print(f'ok: a refused clipboard is told and the picture offered as PNG ({said})')
-        except TimeoutError as e:
-            print(f'FAILED: a refused clipboard is told and the picture offered as PNG ({e})')
-            failures.append('refused')
+        for what, run in (('a graphic of 8192 pixels opens fitted beside the text window', large),
+                          ('a refused clipboard is told and the picture offered as PNG', refused)):
+            try:
+                print(f'ok: {what} ({asyncio.run(run(server.url + "velmorandine/"))})')
+            except TimeoutError as e:
+                print(f'FAILED: {what} ({e})')
+                failures.append(what)
         clicked = asyncio.run(click(server.url + 'malbrett/'))
         # The toolkit reports the picture point as a program sees it, from the top left.
         if 'X = 100, Y = 60' in clicked:
