@@ -4,6 +4,8 @@
 // whichever thread claims one first, so that a helper the system is slow to
 // run costs no more than its start.
 #include <atomic>
+#include <cstdint>
+#include <functional>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -58,6 +60,25 @@ class SharedWork {
   std::atomic<bool> done_[2] = {false, false};
   std::atomic<bool> ready_{false};
 };
+
+// From how many rows on a drawing by runs shares its work with a helper
+// thread: below that the hand-over costs more than it saves. The tests set
+// it lower, so that the shared drawing is compared on small stars too.
+constexpr int64_t DefaultSplitRows = 2048;
+void setstarsplitrows(int64_t rows);
+int64_t starsplitrows();
+
+// A window of `rows` rows was made: when a star drawn in it would share its
+// work, the kept helper thread is started now (unless it runs, or the
+// machine has one core), so that it is waiting by the time the window is
+// drawn in. Does not wait for it.
+void readystarhelper(int64_t rows);
+
+// Hands a share of the work to the kept helper thread when it waits, or
+// else to a thread started for it; answers false, `work` not run, when
+// neither can take it and the caller does the share itself. What `work`
+// touches must outlive it (the caller waits for its shares).
+bool sharewithhelper(std::function<void()> work);
 
 // Starts a thread for a share of the work; one that cannot be started
 // leaves the share to the caller.

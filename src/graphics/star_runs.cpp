@@ -19,10 +19,6 @@ namespace vx {
 namespace {
 
 std::atomic<bool> runsallowed{true};
-// From this many rows on, a second thread walks half the sectors' rims and
-// fills the rows above the centre: below that the thread's start costs more
-// than it saves.
-std::atomic<int64_t> splitrows{DefaultSplitRows};
 
 // Below this every coordinate of the star, and so every running sum of its
 // lines (at most 2^25 steps, each rounded by less than 2^-53 of 2^24),
@@ -405,11 +401,33 @@ struct SectorParts {
     gaps.end += gappieces;
   }
 };
+
+// Cuts the filled ranges into the drawing thread's share and the helper's,
+// of as many angles each: the range across the middle is cut in two, a part
+// of a sector being drawn as a sector is (the union of the lines to its rim
+// pixels). Answers where the helper's share begins.
+size_t shareangles(std::vector<IndexRange>& parts) {
+  int64_t total = 0;
+  for (const IndexRange& r : parts) total += r.hi - r.lo;
+  int64_t kept = total / 2;  // angles left to the drawing thread
+  for (size_t k = 0; k < parts.size() && kept > 0; ++k) {
+    const int64_t length = parts[k].hi - parts[k].lo;
+    if (kept < length) {
+      const IndexRange later{parts[k].lo + kept, parts[k].hi};
+      parts[k].hi = later.lo;
+      parts.insert(parts.begin() + static_cast<ptrdiff_t>(k) + 1, later);
+      return k + 1;
+    }
+    kept -= length;
+    if (kept == 0) return k + 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void allowstarruns(bool allowed) { runsallowed.store(allowed, std::memory_order_relaxed); }
 bool starrunsallowed() { return runsallowed.load(std::memory_order_relaxed); }
-void setstarsplitrows(int64_t rows) { splitrows.store(rows, std::memory_order_relaxed); }
 
 bool starrunsapply(const PixelSurface& s, const StarGeometry& g) {
   if (s.data == nullptr || s.depth != 1 || s.width <= 0 || s.height <= 0) return false;
@@ -433,9 +451,14 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   const auto rowlast = std::min<int64_t>(s.height - 1, static_cast<int64_t>(g.cy + g.ry) + 2);
   if (rowfirst > rowlast) return result;
 
+  // A large star shares its work with a helper thread (see below): the
+  // sectors are then cut into two shares of as many angles.
+  std::vector<IndexRange> parts = ranges;
+  const bool shared = rowlast - rowfirst + 1 >= starsplitrows() && std::thread::hardware_concurrency() > 1;
+  const size_t half = shared ? shareangles(parts) : 0;
   // Each sector's edge lines, rim pixels (as row pieces) and gaps, gathered
   // for a share of the sectors.
-  std::vector<SectorParts> sectors(ranges.size());
+  std::vector<SectorParts> sectors(parts.size());
   struct Gathered {
     std::vector<RowPiece> rim, gaps;
     NearLines near;
@@ -470,8 +493,8 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       };
       // The rim walk works out where the rim pixel may change over the whole
       // range it is given: in pieces, so that its list stays short.
-      for (int64_t lo = ranges[k].lo; lo < ranges[k].hi; lo += chunk)
-        walk.walk({lo, std::min(ranges[k].hi, lo + chunk)}, last, onrim);
+      for (int64_t lo = parts[k].lo; lo < parts[k].hi; lo += chunk)
+        walk.walk({lo, std::min(parts[k].hi, lo + chunk)}, last, onrim);
       sector.rim.end = rim.size();
       sector.edges[0] = LineWalker(centre, first);
       if (last != first) sector.edges[1] = LineWalker(centre, last);
@@ -556,17 +579,15 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       band(std::max(rowfirst, bottom - BandRows + 1), bottom, -1, false, upward);
   };
 
-  // A large star with more than one sector shares the work with one helper
-  // thread: the rim walk of the later half of the sectors and, once the
-  // lists are joined and the centre row's band is done, the rows above the
-  // centre. Whichever thread claims a share first does it, so a helper the
+  // A large star shares the work with one helper thread: the rim walk of
+  // the later share of the sectors (cut above) and, once the lists are
+  // joined and the centre row's band is done, the rows above the centre.
+  // Whichever thread claims a share first does it, so a helper the
   // system is slow to run (on a busy machine) costs no more than its start.
-  const size_t half = sectors.size() / 2;
   const auto shares = std::make_shared<SharedWork>();
   bool helped = false;
-  if (half > 0 && rowlast - rowfirst + 1 >= splitrows.load(std::memory_order_relaxed) &&
-      std::thread::hardware_concurrency() > 1) {
-    std::thread helper = starthelper([shares, &gather, &uppass, &later, half, count = sectors.size()] {
+  if (half > 0) {
+    helped = sharewithhelper([shares, &gather, &uppass, &later, half, count = sectors.size()] {
       if (shares->claim(SharedWork::Later, SharedWork::Helper)) {
         gather(half, count, later);
         shares->finish(SharedWork::Later);
@@ -576,9 +597,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
         uppass();
         shares->finish(SharedWork::Upward);
       }
-    });
-    helped = helper.joinable();
-    if (helped) helper.detach();  // it touches nothing here once both shares are settled
+    });  // it touches nothing here once both shares are settled
   }
   // Whatever happens here, the helper is done with this drawing's data
   // before it goes away.

@@ -18,6 +18,7 @@
 
 #include "graphics/pixel_formats.h"
 #include "graphics/pixel_surface.h"
+#include "graphics/star_helper.h"  // the split rows, for the tests
 #include "graphics/star_sweep.h"
 
 namespace vx {
@@ -44,11 +45,5 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
 // and compared on the same calls.
 void allowstarruns(bool allowed);
 bool starrunsallowed();
-
-// For the tests: from how many rows on a drawing by runs shares its work
-// with a second thread (DefaultSplitRows unless told otherwise), so that the
-// shared drawing can be compared on small stars too.
-constexpr int64_t DefaultSplitRows = 2048;
-void setstarsplitrows(int64_t rows);
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 #include "graphics/colors.h"
 #include "graphics/palette.h"
 #include "graphics/picture_formats.h"
+#include "graphics/star_helper.h"
 #include "host/host.h"
 #include "runtime/conversions.h"
 #include "runtime/app_delegate.h"
@@ -229,6 +230,9 @@ void t_InitWindow(uint8_t window, int64_t bitdepth, bool autoupdate, int64_t wid
     carveblocks(w, p, r, t);
   }
   bindview(window, p, font);
+  // A star drawn in a tall window shares its work with a helper thread,
+  // which had better be running before the first drawing.
+  readystarhelper(r.height);
   log(p + " End.");
 }
 

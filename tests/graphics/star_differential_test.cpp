@@ -251,7 +251,7 @@ TEST(StarRuns, EverySegmentCountMatchesTheLiteralSweep) {
 // by runs and line by line.
 TEST(StarRuns, SizesAndLargeStarsMatchTheLineDrawing) {
   // Once as drawn, once with every star shared between two threads (half the
-  // sectors' rims each, the rows above and below the centre apart).
+  // rim's angles each, the rows above and below the centre apart).
   for (const int64_t split : {DefaultSplitRows, int64_t{16}}) {
     setstarsplitrows(split);
     const int64_t limit = FullSizes ? 8192 : 1200;

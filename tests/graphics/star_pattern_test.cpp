@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <future>
+#include <latch>
+#include <thread>
 #include <set>
 #include <utility>
 
 #include "graphic_window.h"
+#include "graphics/star_helper.h"
 #include "support/allocation_meter.h"
 
 using namespace vx;
@@ -168,4 +173,26 @@ TEST(StarPattern, AStarFarLargerThanItsWindowCentredOnItDrawsTheSectorsNearItsCe
       }
     EXPECT_GT(checked, 3000);
   }
+}
+
+// A share handed to the helper runs on another thread; one handed over while
+// the kept thread is still busy gets a thread of its own instead of waiting
+// behind the first (whose drawing may be waiting for it).
+TEST(StarHelper, ASecondShareRunsWhileTheFirstIsStillBusy) {
+  readystarhelper(DefaultSplitRows);
+  std::latch release(1);
+  std::promise<std::thread::id> first, second;
+  ASSERT_TRUE(sharewithhelper([&] {
+    first.set_value(std::this_thread::get_id());
+    release.wait();
+  }));
+  ASSERT_TRUE(sharewithhelper([&] { second.set_value(std::this_thread::get_id()); }));
+  auto one = first.get_future(), two = second.get_future();
+  const bool bothran = two.wait_for(std::chrono::seconds(30)) == std::future_status::ready &&
+                       one.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+  release.count_down();
+  ASSERT_TRUE(bothran);
+  const std::thread::id kept = one.get();
+  EXPECT_NE(kept, std::this_thread::get_id());
+  EXPECT_NE(two.get(), kept);
 }
