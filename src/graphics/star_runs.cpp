@@ -362,25 +362,27 @@ class LineWalker {
 // A sector's share of a list of row pieces sorted by row, read from the
 // centre row outwards: downwards first, then upwards.
 struct PieceSlice {
+  const std::vector<RowPiece>* pieces = nullptr;  // the list of the thread that gathered them
   size_t begin = 0, end = 0;
   size_t down = 0;  // the next piece below the centre row
   ptrdiff_t up = -1;  // the next piece above it, going up (-1: none)
 
   template <class Each>
-  void each(const std::vector<RowPiece>& pieces, int64_t top, int64_t bottom, int direction, Each&& each) {
+  void each(int64_t top, int64_t bottom, int direction, Each&& each) {
+    const std::vector<RowPiece>& list = *pieces;
     if (direction > 0) {
       if (down < begin) down = begin;
-      for (; down < end && pieces[down].y <= bottom; ++down)
-        if (pieces[down].y >= top) each(pieces[down]);
+      for (; down < end && list[down].y <= bottom; ++down)
+        if (list[down].y >= top) each(list[down]);
     } else {
-      for (; up >= static_cast<ptrdiff_t>(begin) && pieces[static_cast<size_t>(up)].y >= top; --up)
-        if (pieces[static_cast<size_t>(up)].y <= bottom) each(pieces[static_cast<size_t>(up)]);
+      for (; up >= static_cast<ptrdiff_t>(begin) && list[static_cast<size_t>(up)].y >= top; --up)
+        if (list[static_cast<size_t>(up)].y <= bottom) each(list[static_cast<size_t>(up)]);
     }
   }
   // Readies the upward reading: from the last piece above row `middle`.
-  void turn(const std::vector<RowPiece>& pieces, int64_t middle) {
+  void turn(int64_t middle) {
     up = static_cast<ptrdiff_t>(begin) - 1;
-    for (size_t i = begin; i < end && pieces[i].y < middle; ++i) up = static_cast<ptrdiff_t>(i);
+    for (size_t i = begin; i < end && (*pieces)[i].y < middle; ++i) up = static_cast<ptrdiff_t>(i);
   }
 };
 
@@ -389,16 +391,9 @@ struct SectorParts {
   LineWalker edges[2];  // to its first and its last rim pixel
   PieceSlice rim;       // its rim pixels, merged per row
   PieceSlice gaps;      // the gaps between the lines of its diagonal rim steps
-  void turn(const std::vector<RowPiece>& rimpieces, const std::vector<RowPiece>& gappieces, int64_t middle) {
-    rim.turn(rimpieces, middle);
-    gaps.turn(gappieces, middle);
-  }
-  // Its pieces moved behind `rimpieces` rim and `gappieces` gap pieces.
-  void shift(size_t rimpieces, size_t gappieces) {
-    rim.begin += rimpieces;
-    rim.end += rimpieces;
-    gaps.begin += gappieces;
-    gaps.end += gappieces;
+  void turn(int64_t middle) {
+    rim.turn(middle);
+    gaps.turn(middle);
   }
 };
 
@@ -475,6 +470,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       SectorParts& sector = sectors[k];
       RimPoint last = none, first = none;
       diagonals.clear();
+      sector.rim.pieces = &rim;
       sector.rim.begin = rim.size();
       const auto onrim = [&](RimPoint p) {
         if (first == none) {
@@ -499,6 +495,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       sector.edges[0] = LineWalker(centre, first);
       if (last != first) sector.edges[1] = LineWalker(centre, last);
       out.anylength |= first != centre || last != centre;
+      sector.gaps.pieces = &out.gaps;
       sector.gaps.begin = out.gaps.size();
       for (const auto& [a, b] : diagonals) addgaps(centre, a, b, rowfirst, rowlast, out.gaps);
       sector.gaps.end = out.gaps.size();
@@ -506,9 +503,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       sortbyrow(out.gaps, sector.gaps.begin, scratch);
     }
   };
-  Gathered early, later;  // the later sectors' lists go behind the early ones
-  const std::vector<RowPiece>& rim = early.rim;
-  const std::vector<RowPiece>& gaps = early.gaps;
+  Gathered early, later;  // each thread's lists, read where they were made
 
   // The picture is filled a band of rows at a time, every sector's runs in
   // the band before the next: a band stays in the cache while the sectors
@@ -534,7 +529,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
       };
       for (LineWalker& edge : sector.edges)
         if (centreband || edge.goes(direction)) edge.walkrows(top, bottom, direction, add);
-      sector.rim.each(rim, top, bottom, direction, [&](const RowPiece& piece) {
+      sector.rim.each(top, bottom, direction, [&](const RowPiece& piece) {
         add(piece.lo, piece.y);
         add(piece.hi, piece.y);
       });
@@ -557,7 +552,7 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
         // The row's gaps, from left to right (the upward pass reads them
         // backwards).
         rowgaps.clear();
-        sector.gaps.each(gaps, y, y, direction, [&](const RowPiece& gap) { rowgaps.push_back(gap); });
+        sector.gaps.each(y, y, direction, [&](const RowPiece& gap) { rowgaps.push_back(gap); });
         if (direction < 0) std::reverse(rowgaps.begin(), rowgaps.end());
         for (const RowPiece& gap : rowgaps) {
           if (gap.lo > lo) fill(lo, std::min<int64_t>(hi, gap.lo - 1));
@@ -580,8 +575,8 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   };
 
   // A large star shares the work with one helper thread: the rim walk of
-  // the later share of the sectors (cut above) and, once the lists are
-  // joined and the centre row's band is done, the rows above the centre.
+  // the later share of the sectors (cut above) and, once both shares are
+  // gathered and the centre row's band is done, the rows above the centre.
   // Whichever thread claims a share first does it, so a helper the
   // system is slow to run (on a busy machine) costs no more than its start.
   const auto shares = std::make_shared<SharedWork>();
@@ -606,14 +601,11 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   if (helped) {
     if (shares->claim(SharedWork::Later, SharedWork::Drawer)) gather(half, sectors.size(), later);
     else shares->awaitdone(SharedWork::Later);
-    for (size_t k = half; k < sectors.size(); ++k) sectors[k].shift(early.rim.size(), early.gaps.size());
-    early.rim.insert(early.rim.end(), later.rim.begin(), later.rim.end());
-    early.gaps.insert(early.gaps.end(), later.gaps.begin(), later.gaps.end());
   }
   const bool anylength = early.anylength || later.anylength;
   int64_t top = middle;
   if (top <= rowlast) band(top, std::min(rowlast, top + BandRows - 1), +1, true, downward);
-  for (SectorParts& sector : sectors) sector.turn(rim, gaps, middle);
+  for (SectorParts& sector : sectors) sector.turn(middle);
   shares->setready();
   for (top += BandRows; top <= rowlast; top += BandRows) band(top, std::min(rowlast, top + BandRows - 1), +1, false, downward);
   if (!helped || shares->claim(SharedWork::Upward, SharedWork::Drawer)) uppass();
