@@ -5,6 +5,7 @@
 #include <cmath>
 #include <future>
 #include <latch>
+#include <memory>
 #include <thread>
 #include <set>
 #include <utility>
@@ -180,17 +181,21 @@ TEST(StarPattern, AStarFarLargerThanItsWindowCentredOnItDrawsTheSectorsNearItsCe
 // behind the first (whose drawing may be waiting for it).
 TEST(StarHelper, ASecondShareRunsWhileTheFirstIsStillBusy) {
   readystarhelper(DefaultSplitRows);
-  std::latch release(1);
-  std::promise<std::thread::id> first, second;
-  ASSERT_TRUE(sharewithhelper([&] {
-    first.set_value(std::this_thread::get_id());
-    release.wait();
+  // Shared with the shares, which may still hold it when the test is over.
+  struct Meeting {
+    std::latch release{1};
+    std::promise<std::thread::id> first, second;
+  };
+  const auto meeting = std::make_shared<Meeting>();
+  auto one = meeting->first.get_future(), two = meeting->second.get_future();
+  ASSERT_TRUE(sharewithhelper([meeting] {
+    meeting->first.set_value(std::this_thread::get_id());
+    meeting->release.wait();
   }));
-  ASSERT_TRUE(sharewithhelper([&] { second.set_value(std::this_thread::get_id()); }));
-  auto one = first.get_future(), two = second.get_future();
+  ASSERT_TRUE(sharewithhelper([meeting] { meeting->second.set_value(std::this_thread::get_id()); }));
   const bool bothran = two.wait_for(std::chrono::seconds(30)) == std::future_status::ready &&
                        one.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
-  release.count_down();
+  meeting->release.count_down();
   ASSERT_TRUE(bothran);
   const std::thread::id kept = one.get();
   EXPECT_NE(kept, std::this_thread::get_id());
