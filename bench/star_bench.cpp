@@ -1,6 +1,7 @@
 // The star pattern as the star program draws it (a D x D one-bit window,
-// cleared white, drawn black, the whole square), by runs, line by line (as
-// the other modes draw it) and literal, for D = 1024 .. 8192 and
+// cleared white, drawn black, the whole square) as g_DrawVelmorandine draws
+// it (by runs, or line by line for thin sectors), line by line (as the other
+// modes draw it) and literal, for D = 1024 .. 8192 and
 // N = 1, 36, 360, warm in one process (scripts/bench-star.sh times fresh
 // processes too). Each benchmark times single drawings
 // (the clearing is not timed) and reports the best one as best_ms: on a busy
@@ -42,9 +43,8 @@ void star(benchmark::State& state, Draw draw) {
 }
 
 void bylines(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t segments) {
-  vx::allowstarruns(false);
+  const vx::UseStarMethod lines(vx::StarMethod::Lines);
   vx::g_DrawVelmorandine(window, x0, y0, x1, y1, segments);
-  vx::allowstarruns(true);
 }
 
 void registerall() {
@@ -52,7 +52,7 @@ void registerall() {
     for (int64_t segments : {1, 36, 360}) {
       // The literal sweep takes seconds at 8192: a few runs of it.
       const int64_t literalruns = size >= 8192 ? 2 : size >= 4096 ? 3 : 5;
-      benchmark::RegisterBenchmark("star/runs", star, vx::g_DrawVelmorandine)
+      benchmark::RegisterBenchmark("star/fast", star, vx::g_DrawVelmorandine)
           ->Args({size, segments})
           ->Iterations(size >= 4096 ? 50 : 200)
           ->UseManualTime()

@@ -44,11 +44,9 @@ Drawing drawstar(int64_t size, int64_t segments, Draw draw) {
   return {{begin, begin + (w.MemoryEnd - w.MemoryStart + 1)}, w.PositionX, w.PositionY};
 }
 
-Drawing bylines(int64_t size, int64_t segments) {
-  vx::allowstarruns(false);
-  Drawing d = drawstar(size, segments, vx::g_DrawVelmorandine);
-  vx::allowstarruns(true);
-  return d;
+Drawing bymethod(vx::StarMethod method, int64_t size, int64_t segments) {
+  const vx::UseStarMethod use(method);
+  return drawstar(size, segments, vx::g_DrawVelmorandine);
 }
 
 // The first few differences of one drawing, for a person to look at.
@@ -100,8 +98,9 @@ int main(int argc, char** argv) {
     vx::t_Color(StarWindow, 0, 15);
     std::string wrong;
     for (int64_t segments = 1; segments <= 360; ++segments) {
-      const Drawing runs = drawstar(size, segments, vx::g_DrawVelmorandine);
-      const Drawing expected = sweep ? drawstar(size, segments, vx::g_DrawVelmorandineReference) : bylines(size, segments);
+      const Drawing runs = bymethod(vx::StarMethod::Runs, size, segments);
+      const Drawing expected = sweep ? drawstar(size, segments, vx::g_DrawVelmorandineReference)
+                                     : bymethod(vx::StarMethod::Lines, size, segments);
       ++drawings;
       if (runs == expected) continue;
       ++differing;

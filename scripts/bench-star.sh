@@ -3,7 +3,8 @@
 # cleared white, drawn black, the whole square) next to what a user could pick
 # instead, side by side in one run, for D = 1024, 4096, 8192 and N = 1, 36, 360:
 #
-#   runs      g_DrawVelmorandine as the one-bit window gets it: rows filled by runs
+#   fast      g_DrawVelmorandine as the one-bit window gets it: rows filled by
+#             runs (line by line where the sectors are only a few pixels wide)
 #   lines     g_DrawVelmorandine drawing every line, as the other modes do
 #   sweep     g_DrawVelmorandineReference, the literal angle sweep (once per row)
 #   Pillow    ImageDraw.pieslice of the same N wedges into a one-bit image
@@ -122,7 +123,7 @@ have = {}
 for kind, module in (("pillow", "PIL"), ("cairo", "cairo")):
     have[kind] = subprocess.run([sys.executable, "-c", "import " + module], capture_output=True).returncode == 0
 
-contenders = ["runs", "lines"] + (["sweep"] if sweep else []) + [k for k in ("pillow", "cairo") if have[k]] + ["memset"]
+contenders = ["fast", "lines"] + (["sweep"] if sweep else []) + [k for k in ("pillow", "cairo") if have[k]] + ["memset"]
 first = {}
 best = {}
 def note(key, figures):
@@ -137,8 +138,8 @@ for round in range(runs):
             if c == "sweep":
                 if round == 0:
                     note((c, d, n), vx("reference", d, n, 1))
-            elif c in ("runs", "lines"):
-                note((c, d, n), vx("fast" if c == "runs" else "lines", d, n, warm))
+            elif c in ("fast", "lines"):
+                note((c, d, n), vx(c, d, n, warm))
             else:
                 note((c, d, n), python(c, d, n))
     print(f"round {round + 1} of {runs} done", file=sys.stderr, flush=True)
@@ -147,7 +148,7 @@ def cell(table, key, digits=2):
     v = table.get(key)
     return "–" if v is None else f"{v:.{digits}f}"
 
-names = {"runs": "runs", "lines": "lines", "sweep": "literal sweep", "pillow": "Pillow pieslice",
+names = {"fast": "fast", "lines": "lines", "sweep": "literal sweep", "pillow": "Pillow pieslice",
          "cairo": "cairo A1 fill", "memset": "memset"}
 print()
 print("First drawing, fresh process (ms, best of %d processes; the literal sweep once); warm: best of %d in one process" % (runs, warm))
@@ -162,10 +163,10 @@ for d, n in cases:
     print(f"| {d} | {n} | " + " | ".join(cells) + " |")
 
 print()
-print("Runs, first drawing, against the best of each peer (peer / runs):")
+print("Fast, first drawing, against the best of each peer (peer / fast):")
 for d, n in cases:
-    r = first.get(("runs", d, n))
-    line = f"  {d}/{n}: runs {r:.2f} ms"
+    r = first.get(("fast", d, n))
+    line = f"  {d}/{n}: fast {r:.2f} ms"
     for c in ("lines", "pillow", "cairo"):
         if (c, d, n) in first:
             peerbest = min(first[(c, d, n)], best[(c, d, n)])

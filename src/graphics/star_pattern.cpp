@@ -344,7 +344,9 @@ void g_DrawVelmorandine(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int6
   sweep.walked = large && !everyline ? reachingranges(*s, *setup, g, sweep) : sweep.filled;
   sweep.centre = setup->centre;
   const PlotColor c = plotcolorof(w);
-  if (!large && starrunsallowed() && starrunsapply(*s, g)) {
+  const StarMethod method = starmethod();
+  if (!large && method != StarMethod::Lines && starrunsapply(*s, g) &&
+      (method == StarMethod::Runs || starrunspay(*s, g, setup->half))) {
     const RunsResult runs = drawstarruns(*s, c, setup->centre, g, angles, sweep.filled);
     if (runs.done) {
       if (runs.hit) {

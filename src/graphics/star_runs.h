@@ -40,10 +40,29 @@ struct RunsResult {
 RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint centre, const StarGeometry& g,
                         const AngleSequence& angles, const std::vector<IndexRange>& ranges);
 
-// For the tests and the benchmark: whether g_DrawVelmorandine may draw by runs
-// (it may unless told otherwise), so that the line drawing can be measured
-// and compared on the same calls.
-void allowstarruns(bool allowed);
-bool starrunsallowed();
+// Whether the runs pay for this star: they walk both edge lines of every
+// sector from the centre to the rim, where the line drawing walks the lines
+// to the rim pixels, so sectors only a few pixels wide at the rim are drawn
+// faster line by line, unless a helper thread shares the runs (see below).
+bool starrunspay(const PixelSurface& s, const StarGeometry& g, double sectorangle);
+
+// How g_DrawVelmorandine draws a one-bit star: as it chooses (the default),
+// or, for the tests and the benchmark, by runs wherever they apply or line by
+// line, so that both can be measured and compared on the same calls.
+enum class StarMethod { Chosen, Runs, Lines };
+void choosestarmethod(StarMethod method);
+StarMethod starmethod();
+
+// Draws by the given method for as long as it lives.
+class UseStarMethod {
+ public:
+  explicit UseStarMethod(StarMethod method) : before_(starmethod()) { choosestarmethod(method); }
+  ~UseStarMethod() { choosestarmethod(before_); }
+  UseStarMethod(const UseStarMethod&) = delete;
+  UseStarMethod& operator=(const UseStarMethod&) = delete;
+
+ private:
+  StarMethod before_;
+};
 
 }  // namespace vx

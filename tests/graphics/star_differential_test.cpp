@@ -66,9 +66,14 @@ double sweepsteps(const int64_t (&r)[4]) {
 
 // The same call drawn line by line, as every mode but the one-bit one is.
 void bylines(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t segments) {
-  allowstarruns(false);
+  const UseStarMethod lines(StarMethod::Lines);
   g_DrawVelmorandine(window, x0, y0, x1, y1, segments);
-  allowstarruns(true);
+}
+
+// The same call drawn by runs, also where the line drawing would be chosen.
+void byruns(uint8_t window, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t segments) {
+  const UseStarMethod runs(StarMethod::Runs);
+  g_DrawVelmorandine(window, x0, y0, x1, y1, segments);
 }
 
 // The star program's drawing on a cleared white D x D one-bit window, in black.
@@ -229,20 +234,23 @@ TEST(StarDifferential, TheStarProgramsCallsMatchTheLiteralSweep) {
   usemarkingvariant(variants.front());
 }
 
-// Every segment count on squares of odd and even sizes, drawn by runs,
-// against the literal sweep: 35, 51 and 105 have diagonal rim steps that
-// leave unplotted gaps between neighbouring lines (105 two in one row above
-// the centre); the edges of 0, 45 and 90 degrees of an even square run
-// through pixel centres.
+// Every segment count on squares of odd and even sizes, drawn by runs and as
+// chosen (line by line for thin sectors), against the literal sweep: 35, 51
+// and 105 have diagonal rim steps that leave unplotted gaps between
+// neighbouring lines (105 two in one row above the centre); the edges of 0,
+// 45 and 90 degrees of an even square run through pixel centres.
 TEST(StarRuns, EverySegmentCountMatchesTheLiteralSweep) {
   for (int64_t d : {35, 51, 64, 105}) {
     const std::vector<uint8_t> start = clearedstarwindow(d);
     const int64_t r[4] = {0, 0, d - 1, d - 1};
-    std::string wrong;
-    for (int64_t segments = 1; segments <= 360; ++segments)
-      if (drawfrom(g_DrawVelmorandineReference, start, 1, r, segments) != drawfrom(g_DrawVelmorandine, start, 1, r, segments))
-        wrong += " " + std::to_string(segments);
-    EXPECT_EQ(wrong, "") << "D " << d;
+    std::string wrong, chosenwrong;
+    for (int64_t segments = 1; segments <= 360; ++segments) {
+      const Outcome ref = drawfrom(g_DrawVelmorandineReference, start, 1, r, segments);
+      if (ref != drawfrom(byruns, start, 1, r, segments)) wrong += " " + std::to_string(segments);
+      if (ref != drawfrom(g_DrawVelmorandine, start, 1, r, segments)) chosenwrong += " " + std::to_string(segments);
+    }
+    EXPECT_EQ(wrong, "") << "by runs, D " << d;
+    EXPECT_EQ(chosenwrong, "") << "as chosen, D " << d;
   }
 }
 
@@ -260,7 +268,7 @@ TEST(StarRuns, SizesAndLargeStarsMatchTheLineDrawing) {
       const std::vector<uint8_t> start = clearedstarwindow(d);
       const int64_t r[4] = {0, 0, d - 1, d - 1};
       for (int64_t segments : {1, 2, 7, 36, 360})
-        EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+        EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(byruns, start, 1, r, segments)), "")
             << "D " << d << " segments " << segments << " split from " << split << " rows";
     }
     // A 96 x 80 window over a star of 4096 (or 1024) pixels: its centre, its
@@ -271,7 +279,7 @@ TEST(StarRuns, SizesAndLargeStarsMatchTheLineDrawing) {
                                     {-big / 3, -big / 4}, {-big / 2 - 70, -big / 2 - 3}, {5, -big / 2 + 40}}) {
       const int64_t r[4] = {left, top, left + big - 1, top + big - 1};
       for (int64_t segments : {1, 36, 360})
-        EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(g_DrawVelmorandine, start, 1, r, segments)), "")
+        EXPECT_EQ(difference(drawfrom(bylines, start, 1, r, segments), drawfrom(byruns, start, 1, r, segments)), "")
             << "rectangle at " << left << "," << top << " segments " << segments << " split from " << split << " rows";
     }
   }

@@ -84,7 +84,7 @@ TEST(Vxtool, RefusesArgumentsThatDoNotFit) {
       {{"star", "--size", "64", "--size", "65", "--segments", "3"}, "option '--size' given twice"},
       {{"star", "--size", "64", "--segments", "3", "--colour", "red"}, "unknown option '--colour'"},
       {{"star", "--size", "64", "--segments", "3", "extra"}, "unexpected argument 'extra'"},
-      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast, lines or reference"},
+      {{"star", "--size", "64", "--segments", "3", "--impl", "quick"}, "--impl must be fast, runs, lines or reference"},
       {{"star", "--size", "64", "--segments", "3", "--repeat", "0"}, "--repeat must be from 1 to 1000, not 0"},
       {{"star", "--size", "64", "--segments", "3", "--out", "star.jpg"}, "--out must name a .gr, .png, .pbm, .pgm or .ppm file"},
   };
