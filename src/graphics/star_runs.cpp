@@ -302,6 +302,18 @@ class LineWalker {
     // Rows before the band (a line of the pass's way) are passed over.
     double sum = sum_;
     for (; k < steps_ && !inband(y); y = major(from_.y, way_ * ++k)) sum += ix_;
+    // Where the rows counted from the start are 0 or more (each is then the
+    // point's row itself), the points up to the band's edge or the line's
+    // end go without a test per point.
+    if (inband(y) && from_.y + way_ * k >= 0) {
+      const int64_t count = std::min(steps_ - k, way_ > 0 ? bottom - y + 1 : y - top + 1);
+      for (int64_t i = 0; i < count; ++i, y += way_) {
+        add(lineround(sum), y);
+        sum += ix_;
+      }
+      k += count;
+      y = major(from_.y, way_ * k);
+    }
     for (; k < steps_ && inband(y); y = major(from_.y, way_ * ++k)) {
       add(lineround(sum), y);
       sum += ix_;
