@@ -476,13 +476,14 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
   const RimPoint finalend = walk.at(ranges.back().hi - 1);
   const bool finalinside = s.contains(finalend.x, finalend.y);
 
-  const auto [rowfirst, rowlast] = starrows(s, g);
+  const RowRange rows = starrows(s, g);
+  const int64_t rowfirst = rows.first, rowlast = rows.last;  // lambdas below take them
   if (rowfirst > rowlast) return result;
 
   // A large star shares its work with a helper thread (see below): the
   // sectors are then cut into two shares of as many angles.
   std::vector<IndexRange> parts = ranges;
-  const bool shared = sharedrows({rowfirst, rowlast});
+  const bool shared = sharedrows(rows);
   const size_t half = shared ? shareangles(parts) : 0;
   // Each sector's edge lines, rim pixels (as row pieces) and gaps, gathered
   // for a share of the sectors.
