@@ -43,7 +43,8 @@ RunsResult drawstarruns(const PixelSurface& s, const PlotColor& c, RimPoint cent
 // Whether the runs pay for this star: they walk both edge lines of every
 // sector from the centre to the rim, where the line drawing walks the lines
 // to the rim pixels, so sectors only a few pixels wide at the rim are drawn
-// faster line by line, unless a helper thread shares the runs (see below).
+// faster line by line, unless a helper thread shares the runs (stars of
+// `starsplitrows()` rows and more).
 bool starrunspay(const PixelSurface& s, const StarGeometry& g, double sectorangle);
 
 // How g_DrawVelmorandine draws a one-bit star: as it chooses (the default),
